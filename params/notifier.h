@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace tessara {
+
+// How the core tells the user something that needs an answer or an
+// acknowledgement. The desktop programs show message boxes; tests record.
+class Notifier {
+public:
+    virtual ~Notifier() = default;
+
+    // An OK-only message box; an empty caption means the program's own title.
+    virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+    void showMessage(const std::string& text) { showMessage(text, std::string()); }
+
+    // A Yes/No question; true for Yes.
+    virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
+};
+
+}  // namespace tessara
