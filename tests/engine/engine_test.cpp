@@ -1,0 +1,276 @@
+#include "engine/builtin_records.h"
+#include "engine/conversion.h"
+#include "engine/point_transformer.h"
+#include "engine/similarity.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace tessara {
+namespace {
+
+const Ellipsoid kGrs80 = builtInEllipsoid();
+
+ParameterSet builtIn(const std::string& name)
+{
+    for (const ParameterSet& s : builtInParameterSets())
+        if (s.name == name)
+            return s;
+    ADD_FAILURE() << "no built-in set " << name;
+    return {};
+}
+
+// The value as printed with a number of decimals (the C locale is in force
+// in this test program).
+std::string printed(double v, int decimals)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
+    return buffer;
+}
+
+PointTransformer transformerFor(const std::string& setName, double epoch)
+{
+    PointTransformer pt;
+    pt.parameters = builtIn(setName);
+    pt.ellipsoid = kGrs80;
+    pt.epoch = epoch;
+    return pt;
+}
+
+// Published worked example: ITRF2000 at epoch 2002.0, a point in central
+// Australia, in both directions.
+TEST(PointTransformer, WorkedExampleForward)
+{
+    PointTransformer pt = transformerFor("ITRF2000", 2002.0);
+    pt.inputIsCartesian = true;
+    pt.inputCartesian = {-4052052.048, 4212836.105, -2545105.587};
+
+    pt.GeographicToCartesian();
+    pt.Transform(1);
+    pt.CartesianToGeographic();
+    EXPECT_EQ(pt.CheckGeographicRange(), 0);
+
+    EXPECT_EQ(printed(pt.outputCartesian.x, 4), "-4052051.7649");
+    EXPECT_EQ(printed(pt.outputCartesian.y, 4), "4212836.2051");
+    EXPECT_EQ(printed(pt.outputCartesian.z, 4), "-2545106.0264");
+    EXPECT_EQ(printed(pt.outputGeographic.latitude, 9), "-23.670123899");
+    EXPECT_EQ(printed(pt.outputGeographic.longitude, 9), "133.885513271");
+    EXPECT_EQ(printed(pt.outputGeographic.height, 4), "603.3500");
+}
+
+TEST(PointTransformer, WorkedExampleReverse)
+{
+    PointTransformer pt = transformerFor("ITRF2000", 2002.0);
+    pt.inputIsCartesian = true;
+    pt.inputCartesian = {-4052052.048, 4212836.105, -2545105.587};
+    pt.Transform(0);
+    EXPECT_EQ(printed(pt.outputCartesian.x, 4), "-4052052.3311");
+    EXPECT_EQ(printed(pt.outputCartesian.y, 4), "4212836.0049");
+    EXPECT_EQ(printed(pt.outputCartesian.z, 4), "-2545105.1476");
+}
+
+TEST(PointTransformer, CartesianInputIsLeftAsReadAndStillGetsGeographicOutput)
+{
+    PointTransformer pt = transformerFor("ITRF96", 2010.0);
+    pt.inputIsCartesian = true;
+    pt.inputCartesian = {-4052052.048, 4212836.105, -2545105.587};
+    pt.inputGeographic = {-10.0, 20.0, 30.0};  // stale values that must not be used
+    pt.GeographicToCartesian();
+    EXPECT_EQ(pt.inputCartesian.x, -4052052.048);
+    EXPECT_EQ(pt.inputCartesian.y, 4212836.105);
+    EXPECT_EQ(pt.inputCartesian.z, -2545105.587);
+    pt.Transform(1);
+    pt.CartesianToGeographic();
+    EXPECT_NEAR(pt.outputGeographic.latitude, -23.67, 0.01);
+}
+
+TEST(PointTransformer, ForwardThenBackReturnsWithinAHundredthOfAMillimetre)
+{
+    const double latitudes[] = {-43.5, -33.86881968, -23.670123899, -10.0, 0.0, 45.0};
+    const double longitudes[] = {-170.0, -45.0, 0.0, 113.4, 133.885513271, 153.6, 179.99};
+    const double heights[] = {-100.0, 0.0, 603.35, 5000.0};
+    for (const ParameterSet& set : builtInParameterSets()) {
+        for (double epoch = 1989.0; epoch <= 2020.0; epoch += 3.1) {
+            for (double lat : latitudes) {
+                for (double lon : longitudes) {
+                    for (double h : heights) {
+                        PointTransformer pt;
+                        pt.parameters = set;
+                        pt.ellipsoid = kGrs80;
+                        pt.epoch = epoch;
+                        pt.inputGeographic = {lat, lon, h};
+                        pt.GeographicToCartesian();
+                        const Cartesian start = pt.inputCartesian;
+                        pt.Transform(1);
+                        pt.inputCartesian = pt.outputCartesian;
+                        pt.inputIsCartesian = true;
+                        pt.Transform(0);
+                        const double error = std::hypot(pt.outputCartesian.x - start.x,
+                                                        pt.outputCartesian.y - start.y,
+                                                        pt.outputCartesian.z - start.z);
+                        ASSERT_LT(error, 0.00001)
+                            << set.name << " epoch " << epoch << " at " << lat << ", " << lon;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(Similarity, RatesApplyLinearlyFromTheBaseEpoch)
+{
+    const ParameterSet set = builtIn("ITRF97");
+    const SevenValues atBase = parametersAt(set, 2000.0);
+    for (std::size_t i = 0; i < 7; ++i)
+        EXPECT_EQ(atBase[i], set.base[i]) << "rates must have no effect at the base epoch";
+
+    const SevenValues before = parametersAt(set, 1995.0);
+    EXPECT_DOUBLE_EQ(before[0], -0.2088 + 0.022 * 5.0);   // dx - ddx * 5 years
+    EXPECT_DOUBLE_EQ(before[6], 0.004559 + 0.00109 * 5.0);  // sc - dsc * 5 years
+}
+
+TEST(Conversion, OriginOfLatitudeAndLongitudeOnGrs80IsExact)
+{
+    const Cartesian c = GeographicToCartesian({0.0, 0.0, 0.0}, kGrs80);
+    EXPECT_EQ(c.x, 6378137.0);
+    EXPECT_EQ(c.y, 0.0);
+    EXPECT_EQ(c.z, 0.0);
+    const Geographic g = CartesianToGeographic(c, kGrs80);
+    EXPECT_EQ(g.latitude, 0.0);
+    EXPECT_EQ(g.longitude, 0.0);
+    EXPECT_EQ(g.height, 0.0);
+}
+
+TEST(Conversion, GeographicRoundTripAcrossHeights)
+{
+    for (double lat = -89.0; lat <= 89.0; lat += 7.3) {
+        for (double lon = -179.5; lon <= 180.0; lon += 19.7) {
+            for (double h : {-100.0, -12.5, 0.0, 250.0, 2228.0, 5000.0}) {
+                const Geographic g =
+                    CartesianToGeographic(GeographicToCartesian({lat, lon, h}, kGrs80), kGrs80);
+                ASSERT_NEAR(g.latitude, lat, 1e-10) << lat << ", " << lon << ", " << h;
+                ASSERT_NEAR(g.longitude, lon, 1e-10) << lat << ", " << lon << ", " << h;
+                ASSERT_NEAR(g.height, h, 0.00001) << lat << ", " << lon << ", " << h;
+            }
+        }
+    }
+}
+
+TEST(Conversion, LongitudeQuadrants)
+{
+    struct Case {
+        const char* name;
+        Cartesian point;
+        double minLongitude;
+        double maxLongitude;
+    };
+    const Case cases[] = {
+        {"X>0 Y>0", {4e6, 3e6, -3e6}, 0.0, 90.0},
+        {"X<0 Y>0", {-4e6, 3e6, -3e6}, 90.0, 180.0},
+        {"X<0 Y<0", {-4e6, -3e6, -3e6}, -180.0, -90.0},
+        {"X>0 Y<0", {4e6, -3e6, -3e6}, -90.0, 0.0},
+        {"on the antimeridian", {-5e6, 0.0, -3e6}, 179.999, 180.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Geographic g = CartesianToGeographic(c.point, kGrs80);
+        EXPECT_GE(g.longitude, c.minLongitude);
+        EXPECT_LE(g.longitude, c.maxLongitude);
+    }
+}
+
+TEST(Conversion, PolarAxisAndCentreAreRejectedByTheRangeCheckNotByATrap)
+{
+    struct Case {
+        const char* name;
+        Cartesian point;
+        int expectedMessages;
+    };
+    const Case cases[] = {
+        {"north pole", {0.0, 0.0, 6356752.3}, 1},
+        {"south pole", {0.0, 0.0, -6356752.3}, 1},
+        {"next to the axis", {1e-300, 0.0, 6356752.3}, 1},
+        {"centre of the Earth", {0.0, 0.0, 0.0}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Geographic g = CartesianToGeographic(c.point, kGrs80);
+        std::vector<std::string> messages;
+        EXPECT_EQ(CheckGeographicRange(g, messages), c.expectedMessages);
+        if (c.expectedMessages == 1) {
+            EXPECT_NEAR(std::fabs(g.latitude), 90.0, 1e-6);
+            EXPECT_LT(g.height, -6300000.0);
+            EXPECT_EQ(messages[0].rfind("Calculated height (-", 0), 0u);
+        }
+    }
+}
+
+TEST(RangeCheck, MessagesBoundsAndOrder)
+{
+    struct Case {
+        const char* name;
+        Geographic point;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {"inside", {-33.0, 151.0, 12.0}, {}},
+        {"bounds are inclusive", {90.0, 10.0, 5000.0}, {}},
+        {"lowest bounds", {-90.0, 10.0, -100.0}, {}},
+        {"height just above", {-33.0, 151.0, 5000.04},
+         {"Calculated height (5000.0) not in range -100 to +5000"}},
+        {"height below", {-33.0, 151.0, -100.5},
+         {"Calculated height (-100.5) not in range -100 to +5000"}},
+        {"latitude then height", {-90.25, 151.0, 6000.0},
+         {"Calculated latitude (-90.2) not in range -90 to +90",
+          "Calculated height (6000.0) not in range -100 to +5000"}},
+        {"NaN fails", {std::nan(""), 151.0, std::nan("")},
+         {"Calculated latitude (nan) not in range -90 to +90",
+          "Calculated height (nan) not in range -100 to +5000"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> messages{"stale message"};
+        EXPECT_EQ(CheckGeographicRange(c.point, messages), static_cast<int>(c.messages.size()));
+        EXPECT_EQ(messages, c.messages);
+    }
+}
+
+TEST(RangeCheck, MessageUsesAPointUnderADecimalCommaLocale)
+{
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "the de_DE.UTF-8 locale is missing; scripts/install-deps.sh generates it";
+    std::vector<std::string> messages;
+    CheckGeographicRange({-33.0, 151.0, 5000.04}, messages);
+    std::setlocale(LC_ALL, saved.c_str());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Calculated height (5000.0) not in range -100 to +5000");
+}
+
+TEST(BuiltIns, FourValidSetsAndGrs80)
+{
+    const std::vector<ParameterSet> sets = builtInParameterSets();
+    ASSERT_EQ(sets.size(), 4u);
+    const char* names[] = {"ITRF2000", "ITRF2000(IGS)", "ITRF97", "ITRF96"};
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        SCOPED_TRACE(names[i]);
+        EXPECT_EQ(sets[i].name, names[i]);
+        EXPECT_TRUE(sets[i].valid);
+        EXPECT_TRUE(sets[i].builtIn);
+        EXPECT_TRUE(sets[i].displayed);
+        EXPECT_EQ(sets[i].epoch, 2000.0);
+        EXPECT_EQ(sets[i].checksum, computeChecksum(sets[i]));
+    }
+    EXPECT_TRUE(kGrs80.valid);
+    EXPECT_TRUE(kGrs80.builtIn);
+    EXPECT_EQ(kGrs80.semiMajorDecimals, 1);
+    EXPECT_EQ(kGrs80.flatteningDecimals, 9);
+}
+
+}  // namespace
+}  // namespace tessara

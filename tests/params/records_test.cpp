@@ -1,0 +1,201 @@
+#include "params/crc32.h"
+#include "params/records.h"
+#include "support/recording_notifier.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace tessara {
+namespace {
+
+// Bit-at-a-time reference CRC-32 (no table), to check the table-driven one.
+std::uint32_t referenceCrc(const std::string& bytes)
+{
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (char ch : bytes) {
+        c ^= static_cast<unsigned char>(ch);
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+    }
+    return ~c;
+}
+
+std::string littleEndianBytes(double v)
+{
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    std::string out;
+    for (int i = 0; i < 8; ++i)
+        out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFFu));
+    return out;
+}
+
+ParameterSet sampleSet()
+{
+    return ParameterSet::fromValues(
+        "ITRF2000", 2000.0, {-0.0761, -0.0101, 0.0444, 0.008765, 0.009361, 0.009325, 0.007935},
+        {0.011, -0.0045, -0.0174, 0.001034, 0.000671, 0.001039, -0.000538});
+}
+
+TEST(Crc32, StandardCheckValues)
+{
+    EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
+    EXPECT_EQ(crc32(""), 0u);
+    EXPECT_EQ(crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
+}
+
+TEST(Crc32, PiecewiseUpdatesEqualOneShot)
+{
+    Crc32 crc;
+    crc.update("1234");
+    crc.update("");
+    crc.update("56789");
+    EXPECT_EQ(crc.value(), 0xCBF43926u);
+}
+
+TEST(Checksum, ParameterSetCoversNameThenFifteenLittleEndianDoubles)
+{
+    const ParameterSet set = sampleSet();
+    std::string bytes = set.name;
+    bytes += littleEndianBytes(set.epoch);
+    for (double v : set.base)
+        bytes += littleEndianBytes(v);
+    for (double v : set.rate)
+        bytes += littleEndianBytes(v);
+    EXPECT_EQ(computeChecksum(set), referenceCrc(bytes));
+    EXPECT_EQ(set.checksum, computeChecksum(set));
+}
+
+TEST(Checksum, EllipsoidCoversNameAxisAndInverseFlatteningOnly)
+{
+    Ellipsoid e = Ellipsoid::fromValues("GRS80", 6378137.0, 1, 298.257222101, 9);
+    const std::string bytes =
+        "GRS80" + littleEndianBytes(6378137.0) + littleEndianBytes(298.257222101);
+    EXPECT_EQ(computeChecksum(e), referenceCrc(bytes));
+
+    const std::uint32_t before = computeChecksum(e);
+    e.semiMajorDecimals = 4;
+    e.flatteningDecimals = 2;
+    e.builtIn = true;
+    EXPECT_EQ(computeChecksum(e), before);
+}
+
+TEST(Checksum, ChangesWithEveryValueBitAndNameButNotFlags)
+{
+    const ParameterSet set = sampleSet();
+    const std::uint32_t original = computeChecksum(set);
+
+    for (int i = 0; i < ParameterSet::kValueCount; ++i) {
+        SCOPED_TRACE("position " + std::to_string(i));
+        ParameterSet changed = set;
+        changed.setValue(i, std::nextafter(set.value(i), HUGE_VAL));  // last bit only
+        EXPECT_NE(computeChecksum(changed), original);
+    }
+
+    ParameterSet renamed = set;
+    renamed.name[4] = '1';
+    EXPECT_NE(computeChecksum(renamed), original);
+
+    ParameterSet flagged = set;
+    flagged.displayed = false;
+    flagged.builtIn = true;
+    flagged.valid = false;
+    EXPECT_EQ(computeChecksum(flagged), original);
+
+    // The sequence order matters: a base value and a rate swapped.
+    ParameterSet swapped = set;
+    std::swap(swapped.base[0], swapped.rate[0]);
+    EXPECT_NE(computeChecksum(swapped), original);
+}
+
+TEST(Validity, FreshRecordsAreInvalidWithTheUnsetMarkers)
+{
+    const ParameterSet set;
+    EXPECT_FALSE(set.valid);
+    EXPECT_TRUE(set.displayed);
+    EXPECT_FALSE(set.builtIn);
+    EXPECT_EQ(set.checksum, 1000000u);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(set.rate[6]), 0x412E848000000000u);
+
+    const Ellipsoid e;
+    EXPECT_FALSE(e.valid);
+    EXPECT_EQ(e.checksum, 1000000u);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(e.inverseFlattening), 0x412E848000000000u);
+}
+
+TEST(Validity, NameAndEveryValueMustBeSet)
+{
+    struct Case {
+        const char* name;
+        std::string setName;
+        int position;  // -1: no value changed
+        double value;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"all values set", "X", -1, 0.0, true},
+        {"empty name", "", -1, 0.0, false},
+        {"epoch unset", "X", 0, 1000000.0, false},
+        {"first base value unset", "X", 1, 1000000.0, false},
+        {"last rate unset", "X", 14, 1000000.0, false},
+        {"rate just below the marker", "X", 14, 999999.9999, true},
+        {"rate just above the marker", "X", 14, 1000000.0000001, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParameterSet set = ParameterSet::editorFromValues(c.setName, 2000.0, {1, 2, 3, 4, 5, 6, 7},
+                                                          {1, 2, 3, 4, 5, 6, 7});
+        if (c.position >= 0)
+            set.setValue(c.position, c.value);
+        validateEditor(set);
+        EXPECT_EQ(set.valid, c.valid);
+        // The editor's constructor never computes a checksum.
+        EXPECT_EQ(set.checksum, 1000000u);
+    }
+}
+
+TEST(Validity, ProgramRuleReportsChecksumMismatchOnce)
+{
+    testing::RecordingNotifier notifier;
+
+    ParameterSet good = sampleSet();
+    validateProgram(good, notifier);
+    EXPECT_TRUE(good.valid);
+    EXPECT_TRUE(notifier.shown.empty());
+
+    ParameterSet damaged = sampleSet();
+    damaged.base[3] = 0.008766;
+    validateProgram(damaged, notifier);
+    EXPECT_FALSE(damaged.valid);
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].text,
+              "Error - Parameters for ITRF2000 are incorrect - checksum does not match");
+    EXPECT_EQ(notifier.shown[0].caption, "");
+
+    // A fresh record carries the checksum 1000000, which never matches.
+    ParameterSet fresh;
+    validateProgram(fresh, notifier);
+    EXPECT_FALSE(fresh.valid);
+    ASSERT_EQ(notifier.shown.size(), 2u);
+    EXPECT_EQ(notifier.shown[1].text,
+              "Error - Parameters for  are incorrect - checksum does not match");
+}
+
+TEST(Validity, EllipsoidNeedsNameAxisAndFlattening)
+{
+    EXPECT_TRUE(Ellipsoid::fromValues("GRS80", 6378137.0, 1, 298.257222101, 9).valid);
+    EXPECT_FALSE(Ellipsoid::fromValues("", 6378137.0, 1, 298.257222101, 9).valid);
+    EXPECT_FALSE(Ellipsoid::fromValues("A", kUnsetValue, -1, 298.257222101, 9).valid);
+    EXPECT_FALSE(Ellipsoid::fromValues("A", 6378137.0, 1, kUnsetValue, -1).valid);
+    // The rule ignores the checksum.
+    Ellipsoid e = Ellipsoid::fromValues("A", 1.0, 0, 2.0, 0);
+    e.checksum = 12345u;
+    validate(e);
+    EXPECT_TRUE(e.valid);
+}
+
+}  // namespace
+}  // namespace tessara

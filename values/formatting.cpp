@@ -1,0 +1,269 @@
+#include "values/formatting.h"
+
+#include "values/epoch.h"
+#include "values/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace tessara {
+namespace {
+
+// Decimals beyond this carry no information in a double; number_text clamps
+// to the same limit, and the widths below must agree with what it writes.
+constexpr int kMaxDecimals = 40;
+
+// Added before every truncation, so that a value a rounding error below a
+// whole minute or second (33.5 read back as 33.4999999999999) still splits
+// into 30 minutes and not 29 minutes 59.99999 seconds.
+constexpr double kTruncationNudge = 1e-12;
+
+// One minute in degrees, as the system has always written it.
+constexpr double kDegreesPerMinute = 0.016666666666666666;
+
+// Whole degrees beyond this cannot be held in the integer they are written
+// from; no angle of the system comes near it.
+constexpr double kLargestWholeDegrees = 2147483648.0;  // 2^31
+
+int clampDecimals(int decimals)
+{
+    return std::clamp(decimals, 0, kMaxDecimals);
+}
+
+// The width of a minutes or seconds text: two digits, the point and the
+// decimals, or just the two digits without decimals.
+int twoDigitWidth(int decimals)
+{
+    return decimals == 0 ? 2 : decimals + 3;
+}
+
+// A minutes or seconds value below 60 is written with exactly two whole
+// digits, so its text reads 60 exactly when rounding reached the next unit.
+bool roundedToSixty(std::string_view text)
+{
+    return text.size() >= 2 && text[0] == '6' && text[1] == '0';
+}
+
+// "d." followed by the two whole digits of a two-digit text and its
+// decimals without their point: d.mm(ss)ssss.
+void appendPacked(std::string& out, std::string_view twoDigitText)
+{
+    if (twoDigitText.size() > 2) {
+        out.append(twoDigitText.substr(0, 2));
+        out.append(twoDigitText.substr(3));
+    } else {
+        out.append(twoDigitText);
+    }
+}
+
+void prefix(std::string& text, std::string_view prefixText)
+{
+    text.insert(0, prefixText);
+}
+
+}  // namespace
+
+AngleTexts formatAngle(double angle, int degreesPrecision, int minutesPrecision,
+                       int secondsPrecision)
+{
+    const int pd = clampDecimals(degreesPrecision);
+    const int pm = clampDecimals(minutesPrecision);
+    const int ps = clampDecimals(secondsPrecision);
+    const double v = std::fabs(angle) + kTruncationNudge;
+
+    AngleTexts texts;
+    // NaN (a point at the centre of the Earth) or a value too large for the
+    // whole-degree integer: every text shows the number itself.
+    if (!(v < kLargestWholeDegrees)) {
+        const std::string all = numtext::fixed(v, pd);
+        texts.degrees = all;
+        texts.minutes = all;
+        texts.seconds = all;
+        texts.dmDegrees = all;
+        texts.decimalMinutes = all;
+        texts.decimalDegrees = all;
+        texts.packedDms = all;
+        texts.packedDm = all;
+        return texts;
+    }
+
+    const long wholeDegrees = static_cast<long>(v);
+    const double fraction = v - static_cast<double>(wholeDegrees);
+    const double decimalMinutes = fraction * 60.0;
+    long minutes = static_cast<long>(decimalMinutes);
+    // The remainder may come out a rounding error below zero when the
+    // fraction sits on a whole minute; a seconds text must not read -0.
+    const double seconds =
+        std::max(0.0, (fraction - static_cast<double>(minutes) * kDegreesPerMinute) * 3600.0);
+
+    // DMS: only the seconds are rounded; seconds that round to 60 carry into
+    // the minutes, and 60 minutes into the degrees.
+    long dmsDegrees = wholeDegrees;
+    const int ws = twoDigitWidth(ps);
+    texts.seconds = numtext::fixedZeroPadded(seconds, ws, ps);
+    if (roundedToSixty(texts.seconds)) {
+        texts.seconds = numtext::fixedZeroPadded(0.0, ws, ps);
+        if (++minutes == 60) {
+            minutes = 0;
+            ++dmsDegrees;
+        }
+    }
+    texts.degrees = numtext::integer(dmsDegrees);
+    texts.minutes = numtext::integerTwoDigits(minutes);
+
+    // DM: decimal minutes that round to 60 carry into the DM degrees.
+    long dmDegrees = wholeDegrees;
+    const int wm = twoDigitWidth(pm);
+    texts.decimalMinutes = numtext::fixedZeroPadded(decimalMinutes, wm, pm);
+    if (roundedToSixty(texts.decimalMinutes)) {
+        texts.decimalMinutes = numtext::fixedZeroPadded(0.0, wm, pm);
+        ++dmDegrees;
+    }
+    texts.dmDegrees = dmsDegrees == dmDegrees ? texts.degrees : numtext::integer(dmDegrees);
+
+    // The width of precision + 1 never pads: it only keeps the field a number.
+    texts.decimalDegrees = numtext::fixedBlankPadded(v, pd + 1, pd);
+
+    texts.packedDms.reserve(texts.degrees.size() + 3 + texts.seconds.size());
+    texts.packedDms.append(texts.degrees).append(".").append(texts.minutes);
+    appendPacked(texts.packedDms, texts.seconds);
+
+    texts.packedDm.reserve(texts.dmDegrees.size() + 1 + texts.decimalMinutes.size());
+    texts.packedDm.append(texts.dmDegrees).append(".");
+    appendPacked(texts.packedDm, texts.decimalMinutes);
+    return texts;
+}
+
+void FormatOutputPoint(PointTransformer& pt, int cartesianPrecision, int heightPrecision,
+                       int degreesPrecision, int minutesPrecision, int secondsPrecision)
+{
+    WriteEpoch(pt);
+    pt.outputX = numtext::fixed(pt.outputCartesian.x, cartesianPrecision);
+    pt.outputY = numtext::fixed(pt.outputCartesian.y, cartesianPrecision);
+    pt.outputZ = numtext::fixed(pt.outputCartesian.z, cartesianPrecision);
+    pt.outputHeight = numtext::fixed(pt.outputGeographic.height, heightPrecision);
+    pt.outputAngles.latitude = formatAngle(pt.outputGeographic.latitude, degreesPrecision,
+                                           minutesPrecision, secondsPrecision);
+    pt.outputAngles.longitude = formatAngle(pt.outputGeographic.longitude, degreesPrecision,
+                                            minutesPrecision, secondsPrecision);
+}
+
+void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision)
+{
+    FormatOutputPoint(pt, precision.cartesian, precision.height, precision.degrees,
+                      precision.minutes, precision.seconds);
+}
+
+void FormatInputPoint(PointTransformer& pt, int degreesPrecision, int minutesPrecision,
+                      int secondsPrecision)
+{
+    pt.inputAnglesFormatted.latitude = formatAngle(pt.inputGeographic.latitude, degreesPrecision,
+                                                   minutesPrecision, secondsPrecision);
+    pt.inputAnglesFormatted.longitude = formatAngle(
+        pt.inputGeographic.longitude, degreesPrecision, minutesPrecision, secondsPrecision);
+}
+
+namespace {
+
+void applyAxisHemisphere(AngleTexts& texts, FileHemisphereTexts& letters, double value,
+                         bool isLatitude, FileHemisphereStyle style, bool commaSeparated)
+{
+    letters.commaLetter.clear();
+    letters.letter.clear();
+
+    // Text records keep a blank where a sign would stand, so that values of
+    // both signs line up; comma-separated fields need no such room.
+    std::string_view prefixText = commaSeparated ? "" : " ";
+    const bool negative = value < 0.0;
+    if (style == FileHemisphereStyle::Sign && negative)
+        prefixText = "-";
+    prefix(texts.degrees, prefixText);
+    prefix(texts.dmDegrees, prefixText);
+    prefix(texts.decimalDegrees, prefixText);
+    prefix(texts.packedDms, prefixText);
+    prefix(texts.packedDm, prefixText);
+
+    if (style == FileHemisphereStyle::Letter) {
+        const char letter = isLatitude ? (negative ? 'S' : 'N') : (negative ? 'W' : 'E');
+        letters.letter.assign(1, letter);
+        letters.commaLetter.assign(",").push_back(letter);
+    }
+}
+
+}  // namespace
+
+void ApplyFileHemisphere(PointTransformer& pt, FileHemisphereStyle style, bool commaSeparated)
+{
+    applyAxisHemisphere(pt.outputAngles.latitude, pt.fileLatitude, pt.outputGeographic.latitude,
+                        true, style, commaSeparated);
+    applyAxisHemisphere(pt.outputAngles.longitude, pt.fileLongitude,
+                        pt.outputGeographic.longitude, false, style, commaSeparated);
+}
+
+namespace {
+
+constexpr std::array<std::string_view, 9> kDegreesExamples{
+    "1 degree = 100 km ",          "0.1 degree = 10 km ",       "0.01 degree = 1 km ",
+    "0.001 degree = 100 m ",       "0.0001 degree = 10 m ",     "0.00001 degree = 1 m ",
+    "0.000001 degree = 100 mm ",   "0.0000001 degree = 10 mm ", "0.00000001 degree = 1 mm ",
+};
+constexpr std::array<std::string_view, 8> kMinutesExamples{
+    "1 minute = 2000 m ",        "0.1 minute = 200 m ",        "0.01 minute = 20 m ",
+    "0.001 minute = 2 m ",       "0.0001 minute = 200 mm ",    "0.00001 minute = 20 mm ",
+    "0.000001 minute = 2 mm ",   "0.0000001 minute = 0.2 mm ",
+};
+constexpr std::array<std::string_view, 6> kSecondsExamples{
+    "1 second = 30 m ",       "0.1 second = 3 m ",     "0.01 second = 300 mm ",
+    "0.001 second = 30 mm ",  "0.0001 second = 3 mm ", "0.00001 second = 0.3 mm ",
+};
+// Cartesian and height share these; the last row lies above the dialog's
+// range but belongs to the default cartesian precision of 4.
+constexpr std::array<std::string_view, 5> kMetreExamples{
+    "0 = 1 m ", "1 = 100 mm ", "2 = 10 mm ", "3 = 1 mm ", "4 = 0.1 mm ",
+};
+
+template <std::size_t N>
+std::optional<std::string_view> row(const std::array<std::string_view, N>& rows, long value)
+{
+    // A value without a row leaves the dialog's example as it was.
+    if (value < 0 || value >= static_cast<long>(N))
+        return std::nullopt;
+    return rows[static_cast<std::size_t>(value)];
+}
+
+}  // namespace
+
+int precisionFieldMaximum(PrecisionField field)
+{
+    switch (field) {
+    case PrecisionField::Degrees:
+        return 8;
+    case PrecisionField::Minutes:
+        return 7;
+    case PrecisionField::Seconds:
+        return 5;
+    case PrecisionField::Cartesian:
+    case PrecisionField::Height:
+        return 3;
+    }
+    return 0;
+}
+
+std::optional<std::string_view> precisionExample(PrecisionField field, long value)
+{
+    switch (field) {
+    case PrecisionField::Degrees:
+        return row(kDegreesExamples, value);
+    case PrecisionField::Minutes:
+        return row(kMinutesExamples, value);
+    case PrecisionField::Seconds:
+        return row(kSecondsExamples, value);
+    case PrecisionField::Cartesian:
+    case PrecisionField::Height:
+        return row(kMetreExamples, value);
+    }
+    return std::nullopt;
+}
+
+}  // namespace tessara
