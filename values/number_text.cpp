@@ -122,9 +122,9 @@ std::string integer(long value)
 std::string integerTwoDigits(long value)
 {
     std::string text = integer(value);
-    const std::size_t digits = text.size() - (value < 0 ? 1 : 0);
-    if (digits < 2)
-        text.insert(value < 0 ? 1 : 0, 2 - digits, '0');
+    // The width counts the sign, as printf's does: -5 stays "-5".
+    if (text.size() < 2)
+        text.insert(0, 2 - text.size(), '0');
     return text;
 }
 

@@ -1,0 +1,263 @@
+#include "values/aligned_line.h"
+
+#include "values/formatting.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tessara {
+namespace {
+
+// A line written out as its non-blank texts and their start columns, for
+// expectations that would be error-prone to count out in blanks.
+std::string textsAt(std::initializer_list<std::pair<int, std::string_view>> texts)
+{
+    std::string line;
+    for (const auto& [column, text] : texts) {
+        line.resize(static_cast<std::size_t>(column), ' ');
+        line.append(text);
+    }
+    return line;
+}
+
+TEST(AlignedLine, PlacesOverSixtyBlanks)
+{
+    struct Placement {
+        std::string text;
+        int column;
+        bool byPoint;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Placement> placements;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"nothing placed gives an empty line", {}, ""},
+        {"text from its column", {{"ab", 3, false}}, "   ab"},
+        {"later texts overwrite", {{"aaaa", 0, false}, {"bb", 1, false}}, "abba"},
+        {"trailing blanks of a text go too", {{"a  ", 0, false}, {" ", 30, false}}, "a"},
+        {"negative start taken as 0", {{"abc", -2, false}}, "abc"},
+        {"long text extends the line", {{std::string(10, 'x'), 55, false}},
+         std::string(55, ' ') + std::string(10, 'x')},
+        {"text far beyond 60", {{"z", 100, false}}, std::string(100, ' ') + "z"},
+        {"point at the column", {{"12.345", 42, true}}, std::string(40, ' ') + "12.345"},
+        {"first point counts", {{"1.2.3", 2, true}}, " 1.2.3"},
+        {"without a point the end is the anchor", {{"123", 5, true}}, "  123"},
+        {"point left of column 0 clamps", {{"-4052051.767", 3, true}}, "-4052051.767"},
+        {"empty text changes nothing", {{"ab", 0, false}, {"", 1, true}}, "ab"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AlignedLine line;
+        for (const Placement& p : c.placements) {
+            if (p.byPoint)
+                line.placePoint(p.text, p.column);
+            else
+                line.place(p.text, p.column);
+        }
+        EXPECT_EQ(line.str(), c.expected);
+    }
+}
+
+TEST(LayoutCartesianLine, AllThreeAnchoredOnTheXPoint)
+{
+    struct Case {
+        const char* name;
+        const char *x, *y, *z;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"worked example", "-4052051.767", "4212836.012", "-2545106.027",
+         "-4052051.767     4212836.012      -2545106.027"},
+        {"no decimals", "-4052052", "4212836", "-2545106",
+         "-4052052         4212836          -2545106"},
+        {"short X shifts Y and Z with it", "1.5", "22.25", "-333.125",
+         textsAt({{7, "1.5"}, {24, "22.25"}, {41, "-333.125"}})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PointTransformer pt;
+        pt.outputX = c.x;
+        pt.outputY = c.y;
+        pt.outputZ = c.z;
+        EXPECT_EQ(LayoutCartesianLine(pt), c.expected);
+    }
+}
+
+TEST(LayoutGeographicLine, EachNotation)
+{
+    PointTransformer pt;
+    pt.outputGeographic = {-33.86881968, 151.2, 12.345};
+    FormatOutputPoint(pt, kLogPrecision);
+    PointTransformer lettered = pt;
+    ApplyFileHemisphere(lettered, FileHemisphereStyle::Letter, false);
+
+    struct Case {
+        const char* name;
+        const PointTransformer* point;
+        AngleNotation notation;
+        bool withLetters;
+        std::string expected;
+    };
+    using N = AngleNotation;
+    const Case cases[] = {
+        {"DMS worked example", &pt, N::Dms, false,
+         "33  52 07.75085  151  12 00.00000       12.345"},
+        {"DM", &pt, N::Dm, false, "33  52.1291808   151  12.0000000        12.345"},
+        {"DD", &pt, N::Dd, false, "33.86881968      151.20000000           12.345"},
+        {"DMSHP", &pt, N::Dmshp, false, "33.520775085     151.120000000          12.345"},
+        {"DMHP", &pt, N::Dmhp, false, "33.521291808     151.120000000          12.345"},
+        {"letters ignored without the flag", &lettered, N::Dd, false,
+         textsAt({{1, "33.86881968"}, {18, "151.20000000"}, {40, "12.345"}})},
+        {"DD with letters", &lettered, N::Dd, true,
+         " 33.86881968    S 151.20000000    E     12.345"},
+        {"DMS with letters", &lettered, N::Dms, true,
+         " 33 52 07.75085 S 151 12 00.00000 E     12.345"},
+        {"unknown notation: letters and height", &lettered, static_cast<N>(7), true,
+         "                S                 E     12.345"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(LayoutGeographicLine(*c.point, c.notation, c.withLetters), c.expected);
+    }
+}
+
+TEST(LayoutGeographicLine, DmUsesTheCarriedDmDegrees)
+{
+    PointTransformer pt;
+    // 33 59.99999996': DM minutes round up to 60 at 7 decimals, the DMS
+    // seconds (59.999998 at 6) do not.
+    pt.outputGeographic = {33.0 + 59.99999996 / 60.0, 0.0, 0.0};
+    FormatOutputPoint(pt, 0, 0, 8, 7, 6);
+    EXPECT_EQ(LayoutGeographicLine(pt, AngleNotation::Dm, false).substr(0, 14), "34  00.0000000");
+    EXPECT_EQ(LayoutGeographicLine(pt, AngleNotation::Dms, false).substr(0, 16),
+              "33  59 59.999998");
+}
+
+// The texts a reader would have kept for each layout.
+struct EchoTexts {
+    const char *latDegrees = "", *latMinutes = "", *latSeconds = "";
+    const char *lonDegrees = "", *lonMinutes = "", *lonSeconds = "";
+    const char *latDm = "", *lonDm = "";
+    const char *latDd = "", *lonDd = "";
+    const char *latDmshp = "", *lonDmshp = "";
+    const char *latDmhp = "", *lonDmhp = "";
+    const char *x = "", *y = "", *z = "";
+    const char* height = "";
+};
+
+PointTransformer withEchoTexts(const EchoTexts& t)
+{
+    PointTransformer pt;
+    AngleTexts& lat = pt.inputAnglesRead.latitude;
+    AngleTexts& lon = pt.inputAnglesRead.longitude;
+    lat.degrees = t.latDegrees;
+    lat.minutes = t.latMinutes;
+    lat.seconds = t.latSeconds;
+    lat.decimalMinutes = t.latDm;
+    lat.decimalDegrees = t.latDd;
+    lat.packedDms = t.latDmshp;
+    lat.packedDm = t.latDmhp;
+    lon.degrees = t.lonDegrees;
+    lon.minutes = t.lonMinutes;
+    lon.seconds = t.lonSeconds;
+    lon.decimalMinutes = t.lonDm;
+    lon.decimalDegrees = t.lonDd;
+    lon.packedDms = t.lonDmshp;
+    lon.packedDm = t.lonDmhp;
+    pt.inputXText = t.x;
+    pt.inputYText = t.y;
+    pt.inputZText = t.z;
+    pt.inputHeightText = t.height;
+    return pt;
+}
+
+TEST(LayoutInputEcho, EveryLayout)
+{
+    EchoTexts dms;
+    dms.latDegrees = "-33";
+    dms.latMinutes = "52";
+    dms.latSeconds = "10.5";
+    dms.lonDegrees = "151";
+    dms.lonMinutes = "12";
+    dms.lonSeconds = "0";
+    dms.height = "12.5";
+
+    EchoTexts dmsOneField = dms;
+    dmsOneField.latDegrees = "33";
+    dmsOneField.latMinutes = "5";
+    dmsOneField.latSeconds = " ";  // a component the split did not find
+    dmsOneField.lonMinutes = "123";
+
+    EchoTexts dm;
+    dm.latDegrees = "33";
+    dm.latDm = "52.5";
+    dm.lonDegrees = "151";
+    dm.lonDm = "12.25";
+    dm.height = "100";
+
+    EchoTexts negativeDm = dm;
+    negativeDm.latDegrees = "-0";
+
+    EchoTexts dd;
+    dd.latDd = "-33.5";
+    dd.lonDd = "151.25";
+    dd.height = "-5.25";
+
+    EchoTexts packed;
+    packed.latDmshp = "-33.5234567";
+    packed.lonDmshp = "151.1234";
+    packed.latDmhp = "33.52129";
+    packed.lonDmhp = "151.12";
+    packed.height = "0";
+
+    EchoTexts cartesian;
+    cartesian.x = "-4052052.048";
+    cartesian.y = "4212836.105";
+    cartesian.z = "-2545105.587";
+    cartesian.height = "999.0";  // left from an earlier point; never shown
+
+    const std::string dmLine =
+        textsAt({{1, "33"}, {4, "52.5"}, {17, "151"}, {21, "12.25"}, {39, "100"}});
+
+    struct Case {
+        const char* name;
+        EchoTexts texts;
+        bool cartesian;
+        int layout;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"cartesian", cartesian, true, 0, "-4052052.048     4212836.105      -2545105.587"},
+        {"0 DMS, minus sign takes column 0", dms, false, 0,
+         textsAt({{0, "-33"}, {4, "52"}, {7, "10.5"}, {17, "151"}, {21, "12"}, {25, "0"},
+                  {40, "12.5"}})},
+        {"5 DMS one field, minutes end at 5", dmsOneField, false, 5,
+         textsAt({{1, "33"}, {5, "5"}, {17, "151"}, {20, "123"}, {25, "0"}, {40, "12.5"}})},
+        {"1 with DD read", dd, false, 1, textsAt({{0, "-33.5"}, {17, "151.25"}, {40, "-5.25"}})},
+        {"2 with DD read", dd, false, 2, textsAt({{0, "-33.5"}, {17, "151.25"}, {40, "-5.25"}})},
+        {"1 with DM read", dm, false, 1, dmLine},
+        {"2 with DM read", dm, false, 2, dmLine},
+        {"6 DM one field", dm, false, 6, dmLine},
+        {"6 shows no DD", dd, false, 6, std::string(40, ' ') + "-5.25"},
+        {"6 DM minus zero degrees", negativeDm, false, 6,
+         textsAt({{0, "-0"}, {4, "52.5"}, {17, "151"}, {21, "12.25"}, {39, "100"}})},
+        {"3 DMSHP", packed, false, 3, textsAt({{0, "-33.5234567"}, {17, "151.1234"}, {41, "0"}})},
+        {"4 DMHP", packed, false, 4, textsAt({{1, "33.52129"}, {17, "151.12"}, {41, "0"}})},
+        {"unknown layout: height only", dms, false, 9, std::string(40, ' ') + "12.5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PointTransformer pt = withEchoTexts(c.texts);
+        EXPECT_EQ(LayoutInputEcho(pt, c.cartesian, c.layout), c.expected);
+    }
+}
+
+}  // namespace
+}  // namespace tessara

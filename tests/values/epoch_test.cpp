@@ -1,0 +1,165 @@
+#include "values/epoch.h"
+
+#include "values/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using namespace std::literals;
+
+namespace tessara {
+namespace {
+
+// The system's day fractions: 1/366 in a year divisible by 4, else 1/365.
+constexpr double kLeapDay = 0.00273224043715847;
+constexpr double kCommonDay = 0.0027397260273972603;
+
+constexpr auto kAuto = EpochMode::Automatic;
+constexpr auto kDmy = EpochMode::DayMonthYear;
+constexpr auto kDec = EpochMode::DecimalYear;
+
+struct Case {
+    const char* name;
+    std::string_view text;
+    EpochMode mode;
+    double epoch;         // 0: none stored
+    int notation;         // -1 when none stored
+    std::string message;  // empty: none
+    std::string written;  // the text written back (when an epoch was stored)
+};
+
+TEST(ReadEpoch, DatesDecimalYearsAndMessages)
+{
+    const Case cases[] = {
+        // Dates, in every mode that takes them.
+        {"first of January", "01/01/2005", kAuto, 2005.0, 0, "", "01/01/2005"},
+        {"end of February", "28/02/2005", kDmy, 2005 + 58 * kCommonDay, 0, "", "28/02/2005"},
+        {"last day of a leap year", "31/12/2004", kAuto, 2004 + 365 * kLeapDay, 0, "",
+         "31/12/2004"},
+        {"29 February of a leap year", "29/02/2004", kDmy, 2004 + 59 * kLeapDay, 0, "",
+         "29/02/2004"},
+        {"single digits", "1/1/2005", kDmy, 2005.0, 0, "", "01/01/2005"},
+        {"first accepted date", "01/01/1989", kAuto, 1989.0, 0, "", "01/01/1989"},
+        {"blanks and controls after the digits", " 12 /5\x01/2005 ", kDmy,
+         2005 + 131 * kCommonDay, 0, "", "12/05/2005"},
+        {"29 February of a common year", "29/02/2005", kDmy, 0, -1,
+         "Epoch date (29/02/2005) is invalid", ""},
+        {"unreadable date in automatic mode", "29/02/2005", kAuto, 0, -1,
+         "Epoch date cannot be read from (29/02/2005)", ""},
+        {"no year", "12/05", kDmy, 0, -1, "Epoch date (12/05) is invalid", ""},
+        {"printable after the year", "12/05/2005x", kDmy, 0, -1,
+         "Epoch date (12/05/2005x) is invalid", ""},
+        {"non-ASCII after the year", "12/05/2005\xC2\xA0", kDmy, 0, -1,
+         "Epoch date (12/05/2005\xC2\xA0) is invalid", ""},
+        {"third slash", "1/1/2005/7", kDmy, 0, -1, "Epoch date (1/1/2005/7) is invalid", ""},
+        {"year before 100", "1/1/99", kDmy, 0, -1, "Epoch date (1/1/99) is invalid", ""},
+        {"month 13", "1/13/2005", kDmy, 0, -1, "Epoch date (1/13/2005) is invalid", ""},
+        {"31 April", "31/04/2005", kDmy, 0, -1, "Epoch date (31/04/2005) is invalid", ""},
+        {"saturated day", "99999999999999999999/1/2005", kDmy, 0, -1,
+         "Epoch date (99999999999999999999/1/2005) is invalid", ""},
+        {"no slash", "2005", kDmy, 0, -1, "Epoch date (2005) is invalid for dd/mm/yyyy", ""},
+        {"slash first", "/1/2005", kDmy, 0, -1, "Epoch date (/1/2005) is invalid for dd/mm/yyyy",
+         ""},
+        {"slash first in automatic mode", "/1/2005", kAuto, 0, -1,
+         "Epoch date cannot be read from (/1/2005)", ""},
+        {"date after 2020", "01/01/2021", kAuto, 0, -1,
+         "Epoch date (01/01/2021) must be between 1989 and 2020", ""},
+        // Decimal years.
+        {"decimal year", "2005.5", kDec, 2005.5, 1, "", "2005.500"},
+        {"no slash in automatic mode", "2005", kAuto, 2005.0, 1, "", "2005.000"},
+        {"late in the last year", "2020.9", kAuto, 2020.9, 1, "", "2020.900"},
+        {"trimmed, controls left", "\t 2005.25\x01 \n", kDec, 2005.25, 1, "", "2005.250"},
+        {"date in decimal mode", "12/05/2005", kDec, 0, -1,
+         "Epoch date (12/05/2005) is invalid for decimal year", ""},
+        {"decimal comma", "2005,5", kDec, 0, -1, "Epoch date (2005,5) is invalid for decimal year",
+         ""},
+        {"embedded NUL", "2005\0"sv, kDec, 0, -1, "Epoch date (2005) is invalid for decimal year",
+         ""},
+        {"text in automatic mode", "soon", kAuto, 0, -1, "Epoch date cannot be read from (soon)",
+         ""},
+        {"just before 1989", "1988.99", kDec, 0, -1,
+         "Epoch date (1988.99) must be between 1989 and 2020", ""},
+        {"2021, trimmed text quoted", "  2021 ", kAuto, 0, -1,
+         "Epoch date (2021) must be between 1989 and 2020", ""},
+        {"nan has no year", "nan", kDec, 0, -1, "Epoch date (nan) must be between 1989 and 2020",
+         ""},
+        {"huge", "1e300", kAuto, 0, -1, "Epoch date (1e300) must be between 1989 and 2020", ""},
+        {"negative year", "-2005.5", kDec, 0, -1,
+         "Epoch date (-2005.5) must be between 1989 and 2020", ""},
+        {"zero in decimal mode", "0", kDec, 0, -1, "", ""},
+        {"zero in automatic mode", "-0.0", kAuto, 0, -1,
+         "Epoch date cannot be read from (-0.0)", ""},
+        // Nothing typed.
+        {"empty", "", kAuto, 0, -1, "", ""},
+        {"white space", " \t\r\n", kDmy, 0, -1, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PointTransformer pt;
+        // A previous good epoch must not survive a failed reading.
+        pt.epoch = 2001.0;
+        pt.epochNotation = 1;
+        pt.epochText = "previous";
+        EXPECT_EQ(c.epoch != 0, ReadEpoch(pt, c.text, c.mode));
+        EXPECT_DOUBLE_EQ(c.epoch, pt.epoch);
+        EXPECT_EQ(c.notation, pt.epochNotation);
+        EXPECT_EQ(c.message.empty() ? std::vector<std::string>{}
+                                    : std::vector<std::string>{c.message},
+                  pt.messages);
+        WriteEpoch(pt);
+        EXPECT_EQ(c.epoch != 0 ? c.written : "previous", pt.epochText);
+    }
+}
+
+TEST(ReadEpoch, EveryDateOfTheAcceptedYearsComesBackUnchanged)
+{
+    constexpr int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    PointTransformer pt;
+    for (long year = 1989; year <= 2020; ++year) {
+        for (long month = 1; month <= 12; ++month) {
+            const long length = kMonthLength[month - 1] + (month == 2 && year % 4 == 0 ? 1 : 0);
+            for (long day = 1; day <= length; ++day) {
+                const std::string text = numtext::integerTwoDigits(day) + "/" +
+                                         numtext::integerTwoDigits(month) + "/" +
+                                         numtext::integer(year);
+                ASSERT_TRUE(ReadEpoch(pt, text, EpochMode::Automatic)) << text;
+                WriteEpoch(pt);
+                ASSERT_EQ(text, pt.epochText);
+            }
+        }
+    }
+    EXPECT_TRUE(pt.messages.empty());
+}
+
+TEST(WriteEpoch, DayMonthYearFromAnyEpoch)
+{
+    struct WriteCase {
+        const char* name;
+        double epoch;
+        std::string written;
+    };
+    const WriteCase cases[] = {
+        {"start of a year", 2005.0, "01/01/2005"},
+        {"last day of a common year", 2005.9972602739726, "31/12/2005"},
+        {"within a tenth of a day of the year's end", 2004.9999, "31/12/2004"},
+        {"year below four digits is blank-padded", 0.0, "01/01/   0"},
+        {"no year for nan", std::numeric_limits<double>::quiet_NaN(), "nan"},
+        {"beyond any year", -1e300, numtext::fixed(-1e300, 3)},
+    };
+    for (const WriteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        PointTransformer pt;
+        pt.epochNotation = 0;
+        pt.epoch = c.epoch;
+        WriteEpoch(pt);
+        EXPECT_EQ(c.written, pt.epochText);
+    }
+}
+
+}  // namespace
+}  // namespace tessara

@@ -1,0 +1,237 @@
+#include "values/number_text.h"
+
+#include "values/epoch.h"
+#include "values/readers.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using namespace std::literals;
+
+namespace tessara {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+TEST(NumberText, ScanRealTakesWhatStrtodTakes)
+{
+    struct Case {
+        const char* name;
+        std::string_view text;
+        double value;  // NaN: expect NaN
+        std::size_t length;
+    };
+    const Case cases[] = {
+        {"plain", "12.5", 12.5, 4},
+        {"white space, sign, exponent, then junk", " \t\n-3e2x", -300.0, 7},
+        {"leading point", "+.5", 0.5, 3},
+        {"exponent without digits is left", "1e+", 1.0, 1},
+        {"decimal comma ends the number", "12,5", 12.0, 2},
+        {"hexadecimal", "0x1p4", 16.0, 5},
+        {"infinity", "-Infinity", -kInf, 9},
+        {"nan", "nan", std::numeric_limits<double>::quiet_NaN(), 3},
+        {"overflow", "1e999", kInf, 5},
+        {"embedded NUL ends the number", "12\0" "5"sv, 12.0, 2},
+        {"lone point", ".", 0.0, 0},
+        {"lone sign", "-", 0.0, 0},
+        {"blanks only", "   ", 0.0, 0},
+        {"empty", "", 0.0, 0},
+        {"non-ASCII digits", "\xD9\xA1", 0.0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const numtext::Scan<double> scan = numtext::scanReal(c.text);
+        if (std::isnan(c.value)) {
+            EXPECT_TRUE(std::isnan(scan.value));
+        } else {
+            EXPECT_EQ(c.value, scan.value);
+        }
+        EXPECT_EQ(c.length, scan.length);
+    }
+}
+
+TEST(NumberText, ScanIntegerTakesWhatStrtolTakes)
+{
+    struct Case {
+        const char* name;
+        std::string_view text;
+        long value;
+        std::size_t length;
+    };
+    const Case cases[] = {
+        {"plain", "42", 42, 2},
+        {"white space and sign", " -7 ", -7, 3},
+        {"point ends the number", "12.5", 12, 2},
+        {"base 10 only", "0x10", 0, 1},
+        {"saturates high", "99999999999999999999", LONG_MAX, 20},
+        {"saturates low", "-99999999999999999999", LONG_MIN, 21},
+        {"no digits", "+", 0, 0},
+        {"empty", "", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const numtext::Scan<long> scan = numtext::scanInteger(c.text);
+        EXPECT_EQ(c.value, scan.value);
+        EXPECT_EQ(c.length, scan.length);
+    }
+}
+
+TEST(NumberText, WholeTextRules)
+{
+    struct Case {
+        const char* name;
+        std::string_view text;
+        bool real;     // readWholeReal accepts it
+        bool integer;  // readWholeInteger accepts it
+    };
+    const Case cases[] = {
+        {"empty reads as 0", "", true, true},
+        {"leading blank", " 1", true, true},
+        {"trailing blank", "1 ", false, false},
+        {"single blank", " ", false, false},
+        {"trailing NUL", "1\0"sv, false, false},
+        {"exponent", "1e5", true, false},
+        {"point", "1.", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        double real = -1;
+        long integer = -1;
+        EXPECT_EQ(c.real, numtext::readWholeReal(c.text, real));
+        EXPECT_EQ(c.integer, numtext::readWholeInteger(c.text, integer));
+    }
+    EXPECT_EQ(12.0, numtext::leadingReal("12abc"));
+    EXPECT_EQ(0.0, numtext::leadingReal("abc"));
+}
+
+TEST(NumberText, LongTextsBeyondTheSmallBuffer)
+{
+    // A NUL after 150 digits: everything before it is scanned, the NUL stops it.
+    std::string text(150, '1');
+    text += '\0';
+    text += "999";
+    EXPECT_EQ(LONG_MAX, numtext::scanInteger(text).value);
+    EXPECT_EQ(150u, numtext::scanInteger(text).length);
+    long integer = 0;
+    EXPECT_FALSE(numtext::readWholeInteger(text, integer));
+
+    const std::string exact = "0." + std::string(1 << 20, '0') + "1e1048577";
+    double value = 0;
+    EXPECT_TRUE(numtext::readWholeReal(exact, value));
+    EXPECT_EQ(1.0, value);
+    EXPECT_FALSE(numtext::readWholeReal(std::string(1 << 20, ' '), value));
+}
+
+TEST(NumberText, FixedFormats)
+{
+    struct Case {
+        const char* name;
+        std::string actual;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"exact tie rounds to even", numtext::fixed(0.125, 2), "0.12"},
+        {"binary value decides", numtext::fixed(1.0005, 3), "1.000"},
+        {"whole tie to even", numtext::fixed(2.5, 0), "2"},
+        {"negative zero keeps its sign", numtext::fixed(-0.0001, 3), "-0.000"},
+        {"large value in full", numtext::fixed(1e22, 1), "10000000000000000000000.0"},
+        {"negative precision is 0", numtext::fixed(123.456, -3), "123"},
+        {"precision clamped to 40", numtext::fixed(0.1, 100), numtext::fixed(0.1, 40)},
+        {"nan", numtext::fixed(std::numeric_limits<double>::quiet_NaN(), 3), "nan"},
+        {"negative infinity", numtext::fixed(-kInf, 3), "-inf"},
+        {"zeros after the sign", numtext::fixedZeroPadded(-1.5, 8, 3), "-001.500"},
+        {"zero padding", numtext::fixedZeroPadded(7.25, 6, 2), "007.25"},
+        {"no padding when wide enough", numtext::fixedZeroPadded(-12.5, 3, 1), "-12.5"},
+        {"non-finite padded with blanks", numtext::fixedZeroPadded(-kInf, 6, 2), "  -inf"},
+        {"blank padding", numtext::fixedBlankPadded(-1.5, 8, 3), "  -1.500"},
+        {"integer", numtext::integer(LONG_MIN), "-9223372036854775808"},
+        {"two digits", numtext::integerTwoDigits(5), "05"},
+        {"two digits of zero", numtext::integerTwoDigits(0), "00"},
+        {"the sign counts in the width", numtext::integerTwoDigits(-5), "-5"},
+        {"wider than two", numtext::integerTwoDigits(123), "123"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.expected, c.actual);
+    }
+    EXPECT_EQ(42u, numtext::fixed(0.1, 100).size());
+    EXPECT_EQ(1u + 309 + 1 + 40, numtext::fixed(-DBL_MAX, 40).size());
+}
+
+TEST(NumberText, FormatSubstitutesOnlyPercentS)
+{
+    struct Case {
+        const char* name;
+        std::string actual;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"two texts in turn", numtext::format("(%s [%s])", {"a", "b"}), "(a [b])"},
+        {"arguments are not formats", numtext::format("(%s)", {"%s%n%%"}), "(%s%n%%)"},
+        {"percent percent", numtext::format("100%% of %s", {"x"}), "100% of x"},
+        {"other conversions stay", numtext::format("%d %", {}), "%d %"},
+        {"missing argument gives nothing", numtext::format("%s|%s", {"a"}), "a|"},
+        {"extra argument is ignored", numtext::format("(%s)", {"a", "b"}), "(a)"},
+        {"argument cut at NUL", numtext::format("(%s)", {"ab\0cd"sv}), "(ab)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.expected, c.actual);
+    }
+    const std::string huge(1 << 20, 'x');
+    EXPECT_EQ(huge.size() + 2, numtext::format("(%s)", {huge}).size());
+}
+
+// Restores the process locale however the test ends.
+class LocaleGuard {
+public:
+    LocaleGuard() : previous_(std::setlocale(LC_ALL, nullptr)) {}
+    ~LocaleGuard() { std::setlocale(LC_ALL, previous_.c_str()); }
+    LocaleGuard(const LocaleGuard&) = delete;
+    LocaleGuard& operator=(const LocaleGuard&) = delete;
+
+private:
+    std::string previous_;
+};
+
+TEST(NumberText, DecimalCommaLocaleChangesNothing)
+{
+    LocaleGuard guard;
+    ASSERT_NE(nullptr, std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        << "the locale de_DE.UTF-8 is not installed; the install script generates it";
+    ASSERT_STREQ(",", std::localeconv()->decimal_point) << "the locale did not take effect";
+
+    double value = 0;
+    EXPECT_TRUE(numtext::readWholeReal("12.5", value));
+    EXPECT_EQ(12.5, value);
+    EXPECT_FALSE(numtext::readWholeReal("12,5", value));
+    EXPECT_EQ("12.50", numtext::fixed(12.5, 2));
+    EXPECT_EQ("-012.5", numtext::fixedZeroPadded(-12.5, 6, 1));
+
+    PointTransformer pt;
+    EXPECT_FALSE(ReadDecimalDegrees(pt, "12.5", "12,5"));
+    EXPECT_EQ(12.5, pt.inputGeographic.latitude);
+    EXPECT_EQ(std::vector<std::string>{"Longitude value (12,5) invalid"}, pt.messages);
+    EXPECT_TRUE(ReadHeight(pt, "12.5"));
+    EXPECT_EQ(12.5, pt.inputGeographic.height);
+
+    pt.messages.clear();
+    EXPECT_TRUE(ReadEpoch(pt, "2012.5", EpochMode::DecimalYear));
+    EXPECT_EQ(2012.5, pt.epoch);
+    WriteEpoch(pt);
+    EXPECT_EQ("2012.500", pt.epochText);
+    EXPECT_FALSE(ReadEpoch(pt, "2012,5", EpochMode::DecimalYear));
+    EXPECT_EQ(std::vector<std::string>{"Epoch date (2012,5) is invalid for decimal year"},
+              pt.messages);
+}
+
+}  // namespace
+}  // namespace tessara
