@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cstdio>
+#include <cstring>
+#include <random>
 #include <climits>
 #include <clocale>
 #include <cmath>
@@ -231,6 +234,53 @@ TEST(NumberText, DecimalCommaLocaleChangesNothing)
     EXPECT_FALSE(ReadEpoch(pt, "2012,5", EpochMode::DecimalYear));
     EXPECT_EQ(std::vector<std::string>{"Epoch date (2012,5) is invalid for decimal year"},
               pt.messages);
+}
+
+}  // namespace
+}  // namespace tessara
+
+namespace tessara {
+namespace {
+
+// The fast paths of reading and writing must agree with the C library to
+// the last digit: compare against strtod and snprintf (this test program
+// runs in the C locale) over many values of every magnitude.
+TEST(NumberText, AgreesWithTheCLibraryOnRandomValues)
+{
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-30, 60);
+    std::uniform_int_distribution<int> precision(0, 14);
+    char expected[512];
+    for (int i = 0; i < 200000; ++i) {
+        double v = std::ldexp(unit(random), exponent(random));
+        if (i % 3 == 0)
+            v = -v;
+        if (i % 7 == 0)  // exact ties at few decimals: 0.125, 2.5 ...
+            v = std::round(v * 8.0) / 8.0;
+        const int p = precision(random);
+        std::snprintf(expected, sizeof expected, "%.*f", p, v);
+        ASSERT_EQ(numtext::fixed(v, p), expected) << "value " << v << " precision " << p;
+
+        std::snprintf(expected, sizeof expected, "%.17g", v);
+        const numtext::Scan<double> scan = numtext::scanReal(expected);
+        ASSERT_EQ(scan.value, std::strtod(expected, nullptr)) << expected;
+        ASSERT_EQ(scan.length, std::strlen(expected));
+    }
+}
+
+TEST(NumberText, FixedAtTheEdgesOfTheFastRange)
+{
+    const double values[] = {0.0,       -0.0,          0.5,     1.5,   2.5,   -0.005,
+                             0.0049999, 9007199254740991.0, 9007199254740992.0, 4503599627370497.5,
+                             1e-300,    -1e-320,       123456789.123456789};
+    char expected[512];
+    for (double v : values) {
+        for (int p = 0; p <= 14; ++p) {
+            std::snprintf(expected, sizeof expected, "%.*f", p, v);
+            EXPECT_EQ(numtext::fixed(v, p), expected) << "value " << v << " precision " << p;
+        }
+    }
 }
 
 }  // namespace
