@@ -1,0 +1,59 @@
+#include "cli/dispatcher.h"
+
+#include "app/version_text.h"
+#include "cli/params_command.h"
+
+#include <algorithm>
+
+namespace tessara::cli {
+namespace {
+
+const Command kCommands[] = {
+    {"params", kParamsHelp, runParamsCommand},
+};
+
+}  // namespace
+
+std::span<const Command> commands() { return kCommands; }
+
+std::string usageText()
+{
+    std::string text =
+        "Usage: tessara-cli COMMAND [ARGUMENTS]\n"
+        "       tessara-cli --help | --version\n"
+        "\n"
+        "Commands:\n";
+    for (const Command& command : commands())
+        text.append(command.help);
+    text +=
+        "\n"
+        "Exit status: 0 success, 1 the file or its data is wrong, 2 usage or file error.\n";
+    return text;
+}
+
+int runCli(std::span<const std::string> args, Streams& io)
+{
+    if (args.empty()) {
+        io.err << usageText();
+        return kExitUsage;
+    }
+    const std::string& first = args.front();
+    if (first == "--help" || first == "-h" || first == "help") {
+        io.out << usageText();
+        return kExitSuccess;
+    }
+    if (first == "--version") {
+        io.out << "tessara-cli " << buildVersionText() << '\n';
+        return kExitSuccess;
+    }
+    const std::span<const Command> table = commands();
+    const auto command = std::find_if(table.begin(), table.end(),
+                                      [&first](const Command& c) { return c.name == first; });
+    if (command == table.end()) {
+        io.err << "tessara-cli: unknown command '" << first << "'\n" << usageText();
+        return kExitUsage;
+    }
+    return command->run(args.subspan(1), io);
+}
+
+}  // namespace tessara::cli

@@ -1,0 +1,183 @@
+#include "cli/params_command.h"
+
+#include "cli/arguments.h"
+#include "cli/record_builder.h"
+#include "cli/record_report.h"
+#include "cli/stream_notifier.h"
+#include "params/ellipsoid_file.h"
+#include "params/file_error.h"
+#include "params/file_source.h"
+#include "params/name_list.h"
+#include "params/parameter_file.h"
+#include "params/record_codec.h"
+
+#include <cerrno>
+#include <utility>
+
+namespace tessara::cli {
+
+const std::string_view kParamsHelp =
+    "  params show FILE\n"
+    "      Print the record of a .params or .ellipsoid file and whether its\n"
+    "      checksum matches (exit 1 when it does not, or the file is not one).\n"
+    "  params new-set --name NAME --epoch YEAR --base dx,dy,dz,rx,ry,rz,sc\n"
+    "                 --rates ddx,ddy,ddz,drx,dry,drz,dsc OUTPUT.params\n"
+    "      Write a parameter file: translations in metres, rotations in\n"
+    "      arc-seconds, scale in ppm, and their changes per year.\n"
+    "  params new-ellipsoid --name NAME --a A --inverse-flattening F OUTPUT.ellipsoid\n"
+    "      Write an ellipsoid file; a and 1/f keep the decimals they are given with.\n";
+
+namespace {
+
+enum class FileKind { Parameters, Ellipsoid };
+
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix)
+{
+    return text.size() >= suffix.size() &&
+           equalIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+// The kind of file from its marker; a file with neither marker is taken by
+// its extension, so that its wrong marker is reported in the right words.
+FileKind guessKind(const std::string& path)
+{
+    FileSource file;
+    if (file.open(path) == FileSource::OpenResult::Opened) {
+        std::string head(kParameterMarker.size(), '\0');
+        head.resize(file.read(head.data(), head.size()));
+        if (head.starts_with(kEllipsoidMarker))
+            return FileKind::Ellipsoid;
+        if (head.starts_with(kParameterMarker))
+            return FileKind::Parameters;
+    }
+    return endsWithIgnoringCase(path, ".ellipsoid") ? FileKind::Ellipsoid : FileKind::Parameters;
+}
+
+int usageError(Streams& io, const std::string& problem)
+{
+    io.err << "tessara-cli: " << problem << "\n"
+           << "Usage:\n"
+           << kParamsHelp;
+    return kExitUsage;
+}
+
+// Parses the arguments of one action; false (after reporting) on a usage
+// error or when help was asked for.
+bool parseAction(std::span<const std::string> args, std::span<const OptionSpec> specs,
+                 std::size_t positionals, std::string_view action, Streams& io,
+                 ParsedArguments& parsed, int& exitCode)
+{
+    ParseOutcome outcome = parseArguments(args, specs);
+    if (outcome.ok() && outcome.arguments.has("help")) {
+        io.out << "Usage:\n" << kParamsHelp;
+        exitCode = kExitSuccess;
+        return false;
+    }
+    if (outcome.ok() && outcome.arguments.positionals.size() != positionals)
+        outcome.error = "params " + std::string(action) + " needs exactly one file name";
+    for (const OptionSpec& spec : specs) {
+        if (outcome.ok() && spec.name != "help" && !outcome.arguments.has(spec.name))
+            outcome.error = "params " + std::string(action) + " needs --" + std::string(spec.name);
+    }
+    if (!outcome.ok()) {
+        exitCode = usageError(io, outcome.error);
+        return false;
+    }
+    parsed = std::move(outcome.arguments);
+    return true;
+}
+
+int finishRead(const RecordFileRead& read, const std::string& path, Streams& io)
+{
+    if (!read.found) {
+        io.err << fileErrorText(path, ENOENT) << '\n';
+        return kExitUsage;
+    }
+    if (read.fileError)
+        return kExitUsage;
+    return read.markerMatches && read.checksumMatches ? kExitSuccess : kExitFailure;
+}
+
+int runShow(std::span<const std::string> args, Streams& io)
+{
+    static constexpr OptionSpec kSpecs[] = {{"help", 0}};
+    ParsedArguments parsed;
+    int exitCode = kExitSuccess;
+    if (!parseAction(args, kSpecs, 1, "show", io, parsed, exitCode))
+        return exitCode;
+    const std::string& path = parsed.positionals.front();
+    StreamNotifier notifier(io.err);
+    if (guessKind(path) == FileKind::Ellipsoid) {
+        Ellipsoid ellipsoid;
+        const RecordFileRead read = readEllipsoidFileInEditor(path, ellipsoid, notifier);
+        if (read.markerMatches && !read.fileError)
+            io.out << "File:         " << path << '\n' << describeEllipsoid(ellipsoid, read);
+        return finishRead(read, path, io);
+    }
+    ParameterSet set;
+    const RecordFileRead read = readParameterFileInEditor(path, set, notifier);
+    if (read.markerMatches && !read.fileError)
+        io.out << "File:         " << path << '\n' << describeParameterSet(set, read);
+    return finishRead(read, path, io);
+}
+
+int runNewSet(std::span<const std::string> args, Streams& io)
+{
+    static constexpr OptionSpec kSpecs[] = {
+        {"name", 1}, {"epoch", 1}, {"base", 1}, {"rates", 1}, {"help", 0}};
+    ParsedArguments parsed;
+    int exitCode = kExitSuccess;
+    if (!parseAction(args, kSpecs, 1, "new-set", io, parsed, exitCode))
+        return exitCode;
+    Built<ParameterSet> built = buildParameterSet(*parsed.value("name"), *parsed.value("epoch"),
+                                                  *parsed.value("base"), *parsed.value("rates"));
+    if (!built.ok()) {
+        io.err << kParametersNotValidForSaving << '\n' << built.problem << '\n';
+        return kExitUsage;
+    }
+    StreamNotifier notifier(io.err);
+    return writeParameterFile(parsed.positionals.front(), built.record, notifier) ? kExitSuccess
+                                                                                 : kExitUsage;
+}
+
+int runNewEllipsoid(std::span<const std::string> args, Streams& io)
+{
+    static constexpr OptionSpec kSpecs[] = {
+        {"name", 1}, {"a", 1}, {"inverse-flattening", 1}, {"help", 0}};
+    ParsedArguments parsed;
+    int exitCode = kExitSuccess;
+    if (!parseAction(args, kSpecs, 1, "new-ellipsoid", io, parsed, exitCode))
+        return exitCode;
+    Built<Ellipsoid> built = buildEllipsoid(*parsed.value("name"), *parsed.value("a"),
+                                            *parsed.value("inverse-flattening"));
+    if (!built.ok()) {
+        io.err << kEllipsoidNotValidForSaving << '\n' << built.problem << '\n';
+        return kExitUsage;
+    }
+    StreamNotifier notifier(io.err);
+    return writeEllipsoidFile(parsed.positionals.front(), built.record, notifier) ? kExitSuccess
+                                                                                 : kExitUsage;
+}
+
+}  // namespace
+
+int runParamsCommand(std::span<const std::string> args, Streams& io)
+{
+    if (args.empty())
+        return usageError(io, "params needs an action: show, new-set or new-ellipsoid");
+    const std::string& action = args.front();
+    const std::span<const std::string> rest = args.subspan(1);
+    if (action == "show")
+        return runShow(rest, io);
+    if (action == "new-set")
+        return runNewSet(rest, io);
+    if (action == "new-ellipsoid")
+        return runNewEllipsoid(rest, io);
+    if (action == "--help" || action == "-h") {
+        io.out << "Usage:\n" << kParamsHelp;
+        return kExitSuccess;
+    }
+    return usageError(io, "unknown params action '" + action + "'");
+}
+
+}  // namespace tessara::cli

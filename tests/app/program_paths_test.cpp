@@ -1,0 +1,131 @@
+#include "app/help_path.h"
+#include "app/program_paths.h"
+#include "app/version_text.h"
+#include "tests/params/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace tessara {
+namespace {
+
+TEST(ProgramPaths, FolderIsCutBeforeTheLastSlash)
+{
+    struct Case {
+        const char* path;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"/opt/tessara/bin/tessara", "/opt/tessara/bin"},
+        {"/tessara", "/tessara"},  // the only "/" is the first character
+        {"tessara", "tessara"},    // no "/" at all
+        {"bin/tessara", "bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(programFolderOf(c.path), c.folder);
+    }
+}
+
+TEST(ProgramPaths, BareNamesGoIntoTheProgramFolder)
+{
+    EXPECT_EQ(inProgramFolder("tessara.log", "/opt/t"), "/opt/t/tessara.log");
+    EXPECT_EQ(inProgramFolder("/var/log/t.log", "/opt/t"), "/var/log/t.log");
+    EXPECT_EQ(inProgramFolder("logs/t.log", "/opt/t"), "logs/t.log");
+}
+
+TEST(ProgramPaths, FolderChoiceFromEnvironmentAndWritability)
+{
+    struct Case {
+        const char* name;
+        ProgramFolderInputs inputs;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"writable program folder", {"/opt/t", true, std::nullopt, "/x", "/home/u"}, "/opt/t"},
+        {"TESSARA_HOME wins", {"/opt/t", true, "/data/t", "/x", "/home/u"}, "/data/t"},
+        {"empty TESSARA_HOME is unset", {"/opt/t", true, "", "/x", "/home/u"}, "/opt/t"},
+        {"unwritable: XDG data folder", {"/usr/bin", false, std::nullopt, "/x", "/home/u"},
+         "/x/tessara"},
+        {"relative XDG_DATA_HOME is ignored", {"/usr/bin", false, std::nullopt, "rel", "/home/u"},
+         "/home/u/.local/share/tessara"},
+        {"no XDG_DATA_HOME", {"/usr/bin", false, std::nullopt, std::nullopt, "/home/u"},
+         "/home/u/.local/share/tessara"},
+        {"no home at all", {"/usr/bin", false, std::nullopt, std::nullopt, std::nullopt},
+         "/usr/bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(chooseProgramFolder(c.inputs), c.folder);
+    }
+}
+
+TEST(ProgramPaths, StartupPathsFromTheProgramFolder)
+{
+    const StartupPaths paths = makeStartupPaths("/usr/bin/tessara", "/home/u/.local/share/tessara");
+    EXPECT_EQ(paths.iniPath, "/home/u/.local/share/tessara/tessara.ini");
+    EXPECT_EQ(paths.parameterListPath, "/home/u/.local/share/tessara/params.tessara");
+    EXPECT_EQ(paths.ellipsoidListPath, "/home/u/.local/share/tessara/ellipsoids.tessara");
+    EXPECT_EQ(makeStartupPaths("/opt/t/tessara.bin", "/opt/t").iniPath, "/opt/t/tessara.ini");
+}
+
+TEST(ProgramPaths, TessaraHomeDecidesTheRunningProgramsFolder)
+{
+    test::TempFolder folder;
+    const char* saved = std::getenv("TESSARA_HOME");
+    const std::string previous = saved != nullptr ? saved : "";
+    ::setenv("TESSARA_HOME", folder.path().c_str(), 1);
+    EXPECT_EQ(locateProgramFolder(runningProgramPath()), folder.path().string());
+    if (saved != nullptr)
+        ::setenv("TESSARA_HOME", previous.c_str(), 1);
+    else
+        ::unsetenv("TESSARA_HOME");
+    EXPECT_FALSE(runningProgramPath().empty());
+}
+
+TEST(HelpPath, IniValueExtensionAndFolderRules)
+{
+    struct Case {
+        const char* name;
+        const char* program;
+        const char* ini;
+        const char* path;
+    };
+    const Case cases[] = {
+        {"default from the program path", "/opt/t/tessara", "", "/opt/t/tessara.chm"},
+        {"program with an extension", "/opt/t/tessara.bin", "", "/opt/t/tessara.chm"},
+        {"dot only in a folder name", "/opt/t.d/tessara", "", "/opt/t.d/tessara.chm"},
+        {"absolute ini value", "/opt/t/tessara", "/usr/share/doc/t/help.html",
+         "/usr/share/doc/t/help.html"},
+        {"relative ini value", "/opt/t/tessara", "doc/help.html", "/opt/t/doc/help.html"},
+        {"capital HLP becomes chm", "/opt/t/tessara", "/h/Manual.HLP", "/h/Manual.chm"},
+        {"no dot: unchanged", "/opt/t/tessara", "/h/manual", "/h/manual"},
+        {"hlp inside the name: unchanged", "/opt/t/tessara", "/h/a.hlpx", "/h/a.hlpx"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(helpFilePath(c.program, c.ini, "/opt/t"), c.path);
+    }
+    EXPECT_EQ(withHelpViewerExtension(".hlp"), ".hlp");  // the "." must not be first
+}
+
+TEST(HelpPath, FoundOnlyForAnExistingFile)
+{
+    test::TempFolder folder;
+    test::writeAll(folder.file("help.html"), "<html></html>");
+    EXPECT_TRUE(helpFileExists(folder.file("help.html")));
+    EXPECT_FALSE(helpFileExists(folder.file("none.html")));
+    EXPECT_FALSE(helpFileExists(folder.path().string()));
+}
+
+TEST(VersionText, FourPartsFromTheBuild)
+{
+    EXPECT_EQ(formatVersionText(1, 2, 30, 4000), "Version 1.2.30.4000");
+    EXPECT_EQ(buildVersionText(), formatVersionText(TESSARA_VERSION_MAJOR, TESSARA_VERSION_MINOR,
+                                                     TESSARA_VERSION_PATCH, TESSARA_VERSION_TWEAK));
+}
+
+}  // namespace
+}  // namespace tessara

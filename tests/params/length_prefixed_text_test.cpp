@@ -1,0 +1,76 @@
+#include "params/length_prefixed_text.h"
+
+#include "tests/params/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace tessara {
+namespace {
+
+using test::leBytes;
+
+TEST(LengthPrefixedText, PrefixFormChangesAtTheBoundaries)
+{
+    struct Case {
+        const char* name;
+        std::size_t length;
+        std::string prefix;
+    };
+    const Case cases[] = {
+        {"empty", 0, leBytes(0, 1)},
+        {"longest one-byte form", 254, leBytes(254, 1)},
+        {"255 needs the 3-byte form", 255, "\xFF" + leBytes(255, 2)},
+        {"longest 3-byte form", 0xFFFD, "\xFF" + leBytes(0xFFFD, 2)},
+        {"0xFFFE needs the 7-byte form", 0xFFFE, "\xFF\xFF\xFF" + leBytes(0xFFFE, 4)},
+        {"beyond 16 bits", 0x10001, "\xFF\xFF\xFF" + leBytes(0x10001, 4)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string text(c.length, 'n');
+        std::string out;
+        appendLengthPrefixedText(out, text);
+        ASSERT_EQ(out.size(), c.prefix.size() + c.length);
+        EXPECT_EQ(out.substr(0, c.prefix.size()), c.prefix);
+
+        MemorySource in(out);
+        std::string back = "previous";
+        ASSERT_TRUE(readLengthPrefixedText(in, back));
+        EXPECT_EQ(back, text);
+        EXPECT_EQ(in.remaining(), 0u);
+    }
+}
+
+TEST(LengthPrefixedText, DataEndingInsideTheTextLeavesItUnchanged)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"nothing", ""},
+        {"short form, bytes missing", leBytes(5, 1) + "abc"},
+        {"3-byte form cut in its length", "\xFF" + leBytes(7, 1)},
+        {"7-byte form cut in its length", "\xFF\xFF\xFF" + leBytes(7, 2)},
+        {"gigabyte length in a tiny buffer", "\xFF\xFF\xFF" + leBytes(0x40000000, 4) + "abc"},
+        {"largest length there is", "\xFF\xFF\xFF" + leBytes(0xFFFFFFFF, 4) + "abc"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemorySource in(c.bytes);
+        std::string text = "previous";
+        EXPECT_FALSE(readLengthPrefixedText(in, text));
+        EXPECT_EQ(text, "previous");
+    }
+}
+
+TEST(LengthPrefixedText, LongerPrefixThanNeededIsReadAsWritten)
+{
+    const std::string bytes = "\xFF" + leBytes(3, 2) + "abc";
+    MemorySource in(bytes);
+    std::string text;
+    ASSERT_TRUE(readLengthPrefixedText(in, text));
+    EXPECT_EQ(text, "abc");
+}
+
+}  // namespace
+}  // namespace tessara

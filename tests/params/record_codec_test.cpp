@@ -1,0 +1,152 @@
+#include "params/record_codec.h"
+
+#include "tests/params/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace tessara {
+namespace {
+
+using test::doubleBytes;
+using test::u32Bytes;
+
+ParameterSet sampleSet()
+{
+    return ParameterSet::editorFromValues("AB", 2000.5, {1, 2, 3, 4, 5, 6, 7},
+                                          {-1, -2, -3, -4, -5, -6, -7});
+}
+
+TEST(ParameterRecord, StoresEachBaseValueFollowedByItsRate)
+{
+    ParameterSet set = sampleSet();
+    std::string bytes;
+    writeParameterRecord(bytes, set, true);
+
+    std::string expected = "\x02" "AB" + doubleBytes(2000.5);
+    for (int i = 0; i < 7; ++i)
+        expected += doubleBytes(i + 1) + doubleBytes(-(i + 1));
+    expected += u32Bytes(computeChecksum(set)) + u32Bytes(1);
+    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(set.checksum, computeChecksum(set));
+
+    std::string withoutFlag;
+    writeParameterRecord(withoutFlag, set, false);
+    EXPECT_EQ(withoutFlag, expected.substr(0, expected.size() - 4));
+}
+
+TEST(ParameterRecord, DataEndingInsideKeepsWhatWasReadAndNothingElse)
+{
+    ParameterSet written = sampleSet();
+    std::string bytes;
+    writeParameterRecord(bytes, written, true);
+
+    // Offsets for a 2-character name: epoch at 3, base/rate pairs from 11,
+    // checksum at 123, flag at 127, end at 131.
+    struct Case {
+        const char* name;
+        std::size_t cut;
+        bool nameRead;
+        bool epochRead;
+        int basesRead;
+        int ratesRead;
+        bool checksumRead;
+    };
+    const Case cases[] = {
+        {"inside the name", 2, false, false, 0, 0, false},
+        {"inside the epoch", 10, true, false, 0, 0, false},
+        {"between dx base and dx rate", 19, true, true, 1, 0, false},
+        {"after three pairs", 11 + 3 * 16, true, true, 3, 3, false},
+        {"inside the checksum", 125, true, true, 7, 7, false},
+        {"before the displayed flag", 127, true, true, 7, 7, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemorySource in(std::string_view(bytes).substr(0, c.cut));
+        ParameterSet set;
+        set.displayed = false;
+        ASSERT_EQ(readParameterRecord(in, set, true), RecordRead::Incomplete);
+        EXPECT_EQ(set.name, c.nameRead ? "AB" : "");
+        EXPECT_EQ(isUnset(set.epoch), !c.epochRead);
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(isUnset(set.base[static_cast<std::size_t>(i)]), i >= c.basesRead) << i;
+            EXPECT_EQ(isUnset(set.rate[static_cast<std::size_t>(i)]), i >= c.ratesRead) << i;
+        }
+        EXPECT_EQ(set.checksum, c.checksumRead ? written.checksum : kUnsetChecksum);
+        EXPECT_FALSE(set.displayed);
+    }
+}
+
+TEST(ParameterRecord, DisplayedFlagIsAnyNonZeroNumber)
+{
+    ParameterSet written = sampleSet();
+    std::string body;
+    writeParameterRecord(body, written, false);
+    struct Case {
+        const char* name;
+        std::uint32_t flag;
+        bool displayed;
+    };
+    const Case cases[] = {{"zero hides", 0, false}, {"one shows", 1, true}, {"seven shows", 7, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string bytes = body + u32Bytes(c.flag);
+        MemorySource in(bytes);
+        ParameterSet set;
+        set.displayed = !c.displayed;
+        ASSERT_EQ(readParameterRecord(in, set, true), RecordRead::Complete);
+        EXPECT_EQ(set.displayed, c.displayed);
+    }
+}
+
+TEST(EllipsoidRecord, LayoutAndRoundTrip)
+{
+    Ellipsoid e = Ellipsoid::fromValues("E", 6378137.0, 1, 298.257222101, 9);
+    std::string bytes;
+    writeEllipsoidRecord(bytes, e);
+    const std::string expected = "\x01" "E" + doubleBytes(6378137.0) + u32Bytes(1) +
+                                 doubleBytes(298.257222101) + u32Bytes(9) +
+                                 u32Bytes(computeChecksum(e));
+    EXPECT_EQ(bytes, expected);
+
+    MemorySource in(bytes);
+    Ellipsoid back;
+    ASSERT_EQ(readEllipsoidRecord(in, back), RecordRead::Complete);
+    EXPECT_EQ(back.name, "E");
+    EXPECT_EQ(back.semiMajorDecimals, 1);
+    EXPECT_EQ(back.flatteningDecimals, 9);
+    EXPECT_EQ(back.inverseFlattening, 298.257222101);
+    EXPECT_EQ(back.checksum, e.checksum);
+
+    // Negative decimals (no value entered) survive as two's complement.
+    Ellipsoid empty = Ellipsoid::fromValues("N", 1.0, -1, 2.0, -1);
+    std::string emptyBytes;
+    writeEllipsoidRecord(emptyBytes, empty);
+    MemorySource emptyIn(emptyBytes);
+    Ellipsoid emptyBack;
+    ASSERT_EQ(readEllipsoidRecord(emptyIn, emptyBack), RecordRead::Complete);
+    EXPECT_EQ(emptyBack.semiMajorDecimals, -1);
+}
+
+TEST(Marker, ComparesExactlyAndFailsWhenShort)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"exact", "**** Ellipsoid ****", true},
+        {"followed by data", "**** Ellipsoid ****\x05", true},
+        {"last byte differs", "**** Ellipsoid ***-", false},
+        {"one byte short", "**** Ellipsoid ***", false},
+        {"empty", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemorySource in(c.bytes);
+        EXPECT_EQ(readMarker(in, kEllipsoidMarker), c.matches);
+    }
+}
+
+}  // namespace
+}  // namespace tessara

@@ -1,0 +1,121 @@
+#pragma once
+
+// Helpers shared by the core tests of the parameter files and the start-up
+// loading: a notifier that records, a temporary folder, and raw file access.
+
+#include "params/notifier.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace tessara::test {
+
+// Records every message instead of showing it; questions are answered No.
+class RecordingNotifier final : public Notifier {
+public:
+    using Notifier::showMessage;
+    void showMessage(const std::string& text, const std::string& /*caption*/) override
+    {
+        messages.push_back(text);
+    }
+    bool askYesNo(const std::string& /*caption*/, const std::string& text) override
+    {
+        messages.push_back(text);
+        return false;
+    }
+
+    std::vector<std::string> messages;
+};
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tessara-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr)
+            path_ = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ec;
+        // Read-only list files inside must not keep the folder alive.
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeAll(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The little-endian bytes of a double and of 32-bit numbers, for checking
+// file layouts by hand.
+inline std::string leBytes(std::uint64_t value, int count)
+{
+    std::string bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.push_back(static_cast<char>(static_cast<unsigned char>(value >> (8 * i))));
+    return bytes;
+}
+inline std::string doubleBytes(double value)
+{
+    std::uint64_t bits = 0;
+    static_assert(sizeof bits == sizeof value);
+    std::memcpy(&bits, &value, sizeof bits);
+    return leBytes(bits, 8);
+}
+inline std::string u32Bytes(std::uint32_t value) { return leBytes(value, 4); }
+
+}  // namespace tessara::test
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace tessara::test {
+
+// While alive, no file of this process may grow beyond `bytes`: writes past
+// it fail with "File too large", as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+};
+
+}  // namespace tessara::test
