@@ -1,0 +1,82 @@
+#include "filetransform/file_record.h"
+
+#include "values/epoch.h"
+#include "values/readers.h"
+
+namespace tessara {
+namespace {
+
+// A field by number; one beyond the list, or none (-1), is an empty text.
+std::string_view field(const FieldViews& fields, int number)
+{
+    if (number < 0 || static_cast<std::size_t>(number) >= fields.size())
+        return {};
+    return fields[static_cast<std::size_t>(number)];
+}
+
+// The next field of an axis that spans several; an axis without a first
+// field has no further fields either.
+std::string_view following(const FieldViews& fields, int first, int offset)
+{
+    return first < 0 ? std::string_view() : field(fields, first + offset);
+}
+
+bool readAngles(PointTransformer& pt, const FieldViews& fields, AngleLayout layout, int f1,
+                int f2)
+{
+    switch (layout) {
+    case AngleLayout::Dms:
+        return ReadDms(pt, field(fields, f1), following(fields, f1, 1), following(fields, f1, 2),
+                       field(fields, f2), following(fields, f2, 1), following(fields, f2, 2));
+    case AngleLayout::Dd:
+        return ReadDecimalDegrees(pt, field(fields, f1), field(fields, f2));
+    case AngleLayout::Dm:
+        return ReadDm(pt, field(fields, f1), following(fields, f1, 1), field(fields, f2),
+                      following(fields, f2, 1));
+    case AngleLayout::Dmshp:
+        return ReadPackedDms(pt, field(fields, f1), field(fields, f2));
+    case AngleLayout::Dmhp:
+        return ReadPackedDm(pt, field(fields, f1), field(fields, f2));
+    case AngleLayout::DmsOneField: {
+        const AngleComponents lat = SplitAngleField(field(fields, f1));
+        const AngleComponents lon = SplitAngleField(field(fields, f2));
+        return ReadDms(pt, lat.degrees, lat.minutes, lat.seconds, lon.degrees, lon.minutes,
+                       lon.seconds);
+    }
+    case AngleLayout::DmOneField: {
+        const AngleComponents lat = SplitAngleField(field(fields, f1));
+        const AngleComponents lon = SplitAngleField(field(fields, f2));
+        return ReadDm(pt, lat.degrees, lat.minutes, lon.degrees, lon.minutes);
+    }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ReadFileRecord(PointTransformer& pt, const FieldViews& fields, int identifierField,
+                    int epochField, CoordinateType type, std::optional<AngleLayout> layout,
+                    int field1, int field2, int field3)
+{
+    bool ok = true;
+    pt.identifier.assign(field(fields, identifierField));
+    if (epochField >= 0 && !ReadEpoch(pt, field(fields, epochField), EpochMode::Automatic))
+        ok = false;
+
+    if (type == CoordinateType::Cartesian) {
+        if (!ReadCartesian(pt, field(fields, field1), field(fields, field2), field(fields, field3)))
+            ok = false;
+        return ok;
+    }
+
+    pt.inputIsCartesian = false;
+    // Without a layout nothing is read; the run refuses such a choice.
+    if (layout && !readAngles(pt, fields, *layout, field1, field2))
+        ok = false;
+    pt.inputGeographic.height = 0.0;
+    if (field3 >= 0 && !ReadHeight(pt, field(fields, field3)))
+        ok = false;
+    return ok;
+}
+
+}  // namespace tessara

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/point_transformer.h"
+#include "filetransform/file_format.h"
+#include "filetransform/line_fields.h"
+
+namespace tessara {
+
+// Reads one record of a point file into the engine: the identifier (empty
+// without an identifier field), the epoch from its field (either text
+// form), and the coordinates by type and angle layout from field 1, 2 and
+// 3 (see FileFormatChoice). The readers append their messages to the
+// engine; the result is true when every value was read without one.
+// Hemisphere letters are applied by the caller.
+bool ReadFileRecord(PointTransformer& pt, const FieldViews& fields, int identifierField,
+                    int epochField, CoordinateType type, std::optional<AngleLayout> layout,
+                    int field1, int field2, int field3);
+
+}  // namespace tessara

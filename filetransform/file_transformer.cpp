@@ -1,0 +1,349 @@
+#include "filetransform/file_transformer.h"
+
+#include "filetransform/file_record.h"
+#include "filetransform/line_fields.h"
+#include "filetransform/record_layout.h"
+#include "values/epoch.h"
+#include "values/formatting.h"
+#include "values/number_text.h"
+#include "values/readers.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace tessara {
+namespace {
+
+constexpr const char* kCreatedFormat = "%d %B %Y, %H:%M:%S";
+constexpr std::string_view kSameFiles = "Input and output file names must be different!";
+constexpr std::string_view kNoAngleLayout =
+    "No angle format chosen for the geographic coordinates!";
+constexpr std::string_view kNoEpochField = "No epoch field chosen!";
+constexpr std::string_view kUnreadableEpoch = "Epoch date cannot be read from (%s)";
+constexpr std::string_view kErrorMark = "** Error - ";
+// An empty line is read as this, so that it splits like a blank line.
+constexpr std::string_view kEmptyLineStandIn = "   ";
+
+// Progress is reported about every thousandth of the input, but not more
+// often than every quarter megabyte.
+constexpr std::uint64_t kProgressSteps = 1000;
+constexpr std::uint64_t kSmallestProgressStep = 256 * 1024;
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t begin = text.find_first_not_of(" \t\n\v\f\r");
+    if (begin == std::string_view::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(" \t\n\v\f\r") - begin + 1);
+}
+
+// Reads the set date as the run does, accepting either form.
+bool readSetDate(PointTransformer& pt, std::string_view date)
+{
+    return ReadEpoch(pt, date, EpochMode::Automatic);
+}
+
+std::string pathError(std::string_view path, int errorNumber)
+{
+    std::string text(path);
+    text.append(": ").append(errorText(errorNumber));
+    return text;
+}
+
+}  // namespace
+
+void formatOutputTexts(PointTransformer& pt, const OutputFileFormat& output, bool epochTextCurrent)
+{
+    if (output.geographic) {
+        FormatOutputPoint(pt, output.precision);
+        return;
+    }
+    // Cartesian records need only the epoch and X, Y, Z: the texts that
+    // FormatOutputPoint writes for them, without the angles in every
+    // notation, which cost more than all the rest of a record.
+    if (!epochTextCurrent)
+        WriteEpoch(pt);
+    pt.outputX = numtext::fixed(pt.outputCartesian.x, output.precision.cartesian);
+    pt.outputY = numtext::fixed(pt.outputCartesian.y, output.precision.cartesian);
+    pt.outputZ = numtext::fixed(pt.outputCartesian.z, output.precision.cartesian);
+}
+
+std::optional<std::string> refusalReason(const FileFormatChoice& format)
+{
+    if (format.coordinateType == CoordinateType::Geographic && !format.angleLayout)
+        return std::string(kNoAngleLayout);
+    if (format.epochSource == EpochSource::SetDate) {
+        PointTransformer pt;
+        if (!readSetDate(pt, format.setDate)) {
+            // An empty date is refused by the reader without a message.
+            return pt.messages.empty()
+                       ? numtext::format(kUnreadableEpoch, {trimmed(format.setDate)})
+                       : pt.messages.front();
+        }
+    } else if (format.epochField < 0) {
+        return std::string(kNoEpochField);
+    }
+    return std::nullopt;
+}
+
+// The working state of one run, reused from line to line so that the hot
+// path allocates nothing once the buffers have grown to the longest line.
+struct FileTransformer::Context {
+    OutputWriter& output;
+    RecordChoice record;
+    std::string work;
+    FieldViews fields;
+    std::string scratch;
+    long lines = 0;
+    long errors = 0;
+    // The epoch whose text the engine holds (none yet).
+    double textEpoch = std::numeric_limits<double>::quiet_NaN();
+    int textEpochNotation = -2;
+};
+
+FileTransformer::FileTransformer(FileRunSettings settings, FileRunCallbacks callbacks)
+    : settings_(std::move(settings)), callbacks_(std::move(callbacks))
+{
+    // One epoch for the file: no record is read for one.
+    if (settings_.format.epochSource == EpochSource::SetDate)
+        settings_.format.epochField = -1;
+    forward_ = forwardFlag(settings_.format.direction) != 0;
+    commaSeparated_ = settings_.commaSeparated.value_or(isCommaSeparatedName(settings_.outputPath));
+}
+
+void FileTransformer::message(std::string_view text) const
+{
+    if (callbacks_.message)
+        callbacks_.message(text);
+}
+
+void FileTransformer::appendSummary(const FileRunResult& result) const
+{
+    std::string summary = "Transformed " + numtext::integer(result.lines) + " lines (" +
+                          numtext::integer(result.errors) + " error";
+    summary.append(result.errors == 1 ? ")" : "s)");
+    message(summary);
+    message("Output - " + settings_.outputPath);
+    message("************");
+}
+
+FileRunResult FileTransformer::fail(FileRunResult result, bool inputOpened) const
+{
+    result.status = FileRunStatus::FileError;
+    message(result.errorText);
+    // Once the input was opened, the counts so far are reported.
+    if (inputOpened)
+        appendSummary(result);
+    return result;
+}
+
+std::optional<std::string> FileTransformer::refusal(const FileRunStreams& streams) const
+{
+    if (std::optional<std::string> reason = refusalReason(settings_.format))
+        return reason;
+    // Creating the output would empty the input before it is read, whatever
+    // name (a link, another spelling of the path) it was given by.
+    const std::optional<FileIdentity> input =
+        streams.input ? identityOf(streams.input->descriptor()) : identityOf(settings_.inputPath);
+    const std::optional<FileIdentity> output = streams.outputDescriptor >= 0
+                                                   ? identityOf(streams.outputDescriptor)
+                                                   : identityOf(settings_.outputPath);
+    if (input && output && input->regularFile && *input == *output)
+        return std::string(kSameFiles);
+    return std::nullopt;
+}
+
+void FileTransformer::prepareEngine()
+{
+    const FileFormatChoice& format = settings_.format;
+    engine_ = PointTransformer();
+    engine_.parameters = settings_.parameters;
+    engine_.ellipsoid = settings_.ellipsoid;
+    setEpoch_ = 0.0;
+    setEpochNotation_ = -1;
+    if (format.epochSource == EpochSource::SetDate) {
+        readSetDate(engine_, format.setDate);
+        setEpoch_ = engine_.epoch;
+        setEpochNotation_ = format.epochTextForm == EpochMode::Automatic
+                                ? engine_.epochNotation
+                                : static_cast<int>(format.epochTextForm);
+    }
+    engine_.messages.clear();
+}
+
+void FileTransformer::appendHeader(std::string& out)
+{
+    const std::string created = localTimeText(kCreatedFormat, settings_.createdAt);
+    FileHeader header;
+    header.forward = forward_;
+    header.created = created;
+    header.inputPath = settings_.inputPath;
+    header.outputPath = settings_.outputPath;
+    header.setName = setName();
+    if (settings_.format.epochSource == EpochSource::SetDate) {
+        engine_.epoch = setEpoch_;
+        engine_.epochNotation = setEpochNotation_;
+        WriteEpoch(engine_);
+        header.epochText = engine_.epochText;
+    }
+    appendFileHeader(header, out);
+}
+
+std::string_view FileTransformer::setName() const
+{
+    return settings_.format.parameterSetName.empty() ? settings_.parameters.name
+                                                     : settings_.format.parameterSetName;
+}
+
+FileRunResult FileTransformer::Run(FileRunStreams streams)
+{
+    FileRunResult result;
+    if (std::optional<std::string> reason = refusal(streams)) {
+        result.status = FileRunStatus::Refused;
+        result.errorText = std::move(*reason);
+        message(result.errorText);
+        return result;
+    }
+    prepareEngine();
+    message("Input - " + settings_.inputPath);
+
+    std::optional<LineReader> ownedInput;
+    LineReader* input = streams.input;
+    if (!input) {
+        ownedInput.emplace(LineReader::open(settings_.inputPath));
+        if (!ownedInput->isOpen()) {
+            result.errorText = pathError(settings_.inputPath, ownedInput->error());
+            return fail(std::move(result), false);
+        }
+        input = &*ownedInput;
+    }
+    OutputWriter output = streams.outputDescriptor >= 0
+                              ? OutputWriter(streams.outputDescriptor)
+                              : OutputWriter::create(settings_.outputPath);
+    if (!output.isOpen()) {
+        result.errorText = pathError(settings_.outputPath, output.error());
+        return fail(std::move(result), true);
+    }
+    if (settings_.output.includeHeader)
+        appendHeader(output.buffer());
+    return transformLines(*input, output);
+}
+
+FileRunResult FileTransformer::transformLines(LineReader& input, OutputWriter& output)
+{
+    Context context{output, {}, {}, {}, {}};
+    context.record.forward = forward_;
+    context.record.setName = setName();
+    context.record.inputType = settings_.format.coordinateType;
+    context.record.angleLayout = settings_.format.angleLayout;
+    context.record.output = &settings_.output;
+    context.work.reserve(256);
+    context.fields.reserve(32);
+
+    FileRunProgress progress;
+    progress.bytesTotal = input.size();
+    const std::uint64_t step =
+        std::max(kSmallestProgressStep, progress.bytesTotal / kProgressSteps);
+    std::uint64_t nextReport = input.bytesRead() + step;
+    const auto report = [&] {
+        if (!callbacks_.progress)
+            return;
+        progress.lines = static_cast<std::uint64_t>(context.lines);
+        progress.bytesDone = input.bytesRead();
+        callbacks_.progress(progress);
+    };
+    report();
+
+    FileRunResult result;
+    const auto failWith = [&](std::string_view path, int errorNumber) {
+        result.lines = context.lines;
+        result.errors = context.errors;
+        result.errorText = pathError(path, errorNumber);
+        output.close();
+        return fail(std::move(result), true);
+    };
+    std::string_view line;
+    while (input.next(line)) {
+        ++context.lines;
+        transformLine(line, context);
+        if (!output.flushIfFull())
+            return failWith(settings_.outputPath, output.error());
+        if (input.bytesRead() >= nextReport) {
+            nextReport = input.bytesRead() + step;
+            report();
+        }
+    }
+    if (input.error() != 0)
+        return failWith(settings_.inputPath, input.error());
+    if (!output.close())
+        return failWith(settings_.outputPath, output.error());
+    report();
+    result.lines = context.lines;
+    result.errors = context.errors;
+    appendSummary(result);
+    return result;
+}
+
+bool FileTransformer::transformLine(std::string_view line, Context& c)
+{
+    const FileFormatChoice& f = settings_.format;
+    PointTransformer& pt = engine_;
+    pt.messages.clear();
+
+    c.work.assign(line.empty() ? kEmptyLineStandIn : line);
+    SplitLine(c.work, true, c.fields);
+    const bool skip = IsNonDataLine(c.work, c.fields);
+    const HemisphereLetters letters = TakeHemisphereLetters(c.fields);
+    bool ok = ReadFileRecord(pt, c.fields, f.identifierField, f.epochField, f.coordinateType,
+                             f.angleLayout, f.field1, f.field2, f.field3);
+    if (f.coordinateType == CoordinateType::Geographic)
+        ApplyHemisphereLetters(pt, letters.latitude, letters.longitude,
+                               settings_.inputHemisphere);
+    if (f.epochSource == EpochSource::SetDate) {
+        pt.epoch = setEpoch_;
+        pt.epochNotation = setEpochNotation_;
+    }
+    if (ok) {
+        pt.GeographicToCartesian();
+        pt.Transform(forward_ ? 1 : 0);
+        pt.CartesianToGeographic();
+        if (pt.CheckGeographicRange() > 0)
+            ok = false;
+    }
+
+    std::string& out = c.output.buffer();
+    if (ok) {
+        // With one epoch for the file its text is written once.
+        const bool epochTextCurrent =
+            pt.epoch == c.textEpoch && pt.epochNotation == c.textEpochNotation;
+        formatOutputTexts(pt, settings_.output, epochTextCurrent);
+        c.textEpoch = pt.epoch;
+        c.textEpochNotation = pt.epochNotation;
+        if (settings_.output.geographic)
+            ApplyFileHemisphere(pt, settings_.output.hemisphere, commaSeparated_);
+        if (commaSeparated_)
+            appendCommaSeparatedRecord(pt, settings_.output, out);
+        else
+            appendTextRecord(pt, c.record, c.scratch, out);
+        return true;
+    }
+
+    if (!skip && !pt.messages.empty()) {
+        message("Line  " + numtext::integer(c.lines));
+        for (const std::string& m : pt.messages)
+            message(m);
+    }
+    // Blank lines stay blank and comment or heading lines stay as they
+    // were; neither counts as an error.
+    if (!line.empty()) {
+        if (!skip) {
+            out.append(kErrorMark);
+            ++c.errors;
+        }
+        out.append(line);
+    }
+    out.append(kLineEnd);
+    return false;
+}
+
+}  // namespace tessara

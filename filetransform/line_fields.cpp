@@ -1,0 +1,296 @@
+#include "filetransform/line_fields.h"
+
+#include "values/number_text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tessara {
+namespace {
+
+constexpr std::string_view kFiller = " ";
+constexpr std::string_view kRunClosingCommas = ",,,,,,";
+constexpr std::string_view kPreviewClosingComma = ",";
+
+// The characters of a number text: digits, blank, point and minus.
+constexpr std::array<bool, 256> kNumberCharacters = [] {
+    std::array<bool, 256> table{};
+    for (char c : std::string_view("0123456789 .-"))
+        table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
+bool isCSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isCSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isCSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool onlyBlanks(std::string_view text)
+{
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// The number at the start of a token, as strtod reads it, and what follows it.
+struct LeadingNumber {
+    double value;
+    std::string_view rest;
+};
+
+LeadingNumber leadingNumber(std::string_view token)
+{
+    const numtext::Scan<double> scan = numtext::scanReal(token);
+    return {scan.value, token.substr(scan.length)};
+}
+
+bool isLatitudeDegrees(double v)
+{
+    return (v > -80.0 && v < 0.0) || (v > 0.0 && v < 80.0);
+}
+
+bool isDecimalYear(double v)
+{
+    return v > 1900.0 && v < 2020.0;
+}
+
+// Values beyond a million metres can only be earth-centred X, Y or Z.
+bool isCartesianValue(double v)
+{
+    return v < -1'000'000.0 || v > 1'000'000.0;
+}
+
+// A date has a "/" after its first character and a second "/" after that.
+bool looksLikeDate(std::string_view text)
+{
+    const std::size_t first = text.find('/');
+    return first != std::string_view::npos && first > 0 &&
+           text.find('/', first + 1) != std::string_view::npos;
+}
+
+// Whether a blank-separated token starts the data of a line, judged with
+// its right-hand neighbour: a date, a decimal year, a cartesian value, or
+// latitude degrees followed by a hemisphere letter or by minutes.
+bool isDataToken(std::string_view token, std::string_view neighbour)
+{
+    if (token.empty())
+        return false;
+    const char first = token.front();
+    if (!((first >= '0' && first <= '9') || first == '-' || first == '+'))
+        return false;
+    if (looksLikeDate(token))
+        return true;
+    const LeadingNumber v = leadingNumber(token);
+    if (!onlyBlanks(v.rest))
+        return false;
+    if (isDecimalYear(v.value) || isCartesianValue(v.value))
+        return true;
+    if (!isLatitudeDegrees(v.value))
+        return false;
+    const LeadingNumber w = leadingNumber(neighbour);
+    if (w.value == 0.0 && !w.rest.empty()) {
+        const char letter = w.rest.front();
+        if (letter == 'N' || letter == 'n' || letter == 'S' || letter == 's')
+            return true;
+    }
+    return w.value > -60.0 && w.value < 60.0 && onlyBlanks(w.rest);
+}
+
+// The text after a separator, up to the next comma or the end of the line.
+std::string_view tokenAfter(std::string_view line, std::size_t separator)
+{
+    const std::size_t start = separator + 1;
+    const std::size_t end = std::min(line.find(',', start), line.size());
+    return line.substr(start, end - start);
+}
+
+// SpacesToCommas on the line itself, without a copy (the run's hot path).
+void spacesToCommasInPlace(std::string& line)
+{
+    // At most one comma stood in the line before (fewer than two make it
+    // blank-separated); every other comma after the first pass is ours.
+    const std::size_t ownComma = line.find(',');
+
+    // Right to left, the right-most blank of each run becomes a separator.
+    // A blank whose right-hand neighbour was a blank in the original line
+    // is not one; that neighbour may already be one of our commas.
+    bool placedRight = false;
+    for (std::size_t i = line.size(); i-- > 1;) {
+        const bool rightWasBlank =
+            i + 1 < line.size() && (line[i + 1] == ' ' || placedRight);
+        placedRight = line[i] == ' ' && !rightWasBlank;
+        if (placedRight)
+            line[i] = ',';
+    }
+
+    // Left to right over our separators: the first data token, examined
+    // with the token to its right; the right-most token is never examined.
+    const auto nextSeparator = [&](std::size_t from) {
+        std::size_t p = line.find(',', from);
+        if (p != std::string::npos && p == ownComma)
+            p = line.find(',', p + 1);
+        return p;
+    };
+    std::size_t separator = nextSeparator(0);
+    while (separator != std::string::npos) {
+        const std::size_t next = nextSeparator(separator + 1);
+        if (next == std::string::npos)
+            break;
+        if (isDataToken(tokenAfter(line, separator), tokenAfter(line, next))) {
+            // Everything before the data token is one field (an identifier
+            // with blanks): our separators left of it become blanks again.
+            for (std::size_t p = 0; p < separator; ++p)
+                if (line[p] == ',' && p != ownComma)
+                    line[p] = ' ';
+            return;
+        }
+        separator = next;
+    }
+}
+
+// Cuts the rewritten line into fields at its commas; a field that starts
+// with a double quote runs to the first comma after its closing quote.
+template <typename Fields>
+void cutFields(std::string_view line, Fields& fields)
+{
+    std::size_t p = 0;
+    while (p < line.size()) {
+        std::size_t closingQuote = std::string_view::npos;
+        if (line[p] == '"') {
+            closingQuote = line.find('"', p + 1);
+            // An unclosed quote ends the splitting of the line.
+            if (closingQuote == std::string_view::npos)
+                return;
+        }
+        std::size_t comma = line.find(',', p);
+        if (comma == std::string_view::npos)
+            return;
+        std::size_t end = comma;
+        if (closingQuote != std::string_view::npos && comma < closingQuote) {
+            while (comma != std::string_view::npos && comma < closingQuote)
+                comma = line.find(',', comma + 1);
+            if (comma == std::string_view::npos) {
+                // No comma after the quote: the field ends at the quote.
+                fields.emplace_back(trimmed(line.substr(p, closingQuote + 1 - p)));
+                return;
+            }
+            end = comma;
+        }
+        fields.emplace_back(trimmed(line.substr(p, end - p)));
+        p = end + 1;
+    }
+}
+
+void prepareLine(std::string& line, bool forRun)
+{
+    if (line.find('\t') != std::string::npos)
+        std::replace(line.begin(), line.end(), '\t', ',');
+    if (std::count(line.begin(), line.end(), ',') < 2)
+        spacesToCommasInPlace(line);
+    line.append(forRun ? kRunClosingCommas : kPreviewClosingComma);
+}
+
+template <typename Fields>
+bool isNonData(std::string_view line, const Fields& fields)
+{
+    if (line.empty() || line.front() == '#')
+        return true;
+    const std::size_t n = fields.size();
+    const auto notNumbers = std::count_if(fields.begin() + (n > 0 ? 1 : 0), fields.end(),
+                                          [](std::string_view f) { return !IsNumberText(f); });
+    return n > 2 && static_cast<std::size_t>(notNumbers) > n / 2;
+}
+
+}  // namespace
+
+void SplitLine(std::string& line, bool forRun, FieldViews& fields)
+{
+    fields.clear();
+    prepareLine(line, forRun);
+    cutFields(std::string_view(line), fields);
+    if (forRun && fields.size() < kRunFieldCount)
+        fields.resize(kRunFieldCount, kFiller);
+}
+
+std::vector<std::string> SplitLine(std::string line, bool forRun)
+{
+    std::vector<std::string> fields;
+    prepareLine(line, forRun);
+    cutFields(std::string_view(line), fields);
+    if (forRun && fields.size() < kRunFieldCount)
+        fields.resize(kRunFieldCount, std::string(kFiller));
+    return fields;
+}
+
+std::string SpacesToCommas(std::string line)
+{
+    spacesToCommasInPlace(line);
+    return line;
+}
+
+bool IsNumberText(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return kNumberCharacters[static_cast<unsigned char>(c)];
+    });
+}
+
+bool IsNonDataLine(std::string_view line, const FieldViews& fields)
+{
+    return isNonData(line, fields);
+}
+
+bool IsNonDataLine(std::string_view line, const std::vector<std::string>& fields)
+{
+    return isNonData(line, fields);
+}
+
+namespace {
+
+template <typename Fields>
+HemisphereLetters takeLetters(Fields& fields)
+{
+    HemisphereLetters letters;
+    // Field 0 is never a letter field; a removed field's place is examined
+    // again, since the next field has moved into it.
+    std::size_t i = 1;
+    while (i < fields.size()) {
+        const std::string_view f = fields[i];
+        const char c = f.size() == 1 ? f.front() : '\0';
+        if (c == 'N' || c == 'n')
+            letters.latitude = "N";
+        else if (c == 'S' || c == 's')
+            letters.latitude = "S";
+        else if (c == 'E' || c == 'e')
+            letters.longitude = "E";
+        else if (c == 'W' || c == 'w')
+            letters.longitude = "W";
+        else {
+            ++i;
+            continue;
+        }
+        fields.erase(fields.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    return letters;
+}
+
+}  // namespace
+
+HemisphereLetters TakeHemisphereLetters(FieldViews& fields)
+{
+    return takeLetters(fields);
+}
+
+HemisphereLetters TakeHemisphereLetters(std::vector<std::string>& fields)
+{
+    return takeLetters(fields);
+}
+
+}  // namespace tessara

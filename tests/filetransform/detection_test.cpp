@@ -1,0 +1,205 @@
+#include "filetransform/convert_checks.h"
+#include "filetransform/file_format.h"
+#include "filetransform/line_fields.h"
+
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tessara {
+namespace {
+
+using testing::sourcePath;
+
+// What a detection gives, in the terms of the run's choices.
+struct Expected {
+    CoordinateType type;
+    int field1, field2, field3;
+    std::optional<AngleLayout> layout;
+    int identifier;
+    int epochField;  // -1: one set date for the file
+    EpochMode epochForm;
+    bool confirm;
+};
+
+void expectChoice(const DetectionChoice& got, const Expected& e)
+{
+    const FileFormatChoice& f = got.format;
+    EXPECT_EQ(f.coordinateType, e.type);
+    EXPECT_EQ(f.field1, e.field1);
+    EXPECT_EQ(f.field2, e.field2);
+    EXPECT_EQ(f.field3, e.field3);
+    EXPECT_EQ(f.angleLayout, e.layout);
+    EXPECT_EQ(f.identifierField, e.identifier);
+    EXPECT_EQ(f.epochField, e.epochField);
+    EXPECT_EQ(f.epochSource, e.epochField >= 0 ? EpochSource::EachRecord : EpochSource::SetDate);
+    if (e.epochField >= 0) {
+        EXPECT_EQ(f.epochTextForm, e.epochForm);
+    }
+    EXPECT_EQ(got.confirmLayout, e.confirm);
+}
+
+constexpr auto kXyz = CoordinateType::Cartesian;
+constexpr auto kGeo = CoordinateType::Geographic;
+constexpr auto kDmy = EpochMode::DayMonthYear;
+constexpr auto kDec = EpochMode::DecimalYear;
+
+// Heights are recognised only outside the latitude and longitude windows
+// (80 to 100 m, 160 to 2500 m): the lines below keep to that.
+TEST(DetectFileFormat, LayoutsOfOneLine)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> lines;
+        Expected expected;
+    };
+    const Case cases[] = {
+        {"comma-separated decimal degrees", {"P1,-33.5,151.2,400"},
+         {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+        {"blank-separated DMS", {"P1 33 52 10.5 151 12 30.5 400.0"},
+         {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
+        {"tab-separated DM with a date", {"P1\t12/05/2005\t-33\t52.1\t151\t12.5\t400"},
+         {kGeo, 2, 4, 6, AngleLayout::Dm, 0, 1, kDmy, false}},
+        {"DMS in one field", {"P1,-33 52 10.5,151 12 30.5,400"},
+         {kGeo, 1, 2, 3, AngleLayout::DmsOneField, 0, -1, kDmy, false}},
+        {"DM in one field", {"P1,-33 52.1,151 12.5,400"},
+         {kGeo, 1, 2, 3, AngleLayout::DmOneField, 0, -1, kDmy, false}},
+        {"longitude before latitude, DMS", {"P1,151,12,30.5,33,52,10.5"},
+         {kGeo, 4, 1, -1, AngleLayout::Dms, 0, -1, kDmy, false}},
+        {"longitude before latitude, DM", {"P1,151,12.5,33,52.1"},
+         {kGeo, 3, 1, -1, AngleLayout::Dm, 0, -1, kDmy, false}},
+        {"latitude with a trailing hemisphere letter", {"P1,33.5S,151.2E,612"},
+         {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+        {"quoted identifier with a comma", {"\"Smith, J\",-33.5,151.2,400"},
+         {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+        {"identifier with blanks", {"Mt Stromlo -35 19 10.5 149 1 36.5 760"},
+         {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
+        {"cartesian with a decimal year", {"P1 2005.5 -4052052.048 4212836.105 -2545105.587"},
+         {kXyz, 2, 3, 4, std::nullopt, 0, 1, kDec, false}},
+        {"cartesian without identifier", {"-4052052.048,4212836.105,-2545105.587"},
+         {kXyz, 0, 1, 2, std::nullopt, -1, -1, kDmy, false}},
+        // The latitude and longitude are more than three fields apart.
+        {"geographic with no known layout", {"P1,-33.5,x,y,z,151.2"},
+         {kGeo, 1, 5, -1, std::nullopt, 0, -1, kDmy, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const FilePreview preview = previewLines(c.lines);
+        ASSERT_TRUE(preview.detected.has_value());
+        expectChoice(choiceFromDetection(*preview.detected), c.expected);
+    }
+}
+
+TEST(DetectFileFormat, NothingFound)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"no lines", {}},
+        {"headings only", {"Name,Latitude,Longitude"}},
+        {"cartesian values within a million metres", {"P1,-405205.0,421283.1,-254510.5"}},
+        {"latitude written after its letter", {"P1,S33.5,151.2"}},
+        {"a point outside Australia", {"P1,51.5,-0.12,40"}},
+        {"cartesian and geographic values together", {"P1,-33.5,151.2,-4052052.0"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(previewLines(c.lines).detected.has_value());
+    }
+}
+
+TEST(DetectFileFormat, TheLastDataLineDecides)
+{
+    // Lines are examined from the last: a trailing line of notes is passed
+    // over, and the last point line (DM here) wins over an earlier one.
+    const FilePreview preview = previewLines({
+        "# survey of 2005",
+        "Name Lat Lon Height",
+        "P1,-33.5,151.2,40",
+        "P2 -33 52.1 151 12.5 400",
+        "end of file",
+    });
+    ASSERT_TRUE(preview.detected.has_value());
+    expectChoice(choiceFromDetection(*preview.detected),
+                 {kGeo, 1, 3, 5, AngleLayout::Dm, 0, -1, kDmy, false});
+    EXPECT_EQ(preview.rows.size(), 5u);
+    EXPECT_EQ(preview.columnCount, 6u);
+}
+
+TEST(DetectFileFormat, ChoiceKeepsWhatDetectionDoesNotSet)
+{
+    FileFormatChoice start;
+    start.direction = FileDirection::Gda94ToItrf;
+    start.parameterSetName = "ITRF97";
+    start.setDate = "01/01/2005";
+    const FilePreview preview = previewLines({"P1,-33.5,151.2"});
+    ASSERT_TRUE(preview.detected.has_value());
+    const FileFormatChoice f = choiceFromDetection(*preview.detected, start).format;
+    EXPECT_EQ(f.direction, FileDirection::Gda94ToItrf);
+    EXPECT_EQ(f.parameterSetName, "ITRF97");
+    EXPECT_EQ(f.setDate, "01/01/2005");
+    EXPECT_EQ(f.field3, -1);  // no height
+}
+
+// Every sample file under examples/ is recognised with the layout it shows.
+TEST(DetectFileFormat, SampleFiles)
+{
+    struct Case {
+        const char* file;
+        Expected expected;
+    };
+    const Case cases[] = {
+        {"cartesian.csv", {kXyz, 1, 2, 3, std::nullopt, 0, -1, kDmy, false}},
+        {"cartesian_epochs.txt", {kXyz, 2, 3, 4, std::nullopt, 0, 1, kDec, false}},
+        {"geographic_dd.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+        {"geographic_dms.txt", {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
+        {"geographic_dms_tab.txt", {kGeo, 2, 5, 8, AngleLayout::Dms, 0, 1, kDmy, false}},
+        {"geographic_dms_one_field.csv",
+         {kGeo, 1, 2, 3, AngleLayout::DmsOneField, 0, -1, kDmy, false}},
+        {"geographic_dm.txt", {kGeo, 1, 3, 5, AngleLayout::Dm, 0, -1, kDmy, false}},
+        {"geographic_dm_one_field.csv",
+         {kGeo, 2, 3, 4, AngleLayout::DmOneField, 0, 1, kDec, false}},
+        // The packed notations look like decimal degrees: the user confirms.
+        {"geographic_packed_dms.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+        {"geographic_packed_dm.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+        // Numbered after the letter fields are taken out, as the run does.
+        {"geographic_letters.txt", {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
+        {"identifiers_with_blanks.txt",
+         {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
+        {"quoted_identifiers.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+        {"with_errors.txt", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const FilePreview preview = previewFile(sourcePath(std::string("examples/") + c.file));
+        EXPECT_EQ(preview.error, 0);
+        ASSERT_FALSE(preview.lines.empty());
+        ASSERT_TRUE(preview.detected.has_value());
+        expectChoice(choiceFromDetection(*preview.detected), c.expected);
+    }
+}
+
+TEST(FilePreview, ReadsTheFirstTwentyLines)
+{
+    testing::TempFolder folder;
+    std::string text;
+    for (int i = 1; i <= 25; ++i)
+        text += "P" + std::to_string(i) + ",-33.5,151.2\r\n";
+    testing::writeFile(folder.file("in.txt"), text);
+    const FilePreview preview = previewFile(folder.file("in.txt"));
+    ASSERT_EQ(preview.lines.size(), 20u);
+    EXPECT_EQ(preview.lines.back(), "P20,-33.5,151.2");
+
+    const FilePreview missing = previewFile(folder.file("none.txt"));
+    EXPECT_NE(missing.error, 0);
+    EXPECT_TRUE(missing.lines.empty());
+    EXPECT_FALSE(missing.detected.has_value());
+}
+
+}  // namespace
+}  // namespace tessara

@@ -1,0 +1,152 @@
+#include "filetransform/log_file.h"
+
+#include "engine/builtin_records.h"
+#include "values/epoch.h"
+#include "values/formatting.h"
+#include "values/readers.h"
+
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tessara {
+namespace {
+
+using testing::readFile;
+
+// The form's engine after the worked example: ITRF2000 at 2002.0, the
+// point read in a notation and transformed, formatted at the form's own
+// precisions (which the log does not use).
+PointTransformer computed(AngleNotation notation)
+{
+    PointTransformer pt;
+    pt.parameters = builtInParameterSets().front();
+    pt.ellipsoid = builtInEllipsoid();
+    pt.identifier = "ALIC";
+    EXPECT_TRUE(ReadEpoch(pt, "2002.0", EpochMode::DecimalYear));
+    switch (notation) {
+    case AngleNotation::Dms:
+        EXPECT_TRUE(ReadDms(pt, "23", "40", "12.44604", "133", "53", "7.84777"));
+        break;
+    case AngleNotation::Dm:
+        EXPECT_TRUE(ReadDm(pt, "23", "40.207434", "133", "53.130796"));
+        break;
+    default:
+        ADD_FAILURE() << "notation not prepared";
+    }
+    ApplyInputHemisphere(pt, 0, 0);
+    EXPECT_TRUE(ReadHeight(pt, "603.35"));
+    pt.GeographicToCartesian();
+    pt.Transform(1);
+    pt.CartesianToGeographic();
+    EXPECT_EQ(pt.CheckGeographicRange(), 0);
+    FormatOutputPoint(pt, OutputPrecision{1, 1, 1, 1, 1});
+    return pt;
+}
+
+TEST(LogFile, RecordColumns)
+{
+    const PointTransformer pt = computed(AngleNotation::Dms);
+    const std::string record =
+        logRecordText(pt, {1, AngleNotation::Dms, AngleNotation::Dms});
+    ASSERT_EQ(record.substr(record.size() - 2), "\r\n");
+    const std::string line = record.substr(0, record.size() - 2);
+
+    EXPECT_EQ(line.substr(0, 8), "ITRF2000");
+    EXPECT_EQ(line.substr(16, 8), "2002.000");
+    EXPECT_EQ(line.substr(29, 14), " 23 40 12.4460");  // degrees one column in
+    EXPECT_EQ(line.substr(77, 7), "| GDA94");
+    // Cartesian output at the log's 3 decimals, the X point at 108 + 8.
+    EXPECT_EQ(line.substr(108, 12), "-4052051.482");
+    // Geographic output without a sign place: degrees from column 160.
+    EXPECT_EQ(line.substr(159, 4), " 23 ");
+    EXPECT_EQ(line.substr(164, 2), "40");
+    EXPECT_EQ(line.substr(167, 6), "12.460");
+    EXPECT_EQ(line.substr(175, 2), "  ");  // 5 decimals
+    EXPECT_EQ(line.substr(177, 3), "133");
+    EXPECT_EQ(line.substr(210), "|  ALIC");
+    // The form's own precision of 1 decimal is not used, nor changed.
+    EXPECT_EQ(pt.outputX.find('.') + 2, pt.outputX.size());
+}
+
+TEST(LogFile, ReverseDirectionAndEchoOfTheNotationRead)
+{
+    // The engine read decimal degrees after DM: the DM texts it still
+    // holds must not show in the echo of a DD input.
+    PointTransformer pt = computed(AngleNotation::Dm);
+    EXPECT_TRUE(ReadDecimalDegrees(pt, "23.6701239", "133.8855133"));
+    const std::string line =
+        logRecordText(pt, {0, AngleNotation::Dd, AngleNotation::Dd});
+
+    EXPECT_EQ(line.substr(0, 5), "GDA94");
+    EXPECT_EQ(line.substr(16, 13), std::string(13, ' '));
+    EXPECT_EQ(line.substr(79, 8), "ITRF2000");
+    EXPECT_EQ(line.substr(96, 8), "2002.000");
+    // The DD input text with its point at 29 + 3.
+    EXPECT_EQ(line.substr(29, 12), " 23.6701239 ");
+    EXPECT_EQ(line.substr(46, 11), "133.8855133");
+    EXPECT_EQ(line.substr(41, 5), std::string(5, ' '));
+    EXPECT_EQ(line.substr(160, 2), "23");
+}
+
+TEST(LogFile, HeaderText)
+{
+    // 28 June 2005 (or the 29th, east of Greenwich).
+    const std::string header = logHeaderText(1120000000);
+    const std::string start =
+        "Tessara:                 ***   ITRF <--> GDA94 Interactive Output File   ***"
+        "\r\n\r\n\r\nFile created:  ";
+    ASSERT_EQ(header.substr(0, start.size()), start);
+    // The weekday and month in English whatever the locale.
+    const std::size_t end = header.find('\r', start.size());
+    const std::string created = header.substr(start.size(), end - start.size());
+    EXPECT_NE(created.find("day, 2"), std::string::npos) << created;
+    EXPECT_NE(created.find(" June 2005, "), std::string::npos) << created;
+    EXPECT_EQ(header.substr(end, 42), "\r\n\r\n                                 Input");
+    EXPECT_EQ(header.substr(header.size() - 234), std::string(230, '_') + "\r\n\r\n");
+}
+
+TEST(LogFile, WritingCreatesAppendsAndReports)
+{
+    testing::TempFolder folder;
+    const std::string log = folder.file("tessara.log");
+    const PointTransformer pt = computed(AngleNotation::Dms);
+    const LogRecordChoice choice{1, AngleNotation::Dms, AngleNotation::Dms};
+    const std::string header = logHeaderText(0);
+    const std::string record = logRecordText(pt, choice);
+
+    // A record needs an existing log.
+    EXPECT_EQ(WriteLogRecord(log, pt, choice),
+              std::optional<std::string>("Error opening log file\n\nNo such file or directory"));
+    EXPECT_FALSE(std::filesystem::exists(log));
+
+    struct Step {
+        const char* name;
+        bool header;
+        bool append;
+        std::string contents;
+    };
+    const Step steps[] = {
+        {"first start", true, false, header},
+        {"a record", false, false, header + record},
+        {"a start that keeps the log", true, true, header + record + header},
+        {"a start that empties it", true, false, header},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        const std::optional<std::string> error =
+            s.header ? WriteLogHeader(log, s.append, 0) : WriteLogRecord(log, pt, choice);
+        EXPECT_FALSE(error.has_value()) << *error;
+        EXPECT_EQ(readFile(log), s.contents);
+    }
+
+    EXPECT_EQ(WriteLogHeader(folder.file("none/tessara.log"), false, 0),
+              std::optional<std::string>("Error opening log file\n\nNo such file or directory"));
+    EXPECT_EQ(WriteLogHeader("/dev/full", true, 0),
+              std::optional<std::string>("Error opening log file\n\nNo space left on device"));
+}
+
+}  // namespace
+}  // namespace tessara

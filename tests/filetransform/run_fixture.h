@@ -1,0 +1,105 @@
+#pragma once
+
+#include "engine/builtin_records.h"
+#include "filetransform/file_transformer.h"
+
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tessara::testing {
+
+struct RunOutcome {
+    FileRunResult result;
+    std::string output;
+    std::vector<std::string> messages;
+    std::vector<FileRunProgress> progress;
+};
+
+// Runs in a fresh folder that is the working folder for the test, so that
+// files are named relative to it and the header shows the bare names.
+class FileRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_.path());
+    }
+    void TearDown() override { std::filesystem::current_path(previous_); }
+
+    static ParameterSet builtInSet(const std::string& name)
+    {
+        for (const ParameterSet& s : builtInParameterSets())
+            if (s.name == name)
+                return s;
+        ADD_FAILURE() << "no built-in set " << name;
+        return {};
+    }
+
+    // ITRF2000, GRS80, epoch 01/01/2005, default output.
+    static FileRunSettings settings(const std::string& input, const std::string& output)
+    {
+        FileRunSettings s;
+        s.inputPath = input;
+        s.outputPath = output;
+        s.format.parameterSetName = "ITRF2000";
+        s.format.setDate = "01/01/2005";
+        s.parameters = builtInSet("ITRF2000");
+        s.ellipsoid = builtInEllipsoid();
+        return s;
+    }
+
+    static RunOutcome run(FileRunSettings s, FileRunStreams streams = {})
+    {
+        RunOutcome outcome;
+        FileRunCallbacks callbacks;
+        callbacks.message = [&](std::string_view m) { outcome.messages.emplace_back(m); };
+        callbacks.progress = [&](const FileRunProgress& p) { outcome.progress.push_back(p); };
+        const std::string outputPath = s.outputPath;
+        FileTransformer run(std::move(s), std::move(callbacks));
+        outcome.result = run.Run(streams);
+        // Only a file: /dev/full reads as endless zeros.
+        if (streams.outputDescriptor < 0 && std::filesystem::is_regular_file(outputPath))
+            outcome.output = readFile(outputPath);
+        return outcome;
+    }
+
+    TempFolder folder_;
+
+private:
+    std::filesystem::path previous_;
+};
+
+// The output with the time of the header replaced, so that it can be
+// compared byte for byte with a stored file.
+inline std::string maskedTime(std::string text)
+{
+    const std::string label = "File created:    ";
+    const std::size_t at = text.find(label);
+    if (at != std::string::npos) {
+        const std::size_t from = at + label.size();
+        text.replace(from, text.find('\r', from) - from, "<time>");
+    }
+    return text;
+}
+
+// Compares with tests/filetransform/golden/<name>; with the environment
+// variable TESSARA_UPDATE_GOLDEN set, writes the file instead.
+inline void expectGolden(const std::string& name, const std::string& text)
+{
+    const std::string path = sourcePath("tests/filetransform/golden/" + name);
+    if (std::getenv("TESSARA_UPDATE_GOLDEN")) {
+        writeFile(path, text);
+        return;
+    }
+    const std::string stored = readFile(path);
+    ASSERT_FALSE(stored.empty()) << "missing golden file " << path;
+    EXPECT_EQ(text, stored) << "output differs from " << path;
+}
+
+}  // namespace tessara::testing
