@@ -74,30 +74,28 @@ void appendFileHeader(const FileHeader& h, std::string& out)
 }
 
 void appendTextRecord(const PointTransformer& pt, const RecordChoice& choice,
-                      std::string& scratch, std::string& out)
+                      TextRecordBuffers& buffers, std::string& out)
 {
     const bool cartesianInput = choice.inputType == CoordinateType::Cartesian;
     const int layout = choice.angleLayout ? static_cast<int>(*choice.angleLayout) : -1;
-    const std::string echo = LayoutInputEcho(pt, cartesianInput, layout);
+    LayoutInputEcho(pt, cartesianInput, layout, buffers.echo);
 
     RecordTexts texts;
     texts.forward = choice.forward;
     texts.setName = choice.setName;
     texts.epochText = pt.epochText;
-    texts.inputEcho = echo;
-    std::string cartesian;
+    texts.inputEcho = buffers.echo;
     if (choice.output->cartesian) {
-        cartesian = LayoutCartesianLine(pt);
-        texts.cartesianLine = cartesian;
+        LayoutCartesianLine(pt, buffers.cartesian);
+        texts.cartesianLine = buffers.cartesian;
     }
-    std::string geographic;
     if (choice.output->geographic) {
-        geographic = LayoutGeographicLine(pt, choice.output->notation, true);
-        texts.geographicLine = geographic;
+        LayoutGeographicLine(pt, choice.output->notation, true, buffers.geographic);
+        texts.geographicLine = buffers.geographic;
     }
     texts.geographicColumn = kFileGeographicColumn;
     texts.identifier = pt.identifier;
-    appendRecordLine(texts, scratch, out);
+    appendRecordLine(texts, buffers.record, out);
     out.append(kLineEnd);
 }
 

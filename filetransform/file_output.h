@@ -48,11 +48,17 @@ struct RecordChoice {
     const OutputFileFormat* output = nullptr;
 };
 
+// Storage for the lines of a text record, reused from record to record.
+struct TextRecordBuffers {
+    std::string record;
+    std::string echo;
+    std::string cartesian;
+    std::string geographic;
+};
 // One record of the engine's last point (after FormatOutputPoint and
-// ApplyFileHemisphere), with its line end. `scratch` is reused between
-// records.
+// ApplyFileHemisphere), with its line end.
 void appendTextRecord(const PointTransformer& pt, const RecordChoice& choice,
-                      std::string& scratch, std::string& out);
+                      TextRecordBuffers& buffers, std::string& out);
 void appendCommaSeparatedRecord(const PointTransformer& pt, const OutputFileFormat& output,
                                 std::string& out);
 

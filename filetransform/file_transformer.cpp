@@ -55,7 +55,8 @@ std::string pathError(std::string_view path, int errorNumber)
 void formatOutputTexts(PointTransformer& pt, const OutputFileFormat& output, bool epochTextCurrent)
 {
     if (output.geographic) {
-        FormatOutputPoint(pt, output.precision);
+        // A file shows one notation: the others are not formatted.
+        FormatOutputPoint(pt, output.precision, output.notation);
         return;
     }
     // Cartesian records need only the epoch and X, Y, Z: the texts that
@@ -93,7 +94,7 @@ struct FileTransformer::Context {
     RecordChoice record;
     std::string work;
     FieldViews fields;
-    std::string scratch;
+    TextRecordBuffers buffers;
     long lines = 0;
     long errors = 0;
     // The epoch whose text the engine holds (none yet).
@@ -324,7 +325,7 @@ bool FileTransformer::transformLine(std::string_view line, Context& c)
         if (commaSeparated_)
             appendCommaSeparatedRecord(pt, settings_.output, out);
         else
-            appendTextRecord(pt, c.record, c.scratch, out);
+            appendTextRecord(pt, c.record, c.buffers, out);
         return true;
     }
 

@@ -40,7 +40,15 @@ int startEndingBefore(std::string_view text, int column)
 
 }  // namespace
 
-AlignedLine::AlignedLine() : line_(kInitialWidth, ' ') {}
+AlignedLine::AlignedLine() : line_(own_)
+{
+    line_.assign(kInitialWidth, ' ');
+}
+
+AlignedLine::AlignedLine(std::string& target) : line_(target)
+{
+    line_.assign(kInitialWidth, ' ');
+}
 
 void AlignedLine::place(std::string_view text, int startColumn)
 {
@@ -66,6 +74,12 @@ std::string AlignedLine::str() const
     return last == std::string::npos ? std::string() : line_.substr(0, last + 1);
 }
 
+void AlignedLine::finish()
+{
+    const std::size_t last = line_.find_last_not_of(' ');
+    line_.resize(last == std::string::npos ? 0 : last + 1);
+}
+
 int AlignedLine::anchor(std::string_view text)
 {
     const std::size_t point = std::min(text.find('.'), text.size());
@@ -74,19 +88,26 @@ int AlignedLine::anchor(std::string_view text)
     return static_cast<int>(std::min<std::size_t>(point, 1'000'000'000));
 }
 
-std::string LayoutCartesianLine(const PointTransformer& pt)
+void LayoutCartesianLine(const PointTransformer& pt, std::string& out)
 {
-    AlignedLine line;
+    AlignedLine line(out);
     placeCartesian(line, pt.outputX, pt.outputY, pt.outputZ);
-    return line.str();
+    line.finish();
 }
 
-std::string LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation,
-                                 bool withLetters)
+std::string LayoutCartesianLine(const PointTransformer& pt)
+{
+    std::string out;
+    LayoutCartesianLine(pt, out);
+    return out;
+}
+
+void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bool withLetters,
+                          std::string& out)
 {
     const AngleTexts& lat = pt.outputAngles.latitude;
     const AngleTexts& lon = pt.outputAngles.longitude;
-    AlignedLine line;
+    AlignedLine line(out);
     switch (notation) {
     case AngleNotation::Dms:
         line.place(lat.degrees, 0);
@@ -121,15 +142,25 @@ std::string LayoutGeographicLine(const PointTransformer& pt, AngleNotation notat
         line.place(pt.fileLongitude.letter, 34);
     }
     line.placePoint(pt.outputHeight, kHeightPoint);
-    return line.str();
+    line.finish();
 }
 
-std::string LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout)
+std::string LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation,
+                                 bool withLetters)
 {
-    AlignedLine line;
+    std::string out;
+    LayoutGeographicLine(pt, notation, withLetters, out);
+    return out;
+}
+
+void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout,
+                     std::string& out)
+{
+    AlignedLine line(out);
     if (inputIsCartesian) {
         placeCartesian(line, pt.inputXText, pt.inputYText, pt.inputZText);
-        return line.str();
+        line.finish();
+        return;
     }
 
     const AngleTexts& lat = pt.inputAnglesRead.latitude;
@@ -174,7 +205,14 @@ std::string LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, i
         break;
     }
     line.placePoint(pt.inputHeightText, kHeightPoint);
-    return line.str();
+    line.finish();
+}
+
+std::string LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout)
+{
+    std::string out;
+    LayoutInputEcho(pt, inputIsCartesian, angleLayout, out);
+    return out;
 }
 
 }  // namespace tessara

@@ -15,6 +15,11 @@ namespace tessara {
 class AlignedLine {
 public:
     AlignedLine();
+    // Builds the line in the caller's string, reusing its storage; finish()
+    // leaves the trimmed line there.
+    explicit AlignedLine(std::string& target);
+    AlignedLine(const AlignedLine&) = delete;
+    AlignedLine& operator=(const AlignedLine&) = delete;
 
     void place(std::string_view text, int startColumn);
     // Places a text so that its decimal point (or, without one, its end)
@@ -22,27 +27,38 @@ public:
     void placePoint(std::string_view text, int pointColumn);
 
     std::string str() const;
+    // Removes the trailing blanks from the line in place.
+    void finish();
 
     // The position of the first "." of a text, or its length.
     static int anchor(std::string_view text);
 
 private:
-    std::string line_;
+    std::string own_;
+    std::string& line_;
 };
 
 // The output X, Y, Z texts, all three placed by the X text's decimal point:
 // X at 8, Y and Z at 25 and 42 columns of the same anchor.
 std::string LayoutCartesianLine(const PointTransformer& pt);
+void LayoutCartesianLine(const PointTransformer& pt, std::string& out);
 
 // The output latitude, longitude (in a notation, optionally with the file
 // hemisphere letters) and height texts.
 std::string LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation,
                                  bool withLetters);
+void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bool withLetters,
+                          std::string& out);
 
 // The input texts as read: X, Y, Z for a cartesian input, otherwise the
 // angle texts by angle layout (a file's layout 0 to 6, or the form's input
 // notation: the numberings agree on 0, 3 and 4, and 1 and 2 are treated
 // alike), then the height.
 std::string LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout);
+void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout,
+                     std::string& out);
+
+// The overloads with `out` write the line there, reusing its storage, for
+// callers that lay out one record after another.
 
 }  // namespace tessara

@@ -57,9 +57,135 @@ void appendPacked(std::string& out, std::string_view twoDigitText)
     }
 }
 
+// Texts of notations that were not formatted stay empty.
 void prefix(std::string& text, std::string_view prefixText)
 {
-    text.insert(0, prefixText);
+    if (!text.empty())
+        text.insert(0, prefixText);
+}
+
+}  // namespace
+
+namespace {
+
+// The notations whose texts a caller needs.
+enum NotationNeed : unsigned {
+    kNeedDms = 1u << 0,
+    kNeedDm = 1u << 1,
+    kNeedDd = 1u << 2,
+    kNeedDmshp = 1u << 3,
+    kNeedDmhp = 1u << 4,
+    kNeedAll = 0x1Fu,
+};
+
+unsigned needOf(AngleNotation notation)
+{
+    switch (notation) {
+    case AngleNotation::Dms: return kNeedDms;
+    case AngleNotation::Dm: return kNeedDm;
+    case AngleNotation::Dd: return kNeedDd;
+    case AngleNotation::Dmshp: return kNeedDmshp;
+    case AngleNotation::Dmhp: return kNeedDmhp;
+    }
+    return 0;
+}
+
+void clearTexts(AngleTexts& texts)
+{
+    for (std::string* t : {&texts.degrees, &texts.minutes, &texts.seconds, &texts.dmDegrees,
+                           &texts.decimalMinutes, &texts.decimalDegrees, &texts.packedDms,
+                           &texts.packedDm})
+        t->clear();
+}
+
+// Writes the texts of the needed notations into `texts` (reusing their
+// storage, since files format one point after another); the others are
+// left empty.
+void formatAngleInto(AngleTexts& texts, double angle, int degreesPrecision, int minutesPrecision,
+                     int secondsPrecision, unsigned needs)
+{
+    const int pd = clampDecimals(degreesPrecision);
+    const int pm = clampDecimals(minutesPrecision);
+    const int ps = clampDecimals(secondsPrecision);
+    const double v = std::fabs(angle) + kTruncationNudge;
+
+    clearTexts(texts);
+    // NaN (a point at the centre of the Earth) or a value too large for the
+    // whole-degree integer: every text shows the number itself.
+    if (!(v < kLargestWholeDegrees)) {
+        const std::string all = numtext::fixed(v, pd);
+        for (std::string* t : {&texts.degrees, &texts.minutes, &texts.seconds, &texts.dmDegrees,
+                               &texts.decimalMinutes, &texts.decimalDegrees, &texts.packedDms,
+                               &texts.packedDm})
+            *t = all;
+        return;
+    }
+
+    const long wholeDegrees = static_cast<long>(v);
+    const double fraction = v - static_cast<double>(wholeDegrees);
+    const double decimalMinutes = fraction * 60.0;
+
+    if ((needs & (kNeedDms | kNeedDmshp)) != 0) {
+        long minutes = static_cast<long>(decimalMinutes);
+        // The remainder may come out a rounding error below zero when the
+        // fraction sits on a whole minute; a seconds text must not read -0.
+        const double seconds = std::max(
+            0.0, (fraction - static_cast<double>(minutes) * kDegreesPerMinute) * 3600.0);
+
+        // Only the seconds are rounded; seconds that round to 60 carry into
+        // the minutes, and 60 minutes into the degrees.
+        long dmsDegrees = wholeDegrees;
+        const int ws = twoDigitWidth(ps);
+        texts.seconds = numtext::fixedZeroPadded(seconds, ws, ps);
+        if (roundedToSixty(texts.seconds)) {
+            texts.seconds = numtext::fixedZeroPadded(0.0, ws, ps);
+            if (++minutes == 60) {
+                minutes = 0;
+                ++dmsDegrees;
+            }
+        }
+        texts.degrees = numtext::integer(dmsDegrees);
+        texts.minutes = numtext::integerTwoDigits(minutes);
+        if ((needs & kNeedDmshp) != 0) {
+            texts.packedDms.append(texts.degrees).append(".").append(texts.minutes);
+            appendPacked(texts.packedDms, texts.seconds);
+        }
+    }
+
+    if ((needs & (kNeedDm | kNeedDmhp)) != 0) {
+        // Decimal minutes that round to 60 carry into the DM degrees.
+        long dmDegrees = wholeDegrees;
+        const int wm = twoDigitWidth(pm);
+        texts.decimalMinutes = numtext::fixedZeroPadded(decimalMinutes, wm, pm);
+        if (roundedToSixty(texts.decimalMinutes)) {
+            texts.decimalMinutes = numtext::fixedZeroPadded(0.0, wm, pm);
+            ++dmDegrees;
+        }
+        texts.dmDegrees = numtext::integer(dmDegrees);
+        if ((needs & kNeedDmhp) != 0) {
+            texts.packedDm.append(texts.dmDegrees).append(".");
+            appendPacked(texts.packedDm, texts.decimalMinutes);
+        }
+    }
+
+    // The width of precision + 1 never pads: it only keeps the field a number.
+    if ((needs & kNeedDd) != 0)
+        texts.decimalDegrees = numtext::fixedBlankPadded(v, pd + 1, pd);
+}
+
+void formatOutputTexts(PointTransformer& pt, int cartesianPrecision, int heightPrecision,
+                       int degreesPrecision, int minutesPrecision, int secondsPrecision,
+                       unsigned needs)
+{
+    WriteEpoch(pt);
+    pt.outputX = numtext::fixed(pt.outputCartesian.x, cartesianPrecision);
+    pt.outputY = numtext::fixed(pt.outputCartesian.y, cartesianPrecision);
+    pt.outputZ = numtext::fixed(pt.outputCartesian.z, cartesianPrecision);
+    pt.outputHeight = numtext::fixed(pt.outputGeographic.height, heightPrecision);
+    formatAngleInto(pt.outputAngles.latitude, pt.outputGeographic.latitude, degreesPrecision,
+                    minutesPrecision, secondsPrecision, needs);
+    formatAngleInto(pt.outputAngles.longitude, pt.outputGeographic.longitude, degreesPrecision,
+                    minutesPrecision, secondsPrecision, needs);
 }
 
 }  // namespace
@@ -67,86 +193,23 @@ void prefix(std::string& text, std::string_view prefixText)
 AngleTexts formatAngle(double angle, int degreesPrecision, int minutesPrecision,
                        int secondsPrecision)
 {
-    const int pd = clampDecimals(degreesPrecision);
-    const int pm = clampDecimals(minutesPrecision);
-    const int ps = clampDecimals(secondsPrecision);
-    const double v = std::fabs(angle) + kTruncationNudge;
-
     AngleTexts texts;
-    // NaN (a point at the centre of the Earth) or a value too large for the
-    // whole-degree integer: every text shows the number itself.
-    if (!(v < kLargestWholeDegrees)) {
-        const std::string all = numtext::fixed(v, pd);
-        texts.degrees = all;
-        texts.minutes = all;
-        texts.seconds = all;
-        texts.dmDegrees = all;
-        texts.decimalMinutes = all;
-        texts.decimalDegrees = all;
-        texts.packedDms = all;
-        texts.packedDm = all;
-        return texts;
-    }
-
-    const long wholeDegrees = static_cast<long>(v);
-    const double fraction = v - static_cast<double>(wholeDegrees);
-    const double decimalMinutes = fraction * 60.0;
-    long minutes = static_cast<long>(decimalMinutes);
-    // The remainder may come out a rounding error below zero when the
-    // fraction sits on a whole minute; a seconds text must not read -0.
-    const double seconds =
-        std::max(0.0, (fraction - static_cast<double>(minutes) * kDegreesPerMinute) * 3600.0);
-
-    // DMS: only the seconds are rounded; seconds that round to 60 carry into
-    // the minutes, and 60 minutes into the degrees.
-    long dmsDegrees = wholeDegrees;
-    const int ws = twoDigitWidth(ps);
-    texts.seconds = numtext::fixedZeroPadded(seconds, ws, ps);
-    if (roundedToSixty(texts.seconds)) {
-        texts.seconds = numtext::fixedZeroPadded(0.0, ws, ps);
-        if (++minutes == 60) {
-            minutes = 0;
-            ++dmsDegrees;
-        }
-    }
-    texts.degrees = numtext::integer(dmsDegrees);
-    texts.minutes = numtext::integerTwoDigits(minutes);
-
-    // DM: decimal minutes that round to 60 carry into the DM degrees.
-    long dmDegrees = wholeDegrees;
-    const int wm = twoDigitWidth(pm);
-    texts.decimalMinutes = numtext::fixedZeroPadded(decimalMinutes, wm, pm);
-    if (roundedToSixty(texts.decimalMinutes)) {
-        texts.decimalMinutes = numtext::fixedZeroPadded(0.0, wm, pm);
-        ++dmDegrees;
-    }
-    texts.dmDegrees = dmsDegrees == dmDegrees ? texts.degrees : numtext::integer(dmDegrees);
-
-    // The width of precision + 1 never pads: it only keeps the field a number.
-    texts.decimalDegrees = numtext::fixedBlankPadded(v, pd + 1, pd);
-
-    texts.packedDms.reserve(texts.degrees.size() + 3 + texts.seconds.size());
-    texts.packedDms.append(texts.degrees).append(".").append(texts.minutes);
-    appendPacked(texts.packedDms, texts.seconds);
-
-    texts.packedDm.reserve(texts.dmDegrees.size() + 1 + texts.decimalMinutes.size());
-    texts.packedDm.append(texts.dmDegrees).append(".");
-    appendPacked(texts.packedDm, texts.decimalMinutes);
+    formatAngleInto(texts, angle, degreesPrecision, minutesPrecision, secondsPrecision, kNeedAll);
     return texts;
 }
 
 void FormatOutputPoint(PointTransformer& pt, int cartesianPrecision, int heightPrecision,
                        int degreesPrecision, int minutesPrecision, int secondsPrecision)
 {
-    WriteEpoch(pt);
-    pt.outputX = numtext::fixed(pt.outputCartesian.x, cartesianPrecision);
-    pt.outputY = numtext::fixed(pt.outputCartesian.y, cartesianPrecision);
-    pt.outputZ = numtext::fixed(pt.outputCartesian.z, cartesianPrecision);
-    pt.outputHeight = numtext::fixed(pt.outputGeographic.height, heightPrecision);
-    pt.outputAngles.latitude = formatAngle(pt.outputGeographic.latitude, degreesPrecision,
-                                           minutesPrecision, secondsPrecision);
-    pt.outputAngles.longitude = formatAngle(pt.outputGeographic.longitude, degreesPrecision,
-                                            minutesPrecision, secondsPrecision);
+    formatOutputTexts(pt, cartesianPrecision, heightPrecision, degreesPrecision, minutesPrecision,
+                      secondsPrecision, kNeedAll);
+}
+
+void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision,
+                       AngleNotation notation)
+{
+    formatOutputTexts(pt, precision.cartesian, precision.height, precision.degrees,
+                      precision.minutes, precision.seconds, needOf(notation));
 }
 
 void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision)
@@ -158,10 +221,10 @@ void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision)
 void FormatInputPoint(PointTransformer& pt, int degreesPrecision, int minutesPrecision,
                       int secondsPrecision)
 {
-    pt.inputAnglesFormatted.latitude = formatAngle(pt.inputGeographic.latitude, degreesPrecision,
-                                                   minutesPrecision, secondsPrecision);
-    pt.inputAnglesFormatted.longitude = formatAngle(
-        pt.inputGeographic.longitude, degreesPrecision, minutesPrecision, secondsPrecision);
+    formatAngleInto(pt.inputAnglesFormatted.latitude, pt.inputGeographic.latitude,
+                    degreesPrecision, minutesPrecision, secondsPrecision, kNeedAll);
+    formatAngleInto(pt.inputAnglesFormatted.longitude, pt.inputGeographic.longitude,
+                    degreesPrecision, minutesPrecision, secondsPrecision, kNeedAll);
 }
 
 namespace {

@@ -32,6 +32,10 @@ AngleTexts formatAngle(double angle, int degreesPrecision, int minutesPrecision,
 void FormatOutputPoint(PointTransformer& pt, int cartesianPrecision, int heightPrecision,
                        int degreesPrecision, int minutesPrecision, int secondsPrecision);
 void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision);
+// The same for output files, which show one notation: the angle texts of
+// the other notations are left empty.
+void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision,
+                       AngleNotation notation);
 
 // Fills the re-expressed input angle texts from the input latitude and
 // longitude.
