@@ -6,7 +6,7 @@ TYPE    ?= RelWithDebInfo
 CMAKE   ?= cmake
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run run-editor clean
 
 all: build
 
@@ -29,6 +29,9 @@ run: build
 	    echo "The tessara desktop program is not part of this build yet;"; \
 	    echo "the core libraries and their tests are built in $(BUILD)/ (make test runs them)."; \
 	fi
+
+run-editor: build
+	@$(BUILD)/editor/ui/tessparams
 
 clean:
 	@rm -rf $(BUILD) build-asan build-core

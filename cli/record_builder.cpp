@@ -1,44 +1,77 @@
 #include "cli/record_builder.h"
 
 #include "cli/field_text.h"
+#include "editor/decimal_text.h"
+#include "editor/form_check.h"
 #include "values/number_text.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
 #include <vector>
 
 namespace tessara::cli {
 namespace {
 
-constexpr double kFirstEpoch = 1970.0;
-constexpr double kLastEpoch = 2020.0;
+using editor::FormFault;
+using editor::FormField;
+using editor::FormProblem;
+
+struct FieldText {
+    std::string_view option;
+    std::string_view text;
+    FieldRules rules;
+};
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
-// A trimmed, non-empty text that fits the field and reads completely.
-bool readFieldNumber(std::string_view text, FieldRules rules, double& value)
+std::string fieldProblem(const FieldText& field)
 {
-    const std::string_view trimmed = trimBlanks(text);
-    return !trimmed.empty() && fitsNumericField(trimmed, rules) &&
-           numtext::readWholeReal(trimmed, value);
+    return std::string(field.option) + ": " + quoted(field.text) + " is not a number" +
+           (field.rules.allowSign ? "" : " without sign") + " with at most " +
+           numtext::integer(field.rules.maxDecimals) + " decimals";
 }
 
-std::string fieldProblem(std::string_view option, std::string_view text, FieldRules rules)
+// The first text that its form field would not let a user type (the form
+// check itself does not limit signs or decimals), or empty.
+std::string typingProblem(const std::vector<FieldText>& fields)
 {
-    return std::string(option) + ": " + quoted(text) + " is not a number" +
-           (rules.allowSign ? "" : " without sign") + " with at most " +
-           numtext::integer(rules.maxDecimals) + " decimals";
+    for (const FieldText& field : fields) {
+        if (!fitsNumericField(editor::trimBlanks(field.text), field.rules))
+            return fieldProblem(field);
+    }
+    return {};
 }
 
-// Seven comma-separated values into `values`; the problem, or empty.
-std::string readSeven(std::string_view option, std::string_view list, SevenValues& values)
+// The form check's fault in the words of the command line.
+std::string checkProblem(const FormProblem& problem, const FieldText& field)
+{
+    switch (problem.fault) {
+    case FormFault::None:
+        return {};
+    case FormFault::BlankName:
+        return "--name: the name is blank";
+    case FormFault::EpochOutOfRange:
+        return std::string(field.option) + ": " + quoted(field.text) +
+               " is not a year from 1970 to 2020";
+    case FormFault::UnsetValue:
+        return "a value of exactly 1000000 counts as not set";
+    case FormFault::EmptyValue:
+    case FormFault::NotANumber:
+        break;
+    }
+    return fieldProblem(field);
+}
+
+// Seven comma-separated texts into `texts`; the problem, or empty.
+std::string splitSeven(std::string_view option, std::string_view list,
+                       std::array<std::string, 7>& texts)
 {
     const std::vector<std::string> parts = splitList(list);
-    if (parts.size() != values.size())
+    if (parts.size() != texts.size())
         return std::string(option) + ": " + numtext::integer(static_cast<long>(parts.size())) +
                " values given, 7 needed";
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (!readFieldNumber(parts[i], kParameterValueField, values[i]))
-            return fieldProblem(option, parts[i], kParameterValueField);
-    }
+    std::copy(parts.begin(), parts.end(), texts.begin());
     return {};
 }
 
@@ -47,58 +80,52 @@ std::string readSeven(std::string_view option, std::string_view list, SevenValue
 Built<ParameterSet> buildParameterSet(std::string_view name, std::string_view epoch,
                                       std::string_view baseList, std::string_view rateList)
 {
+    editor::ParameterForm form;
+    form.name = name;
+    form.epoch = epoch;
+    form.mode = editor::ParameterMode::Fourteen;
     Built<ParameterSet> built;
-    if (trimBlanks(name).empty()) {
-        built.problem = "--name: the name is blank";
-        return built;
-    }
-    double epochValue = 0.0;
-    const std::string_view epochText = trimBlanks(epoch);
-    if (!readFieldNumber(epochText, kEpochField, epochValue)) {
-        built.problem = fieldProblem("--epoch", epoch, kEpochField);
-        return built;
-    }
-    // Written as the editor's test, so that a NaN could not pass either.
-    if (!(epochValue >= kFirstEpoch && epochValue <= kLastEpoch)) {
-        built.problem = "--epoch: " + quoted(epoch) + " is not a year from 1970 to 2020";
-        return built;
-    }
-    SevenValues base{};
-    SevenValues rate{};
-    built.problem = readSeven("--base", baseList, base);
-    if (built.problem.empty())
-        built.problem = readSeven("--rates", rateList, rate);
+    built.problem = splitSeven("--base", baseList, form.base);
+    if (built.ok())
+        built.problem = splitSeven("--rates", rateList, form.rate);
     if (!built.ok())
         return built;
-    built.record = ParameterSet::editorFromValues(std::string(name), epochValue, base, rate);
-    if (!built.record.valid)
-        built.problem = "a value of exactly 1000000 counts as not set";
+
+    std::vector<FieldText> fields{{"--epoch", form.epoch, kEpochField}};
+    for (const std::string& text : form.base)
+        fields.push_back({"--base", text, kParameterValueField});
+    for (const std::string& text : form.rate)
+        fields.push_back({"--rates", text, kParameterValueField});
+
+    editor::FormCheck<ParameterSet> check = editor::checkParameterForm(form);
+    const FormProblem& problem = check.problem;
+    const std::size_t row = static_cast<std::size_t>(problem.index);
+    const std::size_t at = problem.field == FormField::Base ? 1 + row
+                           : problem.field == FormField::Rate ? 8 + row
+                                                               : 0;
+    built.problem = checkProblem(problem, fields[at]);
+    if (built.ok())
+        built.problem = typingProblem(fields);
+    built.record = std::move(check.record);
     return built;
 }
 
 Built<Ellipsoid> buildEllipsoid(std::string_view name, std::string_view semiMajorAxis,
                                 std::string_view inverseFlattening)
 {
+    const editor::EllipsoidForm form{std::string(name), std::string(semiMajorAxis),
+                                     std::string(inverseFlattening)};
+    const std::vector<FieldText> fields{
+        {"--a", form.semiMajorAxis, kSemiMajorAxisField},
+        {"--inverse-flattening", form.inverseFlattening, kInverseFlatteningField}};
+
+    editor::FormCheck<Ellipsoid> check = editor::checkEllipsoidForm(form);
     Built<Ellipsoid> built;
-    if (trimBlanks(name).empty()) {
-        built.problem = "--name: the name is blank";
-        return built;
-    }
-    double a = 0.0;
-    if (!readFieldNumber(semiMajorAxis, kSemiMajorAxisField, a)) {
-        built.problem = fieldProblem("--a", semiMajorAxis, kSemiMajorAxisField);
-        return built;
-    }
-    double f = 0.0;
-    if (!readFieldNumber(inverseFlattening, kInverseFlatteningField, f)) {
-        built.problem = fieldProblem("--inverse-flattening", inverseFlattening,
-                                     kInverseFlatteningField);
-        return built;
-    }
-    built.record = Ellipsoid::fromValues(std::string(name), a, countDecimals(semiMajorAxis), f,
-                                         countDecimals(inverseFlattening));
-    if (!built.record.valid)
-        built.problem = "a value of exactly 1000000 counts as not set";
+    built.problem = checkProblem(
+        check.problem, fields[check.problem.field == FormField::InverseFlattening ? 1 : 0]);
+    if (built.ok())
+        built.problem = typingProblem(fields);
+    built.record = std::move(check.record);
     return built;
 }
 
