@@ -58,7 +58,7 @@ void AlignedLine::place(std::string_view text, int startColumn)
     // A long text extends the line instead of being cut.
     if (end > line_.size())
         line_.resize(end, ' ');
-    line_.replace(start, text.size(), text);
+    std::copy(text.begin(), text.end(), line_.begin() + static_cast<std::ptrdiff_t>(start));
 }
 
 void AlignedLine::placePoint(std::string_view text, int pointColumn)

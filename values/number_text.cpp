@@ -142,17 +142,18 @@ bool fastFixed(double value, int precision, std::string& out)
     while (end - first <= precision)  // at least one digit before the point
         *--first = '0';
 
-    const auto count = static_cast<std::size_t>(end - first);
-    const auto decimals = static_cast<std::size_t>(precision);
-    out.clear();
-    out.reserve(count + 2);
+    // Sign, whole digits, point and decimals, assembled in one buffer.
+    char text[52];
+    char* p = text;
     if (std::signbit(value))
-        out.push_back('-');
-    out.append(first, count - decimals);
-    if (decimals > 0) {
-        out.push_back('.');
-        out.append(end - decimals, decimals);
+        *p++ = '-';
+    char* const point = end - precision;
+    p = std::copy(first, point, p);
+    if (precision > 0) {
+        *p++ = '.';
+        p = std::copy(point, end, p);
     }
+    out.assign(text, static_cast<std::size_t>(p - text));
     return true;
 }
 
