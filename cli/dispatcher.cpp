@@ -2,6 +2,9 @@
 
 #include "app/version_text.h"
 #include "cli/params_command.h"
+#include "cli/point_command.h"
+#include "cli/sets_command.h"
+#include "cli/transform_command.h"
 
 #include <algorithm>
 
@@ -9,6 +12,9 @@ namespace tessara::cli {
 namespace {
 
 const Command kCommands[] = {
+    {"transform", kTransformHelp, runTransformCommand},
+    {"point", kPointHelp, runPointCommand},
+    {"sets", kSetsHelp, runSetsCommand},
     {"params", kParamsHelp, runParamsCommand},
 };
 

@@ -20,16 +20,8 @@ inline constexpr FieldRules kParameterValueField{true, 7};
 inline constexpr FieldRules kSemiMajorAxisField{false, 3};
 inline constexpr FieldRules kInverseFlatteningField{false, 9};
 
-// The text without blanks (spaces, tabs, line ends) at either end.
-std::string_view trimBlanks(std::string_view text);
-
 // Whether the text could stand in a field with these rules.
 bool fitsNumericField(std::string_view text, FieldRules rules);
-
-// The decimals an ellipsoid value was entered with: the characters after the
-// first "." of the trimmed text; 0 when there is no "." or it comes first;
-// -1 for an empty text.
-int countDecimals(std::string_view text);
 
 // The parts of a comma-separated list, as given (not trimmed).
 std::vector<std::string> splitList(std::string_view text);

@@ -1,6 +1,8 @@
 # Runs the built tessara-cli: writes a parameter file, compares it with the
 # committed sample byte for byte, shows it, and checks the exit status of a
-# damaged file and of a usage error.
+# damaged file and of a usage error. Then transforms every sample file as
+# the file run's stored outputs were made, through files and through the
+# standard streams, and transforms the worked example point.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
@@ -10,6 +12,7 @@ function(expect_status expected)
         message(FATAL_ERROR "${ARGN}\nexit ${status}, expected ${expected}\n${out}${err}")
     endif()
     set(last_out "${out}" PARENT_SCOPE)
+    set(last_err "${err}" PARENT_SCOPE)
 endfunction()
 
 expect_status(0 "${CLI}" --version)
@@ -37,3 +40,175 @@ expect_status(1 "${CLI}" params show "${FIXTURES}/bad_crc.params")
 expect_status(1 "${CLI}" params show "${FIXTURES}/wrong_marker.params")
 expect_status(2 "${CLI}" params new-set --name X "${WORK_DIR}/x.params")
 expect_status(2 "${CLI}")
+
+# --- transform and point -------------------------------------------------
+# The program folder is an empty one of the test's own, so that no stored
+# list changes the default set.
+get_filename_component(source_root "${CMAKE_CURRENT_LIST_DIR}/../.." ABSOLUTE)
+set(golden "${source_root}/tests/filetransform/golden")
+set(samples "${WORK_DIR}/samples")
+file(MAKE_DIRECTORY "${WORK_DIR}/home" "${samples}" "${WORK_DIR}/stdin_run")
+set(ENV{TESSARA_HOME} "${WORK_DIR}/home")
+file(GLOB example_files "${source_root}/examples/*")
+file(COPY ${example_files} DESTINATION "${samples}")
+
+# The file with the time of its header masked, as the stored outputs have it.
+function(read_masked path variable)
+    file(READ "${path}" text)
+    string(REGEX REPLACE "File created:    [^\r\n]*" "File created:    <time>" text "${text}")
+    set(${variable} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(expect_same_text actual expected_file what)
+    file(READ "${expected_file}" expected)
+    if(NOT actual STREQUAL expected)
+        file(WRITE "${WORK_DIR}/differs.txt" "${actual}")
+        message(FATAL_ERROR "${what} differs from ${expected_file} (see ${WORK_DIR}/differs.txt)")
+    endif()
+endfunction()
+
+# transform in the samples folder, writing OUTPUT there; the output (time
+# masked) must equal the stored output of that name, and with CHECK_MESSAGES
+# standard error must equal its stored message list.
+function(golden_run status output)
+    cmake_parse_arguments(RUN "CHECK_MESSAGES" "" "" ${ARGN})
+    execute_process(COMMAND "${CLI}" transform ${RUN_UNPARSED_ARGUMENTS} "${output}"
+                    WORKING_DIRECTORY "${samples}"
+                    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT result EQUAL status)
+        message(FATAL_ERROR
+                "transform ${ARGN} ${output}: exit ${result}, expected ${status}\n${err}")
+    endif()
+    read_masked("${samples}/${output}" text)
+    expect_same_text("${text}" "${golden}/${output}" "${output}")
+    if(RUN_CHECK_MESSAGES)
+        expect_same_text("${err}" "${golden}/${output}.messages" "messages of ${output}")
+    endif()
+endfunction()
+
+# Every sample as the file dialog runs it after detection, with the set
+# date of the stored outputs where the file has no epochs of its own.
+set(date --epoch 01/01/2005)
+golden_run(0 sample_cartesian.out ${date} cartesian.csv CHECK_MESSAGES)
+golden_run(0 sample_cartesian_epochs.out cartesian_epochs.txt CHECK_MESSAGES)
+golden_run(0 sample_geographic_dd.out ${date} --layout dd geographic_dd.csv CHECK_MESSAGES)
+golden_run(0 sample_geographic_dms.out ${date} geographic_dms.txt CHECK_MESSAGES)
+golden_run(0 sample_geographic_dms_tab.out geographic_dms_tab.txt CHECK_MESSAGES)
+golden_run(0 sample_geographic_dms_one_field.out ${date} geographic_dms_one_field.csv
+           CHECK_MESSAGES)
+golden_run(0 sample_geographic_dm.out ${date} geographic_dm.txt CHECK_MESSAGES)
+golden_run(0 sample_geographic_dm_one_field.out geographic_dm_one_field.csv CHECK_MESSAGES)
+golden_run(0 sample_geographic_packed_dms.out ${date} --layout dmshp geographic_packed_dms.csv
+           CHECK_MESSAGES)
+golden_run(0 sample_geographic_packed_dm.out ${date} --layout dmhp geographic_packed_dm.csv
+           CHECK_MESSAGES)
+golden_run(0 sample_geographic_letters.out ${date} geographic_letters.txt CHECK_MESSAGES)
+golden_run(0 sample_identifiers_with_blanks.out ${date} identifiers_with_blanks.txt
+           CHECK_MESSAGES)
+golden_run(0 sample_quoted_identifiers.out ${date} --layout dd quoted_identifiers.csv
+           CHECK_MESSAGES)
+golden_run(1 sample_with_errors.out ${date} --layout dd with_errors.txt CHECK_MESSAGES)
+
+# Each output notation, as text and comma-separated by the output's name.
+foreach(notation dms dm dd dmshp dmhp)
+    foreach(extension txt csv)
+        golden_run(0 notation_${notation}.${extension} ${date} --notation ${notation}
+                   geographic_dms.txt)
+    endforeach()
+endforeach()
+
+# The output choices.
+golden_run(0 reverse_dd.txt ${date} --reverse --notation dd --layout dd geographic_dd.csv)
+golden_run(0 reverse_dd.csv ${date} --reverse --notation dd --layout dd geographic_dd.csv)
+golden_run(0 sign_dd.csv ${date} --output geo --no-header --hemisphere sign --notation dd
+           --layout dd geographic_dd.csv)
+golden_run(0 sign_dms.txt ${date} --output geo --hemisphere sign --layout dd geographic_dd.csv)
+golden_run(0 letter_dms.txt ${date} --hemisphere letter --layout dd geographic_dd.csv)
+golden_run(0 letter_dm.csv ${date} --hemisphere letter --notation dm --layout dd
+           geographic_dd.csv)
+golden_run(0 cartesian_only.txt ${date} --output xyz cartesian.csv)
+golden_run(0 cartesian_only.csv ${date} --output xyz --no-header cartesian.csv)
+golden_run(0 low_precision.txt --precision 0,0,0,0,0 cartesian_epochs.txt)
+
+# Standard input to standard output: the same bytes as the stored output.
+execute_process(COMMAND "${CLI}" transform ${date} --output geo --no-header --hemisphere sign
+                        --notation dd --layout dd --csv - -
+                INPUT_FILE "${samples}/geographic_dd.csv"
+                OUTPUT_FILE "${WORK_DIR}/stdout.csv"
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "standard streams: exit ${status}\n${err}")
+endif()
+file(READ "${WORK_DIR}/stdout.csv" text)
+expect_same_text("${text}" "${golden}/sign_dd.csv" "standard output")
+set(expected_messages "Input - (standard input)\nTransformed 7 lines (0 errors)\n")
+string(APPEND expected_messages "Output - (standard output)\n************\n")
+if(NOT err STREQUAL expected_messages)
+    message(FATAL_ERROR "unexpected messages of the standard streams:\n${err}")
+endif()
+
+# No OUTPUT: the records go to standard output.
+execute_process(COMMAND "${CLI}" transform ${date} --output xyz --no-header --csv cartesian.csv
+                WORKING_DIRECTORY "${samples}"
+                OUTPUT_FILE "${WORK_DIR}/stdout_xyz.csv" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "standard output without OUTPUT: exit ${status}")
+endif()
+file(READ "${WORK_DIR}/stdout_xyz.csv" text)
+expect_same_text("${text}" "${golden}/cartesian_only.csv" "standard output without OUTPUT")
+
+# Standard input to a file: the stored output, with the input named as the stream.
+execute_process(COMMAND "${CLI}" transform ${date} - sample_geographic_dms.out
+                INPUT_FILE "${samples}/geographic_dms.txt"
+                WORKING_DIRECTORY "${WORK_DIR}/stdin_run"
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "standard input: exit ${status}\n${err}")
+endif()
+read_masked("${WORK_DIR}/stdin_run/sample_geographic_dms.out" text)
+string(REPLACE "(standard input)" "geographic_dms.txt" text "${text}")
+expect_same_text("${text}" "${golden}/sample_geographic_dms.out" "output from standard input")
+
+# Decimal degrees are taken with a note, as the dialog asks to confirm them.
+expect_status(0 "${CLI}" transform ${date} "${samples}/geographic_dd.csv" "${WORK_DIR}/dd.txt")
+if(NOT last_err MATCHES "^tessara-cli transform: note: .*--layout dmshp or dmhp")
+    message(FATAL_ERROR "no note about decimal degrees:\n${last_err}")
+endif()
+
+# Usage and file errors: one line on standard error and exit 2.
+foreach(bad "--bogus" "--type;lla" "--precision;9,7,5,4,3" "--progress=often"
+            "${samples}/no_such_file.txt" "--set;NOPE;${samples}/cartesian.csv")
+    expect_status(2 "${CLI}" transform ${date} ${bad})
+    if(NOT last_err MATCHES "^tessara-cli transform: [^\n]+\n$")
+        message(FATAL_ERROR "transform ${bad}: not one line:\n${last_err}")
+    endif()
+endforeach()
+expect_status(2 "${CLI}" transform "${samples}/cartesian.csv")
+
+# A forced progress bar ends at 100% on a line of its own, above the summary.
+expect_status(0 "${CLI}" transform ${date} --progress=always "${samples}/geographic_dms.txt"
+              "${WORK_DIR}/progress.txt")
+if(NOT last_err MATCHES "\r\\[#+\\] 100%[^\n]*\nTransformed 7 lines \\(0 errors\\)\n")
+    message(FATAL_ERROR "no finished progress bar:\n${last_err}")
+endif()
+
+# The worked example through point.
+expect_status(0 "${CLI}" point --epoch 2002.0 --xyz -4052052.048 4212836.105 -2545105.587)
+set(expected_point "X          -4052051.7649
+Y          4212836.2051
+Z          -2545106.0264
+Latitude   -23 40 12.44604
+Longitude  133 53 07.84778
+Height     603.350
+Epoch      2002.000
+")
+if(NOT last_out STREQUAL expected_point)
+    message(FATAL_ERROR "point gave:\n${last_out}")
+endif()
+expect_status(1 "${CLI}" point --epoch 2002.0 --xyz 1x 2 3)
+expect_status(2 "${CLI}" point --xyz 1 2 3)
+
+expect_status(0 "${CLI}" sets)
+if(NOT last_out MATCHES "ITRF2000  \\(built in, displayed, default\\)")
+    message(FATAL_ERROR "sets gave:\n${last_out}")
+endif()
