@@ -1,0 +1,303 @@
+// Same-half conversion, the format and precision commands, the sample
+// point in every notation, and the ellipsoid choice.
+#include "tests/interactive/form_fixture.h"
+
+#include "interactive/point_input.h"
+#include "values/number_text.h"
+
+namespace tessara::testing {
+namespace {
+
+using Commands = FormFixture;
+
+constexpr AngleNotation kAllNotations[] = {AngleNotation::Dms, AngleNotation::Dm,
+                                           AngleNotation::Dd, AngleNotation::Dmshp,
+                                           AngleNotation::Dmhp};
+
+void chooseInputNotation(InteractiveForm& f, ScriptedDialogs& dialogs, bool itrfToGda,
+                         AngleNotation notation)
+{
+    dialogs.format = FormatChoice{notation, AngleNotation::Dms};
+    f.FormatCommand(itrfToGda);
+}
+
+double number(const std::string& text)
+{
+    double value = 0;
+    EXPECT_TRUE(numtext::readWholeReal(text, value)) << text;
+    return value;
+}
+
+// The sample point in every notation of either half is the same point, to
+// the few millimetres its texts carry: "To XYZ" gives the sample's X, Y, Z
+// (exactly in decimal degrees), and "To Lat/Long" of those gives back the
+// typed angles. Neither touches the other half or the log.
+TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
+{
+    InteractiveForm& f = startShown();
+    for (const bool itrfToGda : {true, false}) {
+        const Half half = itrfToGda ? Half::Itrf : Half::Gda;
+        f.SetDirection(itrfToGda);
+        f.SetInputType(half, InputType::Geographic);
+        for (const AngleNotation notation : kAllNotations) {
+            SCOPED_TRACE(std::string(itrfToGda ? "ITRF half, " : "GDA94 half, ") +
+                         std::string(angleNotationCaption(notation)));
+            f.Clear(half);
+            chooseInputNotation(f, dialogs, itrfToGda, notation);
+            typeSamplePoint();
+            ASSERT_TRUE(f.sameHalfEnabled(half, SameHalfTarget::Cartesian));
+            EXPECT_FALSE(f.sameHalfEnabled(half, SameHalfTarget::Geographic));
+            const DirectionSettings& group = inputGroupOf(f.settings(), half);
+            PointTransformer typed;
+            ASSERT_TRUE(readGeographicInput(typed, f.texts().half(half), notation, group));
+            const HalfTexts otherBefore = f.texts().half(otherHalf(half));
+
+            f.SameHalfConversion(half, SameHalfTarget::Cartesian);
+            EXPECT_TRUE(f.messages().empty());
+            const HalfTexts& xyz = f.texts().half(half);
+            if (notation == AngleNotation::Dd) {
+                EXPECT_EQ(xyz.x, "-4052052.048");
+                EXPECT_EQ(xyz.y, "4212836.105");
+                EXPECT_EQ(xyz.z, "-2545105.587");
+            }
+            EXPECT_NEAR(number(xyz.x), -4052052.048, 0.003);
+            EXPECT_NEAR(number(xyz.y), 4212836.105, 0.003);
+            EXPECT_NEAR(number(xyz.z), -2545105.587, 0.003);
+
+            f.SameHalfConversion(half, SameHalfTarget::Geographic);
+            EXPECT_TRUE(f.messages().empty());
+            PointTransformer back;
+            ASSERT_TRUE(readGeographicInput(back, f.texts().half(half), notation, group));
+            EXPECT_NEAR(back.inputGeographic.latitude, typed.inputGeographic.latitude, 1e-8);
+            EXPECT_NEAR(back.inputGeographic.longitude, typed.inputGeographic.longitude, 1e-8);
+            EXPECT_EQ(f.texts().half(half).height, "603.287");
+            EXPECT_EQ(f.texts().half(otherHalf(half)).x, otherBefore.x);
+            EXPECT_EQ(f.texts().half(otherHalf(half)).latitude.single,
+                      otherBefore.latitude.single);
+        }
+    }
+    EXPECT_EQ(fileLines(logPath()).size(), 9u);
+}
+
+TEST_F(Commands, ToLatLongWithABadYChangesNoField)
+{
+    InteractiveForm& f = start();
+    typeSamplePoint();
+    f.texts().itrf.y = "42l2836.105";
+    const FormTexts before = f.texts();
+    f.SameHalfConversion(Half::Itrf, SameHalfTarget::Geographic);
+    EXPECT_EQ(f.messages(), std::vector<std::string>{"Y value (42l2836.105) invalid"});
+    EXPECT_TRUE(f.messagesShown());
+    EXPECT_EQ(f.texts().itrf.latitude.degrees, before.itrf.latitude.degrees);
+    EXPECT_EQ(f.texts().itrf.height, before.itrf.height);
+}
+
+TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
+{
+    InteractiveForm& f = startShown();
+    f.SetInputType(Half::Itrf, InputType::Geographic);
+    chooseInputNotation(f, dialogs, true, AngleNotation::Dd);
+    typeSamplePoint();
+    const std::size_t logLines = fileLines(logPath()).size();
+
+    dialogs.format = FormatChoice{AngleNotation::Dms, AngleNotation::Dd};
+    f.FormatCommand(true);
+    ASSERT_EQ(dialogs.formatRequests.size(), 2u);
+    EXPECT_TRUE(dialogs.formatRequests.back().itrfToGda);
+    EXPECT_EQ(dialogs.formatRequests.back().current.input, AngleNotation::Dd);
+    EXPECT_TRUE(dialogs.formatRequests.back().canCompute);
+
+    const HalfTexts& itrf = f.texts().itrf;
+    EXPECT_EQ(itrf.latitude.degrees, "23");
+    EXPECT_EQ(itrf.latitude.minutes, "40");
+    EXPECT_EQ(itrf.latitude.seconds, "12.43135");
+    EXPECT_EQ(itrf.longitude.degrees, "133");
+    EXPECT_EQ(itrf.longitude.minutes, "53");
+    EXPECT_EQ(itrf.longitude.seconds, "07.85742");
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dms);
+    EXPECT_EQ(f.layout(Half::Itrf).latitudeLabel, "Latitude\n(d mm ss.sss)");
+    // Compute ran: the output is in the new output notation, and logged.
+    EXPECT_EQ(f.texts().gda.latitude.single, "23.67012390");
+    EXPECT_EQ(f.layout(Half::Gda).angleFields, AngleFieldSet::One);
+    EXPECT_EQ(fileLines(logPath()).size(), logLines + 1);
+    EXPECT_EQ(store.value(kItrfToGdaSection, "LatLongOutputFormat"), "DD");
+}
+
+TEST_F(Commands, FormatCommandCancelledOrWithoutALatitudeRewritesNothing)
+{
+    InteractiveForm& f = start();
+    f.SetInputType(Half::Itrf, InputType::Geographic);
+    chooseInputNotation(f, dialogs, true, AngleNotation::Dd);
+    typeSamplePoint();
+    const FormTexts typed = f.texts();
+
+    dialogs.format.reset();
+    f.FormatCommand(true);
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dd);
+    EXPECT_EQ(f.texts().itrf.latitude.single, typed.itrf.latitude.single);
+    EXPECT_TRUE(f.texts().itrf.latitude.degrees.empty());
+
+    f.texts().itrf.latitude.single = "0";
+    chooseInputNotation(f, dialogs, true, AngleNotation::Dms);
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dms);
+    EXPECT_TRUE(f.texts().itrf.latitude.degrees.empty());
+    EXPECT_TRUE(f.texts().itrf.longitude.degrees.empty());
+}
+
+TEST_F(Commands, GdaFormatCommandEditsTheOtherGroup)
+{
+    InteractiveForm& f = start();
+    dialogs.format = FormatChoice{AngleNotation::Dmhp, AngleNotation::Dm};
+    f.FormatCommand(false);
+    EXPECT_FALSE(dialogs.formatRequests.back().itrfToGda);
+    EXPECT_EQ(f.settings().gdaToItrf.inputNotation, AngleNotation::Dmhp);
+    EXPECT_EQ(f.settings().gdaToItrf.outputNotation, AngleNotation::Dm);
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dms);
+}
+
+TEST_F(Commands, PrecisionCommandStoresAndRecomputes)
+{
+    InteractiveForm& f = start();
+    typeSamplePoint();
+    f.Compute();
+    OutputPrecision precision;
+    precision.cartesian = 1;
+    precision.height = 0;
+    dialogs.precision = precision;
+    f.PrecisionCommand(true);
+    EXPECT_EQ(dialogs.precisionRequests.back().current.cartesian, 4);
+    EXPECT_EQ(f.texts().gda.x, "-4052051.8");
+    EXPECT_EQ(f.texts().gda.height, "603");
+    EXPECT_EQ(store.value(kItrfToGdaSection, "OutputPrecisionXYZ"), "1");
+
+    dialogs.precision.reset();
+    f.PrecisionCommand(false);
+    EXPECT_FALSE(dialogs.precisionRequests.back().itrfToGda);
+    EXPECT_EQ(f.settings().gdaToItrf.precision.cartesian, 4);
+}
+
+TEST_F(Commands, EllipsoidChoiceBelongsToTheActiveDirectionAndRecomputes)
+{
+    InteractiveForm& f = start();
+    f.ellipsoids().addOrReplaceEllipsoid(
+        Ellipsoid::fromValues("Sphere", 6378137.0, 1, 1e12, 0));
+    f.ellipsoidMenu().addEllipsoidMenuItem("Sphere");
+    typeSamplePoint();
+    f.Compute();
+    const std::string onGrs80 = f.texts().gda.height;
+
+    f.ChooseEllipsoid(1);
+    EXPECT_EQ(f.currentEllipsoid(), 1);
+    EXPECT_NE(f.texts().gda.height, onGrs80);
+    EXPECT_EQ(store.value(kItrfToGdaSection, "Ellipsoid"), "Sphere");
+
+    f.SetDirection(false);
+    EXPECT_EQ(f.currentEllipsoid(), 0);
+    f.ChooseEllipsoid(7);  // no such item
+    EXPECT_EQ(f.currentEllipsoid(), 0);
+    f.SetDirection(true);
+    EXPECT_EQ(f.currentEllipsoid(), 1);
+}
+
+TEST_F(Commands, SamplePointLeavesTheIdentifierAndFollowsTheEpochNotation)
+{
+    InteractiveForm& f = start();
+    f.texts().itrf.identifier = "PT1";
+    f.SamplePoint();
+    EXPECT_EQ(f.texts().epoch, "1/1/2002");
+    EXPECT_EQ(f.texts().itrf.identifier, "PT1");
+    EXPECT_TRUE(f.computeEnabled());
+}
+
+// The packed-minutes and GDA94-output captions differ from the others.
+TEST(FormLayout, LabelsThatDependOnHalfAndRole)
+{
+    struct Case {
+        const char* name;
+        AngleNotation notation;
+        Half half;
+        bool input;
+        const char* latitude;
+        const char* longitude;
+    };
+    const Case cases[] = {
+        {"DMS ITRF output", AngleNotation::Dms, Half::Itrf, false, "Latitude\n(d mm ss.sss)",
+         "Longitude\n(d mm ss.sss)"},
+        {"DMS GDA94 output", AngleNotation::Dms, Half::Gda, false, "Latitude\n(dd mm sss)",
+         "Longitude\n(dd mm sss)"},
+        {"DMHP ITRF input", AngleNotation::Dmhp, Half::Itrf, true, "Latitude\n(d.mmmmm)",
+         "Longitude\n(d.mmmm)"},
+        {"DMHP ITRF output", AngleNotation::Dmhp, Half::Itrf, false, "Latitude\n(d.mmmmm)",
+         "Longitude\n(d.mmmmm)"},
+        {"DMHP GDA94 input", AngleNotation::Dmhp, Half::Gda, true, "Latitude\n(d.mmmm)",
+         "Longitude\n(d.mmmm)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AngleLabels labels = angleLabels(c.notation, c.half, c.input);
+        EXPECT_EQ(labels.latitude, c.latitude);
+        EXPECT_EQ(labels.longitude, c.longitude);
+    }
+}
+
+TEST(FormLayout, InputAndOutputHalves)
+{
+    Settings settings;
+    settings.itrfToGda.inputType = InputType::Geographic;
+    settings.itrfToGda.outputNotation = AngleNotation::Dm;
+    settings.itrfToGda.latitudeChoice = HemisphereChoice::Selector;
+    settings.itrfToGda.longitudeChoice = HemisphereChoice::NorthOrWest;
+    settings.itrfToGda.latitudeOutput = OutputHemisphereStyle::Sign;
+    settings.itrfToGda.longitudeOutput = OutputHemisphereStyle::Australian;
+
+    const HalfLayout in = layoutHalf(settings, Half::Itrf, {});
+    EXPECT_TRUE(in.input);
+    EXPECT_FALSE(in.readOnly);
+    EXPECT_FALSE(in.cartesianEnabled);
+    EXPECT_TRUE(in.geographicEnabled);
+    EXPECT_TRUE(in.latitudeSide.buttons);
+    EXPECT_EQ(in.longitudeSide.label, "West");
+
+    const HalfLayout out = layoutHalf(settings, Half::Gda, {"North", "East"});
+    EXPECT_FALSE(out.input);
+    EXPECT_TRUE(out.readOnly);
+    EXPECT_FALSE(out.identifierEnabled);
+    EXPECT_FALSE(out.typeButtonsEnabled);
+    EXPECT_EQ(out.angleFields, AngleFieldSet::Two);
+    EXPECT_EQ(out.groupCaption, " Output - GDA94 ");
+    // Sign style shows the sign in the field, the other styles a label.
+    EXPECT_FALSE(out.latitudeSide.buttons);
+    EXPECT_EQ(out.latitudeSide.label, "");
+    EXPECT_EQ(out.longitudeSide.label, "East");
+}
+
+TEST(OutputDisplay, SignStyleMarksNegativeAnglesInTheirFirstField)
+{
+    PointTransformer pt;
+    pt.outputGeographic = {-33.5, -151.25, 10.0};
+    pt.outputAngles.latitude.degrees = "33";
+    pt.outputAngles.latitude.dmDegrees = "33";
+    pt.outputAngles.longitude.decimalDegrees = "151.25000000";
+    DirectionSettings group;
+    group.latitudeOutput = OutputHemisphereStyle::Sign;
+    group.longitudeOutput = OutputHemisphereStyle::Sign;
+    HalfTexts input;
+    HalfTexts output;
+    output.latitude.dmDegrees = "-33";  // already signed: not doubled
+    OutputSides sides;
+    displayOutput(pt, input, output, AngleNotation::Dms, group, sides);
+    EXPECT_EQ(output.latitude.degrees, "-33");
+    EXPECT_EQ(output.latitude.dmDegrees, "-33");
+    EXPECT_EQ(output.latitude.single, "");  // empty stays empty
+    displayOutput(pt, input, output, AngleNotation::Dd, group, sides);
+    EXPECT_EQ(output.longitude.single, "-151.25000000");
+    EXPECT_TRUE(sides.latitude.empty());
+
+    group.latitudeOutput = OutputHemisphereStyle::Letters;
+    pt.outputGeographic.latitude = 0.0;
+    displayOutput(pt, input, output, AngleNotation::Dms, group, sides);
+    EXPECT_EQ(sides.latitude, "North");
+}
+
+}  // namespace
+}  // namespace tessara::testing

@@ -1,0 +1,224 @@
+// Live validation and Compute of the main form, with the worked example.
+#include "tests/interactive/form_fixture.h"
+
+namespace tessara::testing {
+namespace {
+
+using Compute = FormFixture;
+
+TEST_F(Compute, FirstStartOffersTheBuiltInSetsWithItrf2000Selected)
+{
+    InteractiveForm& f = start();
+    EXPECT_EQ(f.parameterList().names(),
+              (std::vector<std::string>{"ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97"}));
+    EXPECT_EQ(f.parameterList().selectedName(), "ITRF2000");
+    EXPECT_FALSE(f.notValidShown(Half::Itrf));
+    EXPECT_FALSE(f.notValidShown(Half::Gda));
+    EXPECT_EQ(f.currentEllipsoid(), 0);
+    EXPECT_EQ(f.ellipsoidMenu().names(), std::vector<std::string>{"GRS80"});
+    // Nothing typed yet: nothing to compute, nothing to complain about.
+    EXPECT_FALSE(f.computeEnabled());
+    EXPECT_TRUE(f.messages().empty());
+    EXPECT_FALSE(f.messagesShown());
+}
+
+TEST_F(Compute, SamplePointGivesTheWorkedExampleAndOneLogRecord)
+{
+    InteractiveForm& f = startShown();
+    typeSamplePoint();
+    EXPECT_EQ(f.texts().epoch, "2002.0");
+    EXPECT_EQ(f.texts().itrf.x, "-4052052.048");
+    ASSERT_TRUE(f.computeEnabled());
+    EXPECT_TRUE(f.sameHalfEnabled(Half::Itrf, SameHalfTarget::Geographic));
+    EXPECT_FALSE(f.sameHalfEnabled(Half::Itrf, SameHalfTarget::Cartesian));
+
+    f.texts().itrf.identifier = "ALIC";
+    f.Compute();
+    const HalfTexts& out = f.texts().gda;
+    // X' = -4052051.7649, Y' = 4212836.2051, Z' = -2545106.0264, latitude
+    // -23.670123899, longitude 133.885513271, height 603.350; default
+    // precisions 4 (XYZ), 3 (height) and 5 (seconds).
+    EXPECT_EQ(out.identifier, "ALIC");
+    EXPECT_EQ(out.x, "-4052051.7649");
+    EXPECT_EQ(out.y, "4212836.2051");
+    EXPECT_EQ(out.z, "-2545106.0264");
+    EXPECT_EQ(out.height, "603.350");
+    EXPECT_EQ(out.latitude.degrees, "23");
+    EXPECT_EQ(out.latitude.minutes, "40");
+    EXPECT_EQ(out.latitude.seconds, "12.44604");
+    EXPECT_EQ(out.longitude.degrees, "133");
+    EXPECT_EQ(out.longitude.minutes, "53");
+    EXPECT_EQ(out.longitude.seconds, "07.84778");
+    EXPECT_EQ(f.layout(Half::Gda).latitudeSide.label, "South");
+    EXPECT_EQ(f.layout(Half::Gda).longitudeSide.label, "East");
+    EXPECT_FALSE(f.messagesShown());
+    EXPECT_TRUE(notifier.shown.empty());
+
+    const std::vector<std::string> log = fileLines(logPath());
+    ASSERT_EQ(log.size(), 10u);  // header of nine lines, one record
+    const std::string& record = log.back();
+    EXPECT_EQ(record.substr(0, 8), "ITRF2000");
+    EXPECT_EQ(record.substr(16, 8), "2002.000");
+    EXPECT_EQ(record.substr(77, 1), "|");
+    EXPECT_EQ(record.substr(79, 5), "GDA94");
+    EXPECT_EQ(record.substr(210, 1), "|");
+    EXPECT_EQ(record.substr(213), "ALIC");
+    // The input echo and the output at the log's fixed precisions, points aligned.
+    EXPECT_EQ(record.substr(29, 12), "-4052052.048");
+    EXPECT_EQ(record.substr(108, 12), "-4052051.765");
+    EXPECT_EQ(record.substr(160, 2), "23");
+}
+
+TEST_F(Compute, GdaToItrfReadsTheGdaHalfAndRewritesTheEpoch)
+{
+    InteractiveForm& f = startShown();
+    f.SetDirection(false);
+    typeSamplePoint();
+    EXPECT_EQ(f.texts().gda.x, "-4052052.048");
+    EXPECT_TRUE(f.texts().itrf.x.empty());
+    f.Compute();
+    // The worked example taken GDA94 to ITRF.
+    EXPECT_EQ(f.texts().itrf.x, "-4052052.3311");
+    EXPECT_EQ(f.texts().itrf.y, "4212836.0049");
+    EXPECT_EQ(f.texts().itrf.z, "-2545105.1476");
+    EXPECT_EQ(f.texts().epoch, "2002.000");
+    const std::string record = fileLines(logPath()).back();
+    EXPECT_EQ(record.substr(0, 5), "GDA94");
+    EXPECT_EQ(record.substr(79, 8), "ITRF2000");
+    EXPECT_EQ(record.substr(96, 8), "2002.000");
+}
+
+TEST_F(Compute, DirectionChangeKeepsEveryFieldAndComputesNothing)
+{
+    InteractiveForm& f = startShown();
+    typeSamplePoint();
+    f.Compute();
+    const FormTexts before = f.texts();
+    const std::string logBefore = readWholeFile(logPath());
+
+    f.SetDirection(false);
+    EXPECT_EQ(f.texts().gda.x, before.gda.x);
+    EXPECT_EQ(f.texts().itrf.x, before.itrf.x);
+    EXPECT_EQ(f.texts().epoch, before.epoch);
+    EXPECT_EQ(readWholeFile(logPath()), logBefore);
+    EXPECT_EQ(f.layout(Half::Gda).groupCaption, " Input - GDA94 ");
+    EXPECT_EQ(f.layout(Half::Itrf).groupCaption, " Output - ITRF ");
+    // The GDA94 half holds the computed point, so it can be taken back at once.
+    EXPECT_TRUE(f.computeEnabled());
+
+    f.SetDirection(true);
+    EXPECT_EQ(f.texts().gda.x, before.gda.x);
+    EXPECT_EQ(readWholeFile(logPath()), logBefore);
+}
+
+TEST_F(Compute, ValidationListsReaderMessagesAtOnce)
+{
+    struct Case {
+        const char* name;
+        void (*edit)(FormTexts&);
+        std::vector<std::string> messages;
+        bool computeEnabled;
+    };
+    const Case cases[] = {
+        {"letter in X", [](FormTexts& t) { t.itrf.x = "-4052052.04a"; },
+         {"X value (-4052052.04a) invalid"}, false},
+        {"letter in Z", [](FormTexts& t) { t.itrf.z = "z"; }, {"Z value (z) invalid"}, false},
+        {"blank epoch", [](FormTexts& t) { t.epoch = "  \t"; }, {}, false},
+        {"epoch not read here", [](FormTexts& t) { t.epoch = "13/13/2002"; }, {}, true},
+        {"GDA94 half is not read", [](FormTexts& t) { t.gda.x = "nonsense"; }, {}, true},
+        {"restored text", [](FormTexts& t) { t.itrf.x = "-4052052.048"; }, {}, true},
+    };
+    InteractiveForm& f = start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        typeSamplePoint();
+        c.edit(f.texts());
+        f.LiveValidation();
+        EXPECT_EQ(f.messages(), c.messages);
+        EXPECT_EQ(f.messagesShown(), !c.messages.empty());
+        EXPECT_EQ(f.computeEnabled(), c.computeEnabled);
+        EXPECT_EQ(f.sameHalfEnabled(Half::Itrf, SameHalfTarget::Geographic), c.computeEnabled);
+        EXPECT_EQ(status.texts.back(), "");
+    }
+}
+
+TEST_F(Compute, NoSelectedSetIsReportedAndKeepsComputeOff)
+{
+    InteractiveForm& f = start();
+    typeSamplePoint();
+    f.SelectParameterSet(-1);
+    EXPECT_EQ(f.messages(), std::vector<std::string>{"You must select a set of ITRF parameters"});
+    EXPECT_FALSE(f.computeEnabled());
+    // Compute reached another way transforms nothing.
+    f.Compute();
+    EXPECT_TRUE(f.texts().gda.x.empty());
+    EXPECT_TRUE(f.messagesShown());
+}
+
+TEST_F(Compute, ClearEmptiesOneHalfAndRevalidates)
+{
+    InteractiveForm& f = start();
+    typeSamplePoint();
+    f.Compute();
+    f.Clear(Half::Gda);
+    EXPECT_TRUE(f.texts().gda.x.empty());
+    EXPECT_TRUE(f.texts().gda.latitude.seconds.empty());
+    EXPECT_EQ(f.texts().epoch, "2002.0");  // the GDA94 half has no epoch
+    EXPECT_TRUE(f.computeEnabled());
+
+    f.Clear(Half::Itrf);
+    EXPECT_TRUE(f.texts().epoch.empty());
+    EXPECT_TRUE(f.texts().itrf.x.empty());
+    EXPECT_FALSE(f.computeEnabled());
+}
+
+TEST_F(Compute, OutOfRangeResultIsShownButNotLogged)
+{
+    InteractiveForm& f = startShown();
+    typeSamplePoint();
+    f.texts().itrf.x = "-8052052.048";  // far above the earth's surface
+    f.LiveValidation();
+    f.Compute();
+    ASSERT_EQ(f.messages().size(), 1u);
+    EXPECT_TRUE(f.messages()[0].starts_with("Calculated height ("));
+    EXPECT_TRUE(f.messagesShown());
+    EXPECT_FALSE(f.texts().gda.x.empty());
+    EXPECT_EQ(fileLines(logPath()).size(), 9u);  // the header only
+}
+
+TEST_F(Compute, InvalidSetShowsItsMarkerComputesAndWritesNoRecord)
+{
+    InteractiveForm& f = startShown();
+    ParameterSet broken = *f.parameterStore().find("ITRF97");
+    broken.name = "AAA broken";
+    broken.valid = false;
+    f.parameterStore().store(broken);
+    f.RefillParameterList();
+    ASSERT_EQ(f.parameterList().selectedName(), "AAA broken");
+    EXPECT_TRUE(f.notValidShown(Half::Itrf));
+
+    typeSamplePoint();
+    f.Compute();
+    EXPECT_FALSE(f.texts().gda.x.empty());
+    EXPECT_TRUE(f.messages().empty());
+    EXPECT_TRUE(f.messagesShown());
+    EXPECT_EQ(fileLines(logPath()).size(), 9u);
+
+    f.SelectParameterSet(f.parameterList().findIgnoringCase("itrf2000"));
+    EXPECT_FALSE(f.notValidShown(Half::Itrf));
+}
+
+TEST_F(Compute, EpochInTheNotationChosenLast)
+{
+    InteractiveForm& f = start();
+    typeSamplePoint();  // "2002.0" as a decimal year
+    f.SetEpochNotation(EpochMode::DayMonthYear);
+    EXPECT_TRUE(f.computeEnabled());  // nothing happens until Compute
+    f.Compute();
+    ASSERT_EQ(f.messages().size(), 1u);
+    EXPECT_NE(f.messages()[0].find("2002.0"), std::string::npos);
+    EXPECT_TRUE(f.texts().gda.x.empty());
+}
+
+}  // namespace
+}  // namespace tessara::testing

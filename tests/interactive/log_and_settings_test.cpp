@@ -1,0 +1,328 @@
+// The log and message files around the form, and the settings that one
+// run leaves for the next.
+#include "tests/interactive/form_fixture.h"
+
+#include "app/display_list.h"
+
+#include <cstring>
+#include <filesystem>
+
+namespace tessara::testing {
+namespace {
+
+using LogFile = FormFixture;
+using Messages = FormFixture;
+using Restart = FormFixture;
+
+constexpr const char* kHeaderTitle =
+    "Tessara:                 ***   ITRF <--> GDA94 Interactive Output File   ***";
+
+int countLines(const std::vector<std::string>& lines, const std::string& text)
+{
+    int count = 0;
+    for (const std::string& line : lines)
+        count += line == text ? 1 : 0;
+    return count;
+}
+
+void computeSample(InteractiveForm& f)
+{
+    f.SetEpochNotation(EpochMode::DecimalYear);
+    f.SamplePoint();
+    f.Compute();
+}
+
+TEST_F(LogFile, AppendDecidesWhetherASecondStartKeepsTheFirstRun)
+{
+    struct Case {
+        const char* name;
+        bool append;
+        int headers;
+        std::size_t lines;
+    };
+    const Case cases[] = {
+        {"fresh header at every start", false, 1, 9},
+        {"continued after the first run's record", true, 2, 19},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.reset();  // the previous case's run would save its own choices
+        std::filesystem::remove(logPath());
+        store.writeString(kInteractiveSection, "LogfileAppend", c.append ? "Yes" : "No");
+        computeSample(startShown());
+        startShown();
+        const std::vector<std::string> lines = fileLines(logPath());
+        EXPECT_EQ(countLines(lines, kHeaderTitle), c.headers);
+        EXPECT_EQ(lines.size(), c.lines);
+        if (c.append) {
+            EXPECT_TRUE(lines[9].starts_with("ITRF2000"));  // the record, then the second header
+        }
+    }
+}
+
+TEST_F(LogFile, StartedOncePerRun)
+{
+    InteractiveForm& f = startShown();
+    f.StartLogFile();
+    EXPECT_EQ(countLines(fileLines(logPath()), kHeaderTitle), 1);
+}
+
+TEST_F(LogFile, PromptChoosesTheRunsLogAndCancelKeepsTheConfiguredOne)
+{
+    struct Case {
+        const char* name;
+        bool append;
+        bool chosen;
+    };
+    const Case cases[] = {
+        {"chosen, fresh", false, true},
+        {"chosen, continued", true, true},
+        {"cancelled", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string chosenPath = folder.file(std::string(c.name) + ".log");
+        form.reset();
+        store.writeString(kInteractiveSection, "LogfilePrompt", "Yes");
+        store.writeString(kInteractiveSection, "LogfileAppend", c.append ? "Yes" : "No");
+        std::filesystem::remove(logPath());
+        files.saveRequests.clear();
+        if (c.chosen)
+            files.answers.push_back(ChosenFile{chosenPath, false});
+        InteractiveForm& f = startShown();
+
+        ASSERT_EQ(files.saveRequests.size(), 1u);
+        const SaveFileRequest& asked = files.saveRequests[0];
+        EXPECT_EQ(asked.title, "Select file for output");
+        EXPECT_EQ(asked.filter, "Tessara Output files (*.log)|*.log|All files (*.*)|*.*||");
+        EXPECT_EQ(asked.defaultExtension, "out");
+        EXPECT_EQ(asked.initialPath, logPath());
+        EXPECT_EQ(asked.confirmOverwrite, !c.append);
+        EXPECT_FALSE(asked.append.has_value());
+
+        const std::string written = c.chosen ? chosenPath : logPath();
+        EXPECT_EQ(f.log().currentLogFile(), written);
+        EXPECT_EQ(countLines(fileLines(written), kHeaderTitle), 1);
+        EXPECT_EQ(std::filesystem::exists(logPath()), !c.chosen);
+        EXPECT_EQ(f.settings().interactive.logfileName, logPath());
+    }
+}
+
+TEST_F(LogFile, OptionsTakeEffectAtTheNextStart)
+{
+    InteractiveForm& f = startShown();
+    const std::string next = folder.file("next.log");
+    dialogs.logOptions = LogOptions{next, false, true};
+    f.LogFileOptions();
+    EXPECT_EQ(dialogs.logRequests.at(0).logFile, logPath());
+    EXPECT_EQ(store.value(kInteractiveSection, "LogfileName"), next);
+    EXPECT_EQ(store.value(kInteractiveSection, "LogfileAppend"), "Yes");
+    computeSample(f);
+    EXPECT_EQ(fileLines(logPath()).size(), 10u);
+    EXPECT_FALSE(std::filesystem::exists(next));
+
+    startShown();
+    EXPECT_EQ(form->log().currentLogFile(), next);
+    EXPECT_TRUE(std::filesystem::exists(next));
+
+    // A bare name is a file of the program folder; Cancel changes nothing.
+    dialogs.logOptions = LogOptions{"bare.log", true, false};
+    form->LogFileOptions();
+    EXPECT_EQ(form->settings().interactive.logfileName, folder.file("bare.log"));
+    dialogs.logOptions.reset();
+    form->LogFileOptions();
+    EXPECT_TRUE(form->settings().interactive.logfilePrompt);
+}
+
+TEST_F(LogFile, DeletedDuringTheRunReportsTheNextRecord)
+{
+    InteractiveForm& f = startShown();
+    std::filesystem::remove(logPath());
+    computeSample(f);
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].text,
+              std::string("Error opening log file\n\n") + std::strerror(ENOENT));
+    EXPECT_FALSE(std::filesystem::exists(logPath()));
+    EXPECT_FALSE(f.texts().gda.x.empty());  // the result is shown all the same
+}
+
+TEST_F(LogFile, ViewersReportAMissingFileOrAFailedStart)
+{
+    InteractiveForm& f = startShown();
+    f.ViewMessageFile();
+    f.ViewLogFile();
+    opener.viewerResult = StartResult::AccessDenied;
+    f.ViewLogFile();
+    ASSERT_EQ(notifier.shown.size(), 2u);
+    EXPECT_EQ(notifier.shown[0].text,
+              "Error - message file not found\n\n" + folder.file("tessara_msg.log"));
+    EXPECT_EQ(notifier.shown[0].caption, "Tessara - display message file");
+    EXPECT_EQ(notifier.shown[1].text,
+              "Error - could not load 'xdg-open' to display the output file\n"
+              "The operating system denied access to the specified file.");
+    EXPECT_EQ(notifier.shown[1].caption, "Tessara - display output file");
+    EXPECT_EQ(opener.viewed, (std::vector<std::string>{logPath(), logPath()}));
+}
+
+TEST(ViewerErrors, TextsPerStartResult)
+{
+    struct Case {
+        StartResult result;
+        const char* log;
+        const char* message;
+    };
+    const Case cases[] = {
+        {StartResult::FileNotFound, "The specified file was not found. ",
+         "The program file was not found. "},
+        {StartResult::PathNotFound, "The specified path was not found. ",
+         "The program path was not found. "},
+        {StartResult::InvalidProgram, "The .exe file is invalid", "The .exe file is invalid"},
+        {StartResult::SharingViolation, "A sharing violation occurred.",
+         "A sharing violation occurred."},
+        {StartResult::OtherFailure, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.log);
+        EXPECT_EQ(logViewerErrorText(c.result),
+                  std::string("Error - could not load 'xdg-open' to display the output file\n") +
+                      c.log);
+        EXPECT_EQ(messageViewerErrorText("/m.log", c.result),
+                  std::string("Error - could not load 'xdg-open' to display the message "
+                              "file\n\n/m.log\n\n") + c.message);
+    }
+}
+
+TEST_F(Messages, SaveAppendsOrReplacesAsTheBoxSays)
+{
+    InteractiveForm& f = start();
+    const std::string target = folder.file("saved.log");
+    writeWholeFile(target, "old\r\n");
+    f.AppendMessage("Line  3");
+    f.AppendMessage("Output - /tmp/out.txt");
+
+    files.answers.push_back(ChosenFile{target, true});
+    f.SaveMessages();
+    const SaveFileRequest& asked = files.saveRequests.at(0);
+    EXPECT_EQ(asked.title, "Select message file");
+    EXPECT_EQ(asked.filter, "Log files (*.log)|*.log||");
+    EXPECT_EQ(asked.defaultExtension, "log");
+    EXPECT_EQ(asked.initialPath, folder.file("tessara_msg.log"));
+    EXPECT_EQ(asked.append, std::optional<bool>(true));
+    EXPECT_EQ(readWholeFile(target), "old\r\nLine  3\r\nOutput - /tmp/out.txt\r\n");
+    EXPECT_EQ(f.settings().interactive.messagefileName, target);
+
+    files.answers.push_back(ChosenFile{target, false});
+    f.SaveMessages();
+    EXPECT_EQ(readWholeFile(target), "Line  3\r\nOutput - /tmp/out.txt\r\n");
+    // The box starts as the user left it, and the dialog at the last file.
+    files.answers.push_back(std::nullopt);
+    f.SaveMessages();
+    EXPECT_EQ(files.saveRequests.back().append, std::optional<bool>(false));
+    EXPECT_EQ(files.saveRequests.back().initialPath, target);
+    EXPECT_EQ(f.messages().size(), 2u);
+}
+
+TEST_F(Messages, UnwritableMessageFileIsReportedAndTheListKept)
+{
+    InteractiveForm& f = start();
+    f.AppendMessage("Line  1");
+    const std::string target = folder.file("no-such-folder/m.log");
+    files.answers.push_back(ChosenFile{target, false});
+    f.SaveMessages();
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].text, target + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(f.messages(), std::vector<std::string>{"Line  1"});
+}
+
+TEST_F(Messages, FileNamesInTheListOpenAndOtherLinesDoNothing)
+{
+    InteractiveForm& f = start();
+    f.AppendMessage("Input - /data/in.txt");
+    f.AppendMessage("Line  12");
+    f.AppendMessage("Output - /data/out put.txt");
+    for (int line = -1; line <= 3; ++line)
+        f.OpenFileFromMessage(line);
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{"/data/in.txt", "/data/out put.txt"}));
+}
+
+TEST_F(Messages, ClearMessagesResetsTheStatusLine)
+{
+    InteractiveForm& f = start();
+    f.AppendMessage("Transformed 3 lines (0 errors)");
+    status.texts.clear();
+    f.ClearMessages();
+    EXPECT_TRUE(f.messages().empty());
+    EXPECT_EQ(status.texts, std::vector<std::string>{""});
+}
+
+TEST_F(Restart, TheNextRunReadsWhatThisOneStored)
+{
+    InteractiveForm& first = start();
+    first.SetDirection(false);
+    first.SetInputType(Half::Gda, InputType::Geographic);
+    dialogs.format = FormatChoice{AngleNotation::Dmshp, AngleNotation::Dm};
+    first.FormatCommand(false);
+    first.SelectParameterSet(first.parameterList().findIgnoringCase("ITRF97"));
+    first.SetEpochNotation(EpochMode::DecimalYear);
+    first.parameterStore().setDisplayed("ITRF96", false);
+    first.setWindowSize(1200, 700);
+    first.setFontSize(12);
+    first.Finish();
+
+    InteractiveForm& second = start();
+    EXPECT_FALSE(second.itrfToGda());
+    EXPECT_EQ(second.settings().gdaToItrf.inputType, InputType::Geographic);
+    EXPECT_EQ(second.settings().gdaToItrf.inputNotation, AngleNotation::Dmshp);
+    EXPECT_EQ(second.settings().gdaToItrf.outputNotation, AngleNotation::Dm);
+    EXPECT_EQ(second.epochNotation(), EpochMode::DecimalYear);
+    EXPECT_EQ(second.parameterList().selectedName(), "ITRF97");
+    EXPECT_EQ(second.parameterList().names(),
+              (std::vector<std::string>{"ITRF2000", "ITRF2000(IGS)", "ITRF97"}));
+    EXPECT_EQ(second.settings().window.width, 1200);
+    EXPECT_EQ(second.settings().window.height, 700);
+    EXPECT_EQ(second.fontSize(), 12);
+    EXPECT_EQ(second.layout(Half::Gda).latitudeLabel, "Latitude\n(d.mmssss)");
+}
+
+TEST_F(Restart, SavedSetNamesAreFoundIgnoringCaseOrFallBackToTheFirst)
+{
+    struct Case {
+        const char* name;
+        const char* saved;
+        const char* selected;
+        const char* savedAfter;
+    };
+    const Case cases[] = {
+        {"exact", "ITRF96", "ITRF96", "ITRF96"},
+        {"other case", "itrf2000(igs)", "ITRF2000(IGS)", "itrf2000(igs)"},
+        {"unknown", "ITRF2014", "ITRF2000", "ITRF2000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        store.writeString(kItrfToGdaSection, "ITRFParameters", c.saved);
+        store.writeString(kGdaToItrfSection, "ITRFParameters", c.saved);
+        InteractiveForm& f = start();
+        EXPECT_EQ(f.parameterList().selectedName(), c.selected);
+        EXPECT_EQ(f.hiddenParameterList().selectedName(), c.selected);
+        EXPECT_EQ(f.settings().itrfToGda.parameterSetName, c.savedAfter);
+        form.reset();  // no save between the cases
+    }
+}
+
+TEST_F(Restart, EachDirectionKeepsItsOwnEllipsoid)
+{
+    writeWholeFile(folder.file("ellipsoids.tessara"), "");
+    InteractiveForm& first = start();
+    first.ellipsoids().addOrReplaceEllipsoid(
+        Ellipsoid::fromValues("Sphere", 6378137.0, 1, 1e12, 0));
+    first.ellipsoidMenu().addEllipsoidMenuItem("Sphere");
+    first.SetDirection(false);
+    first.ChooseEllipsoid(1);
+    first.SetDirection(true);
+    first.Finish();
+    EXPECT_EQ(store.value(kGdaToItrfSection, "Ellipsoid"), "Sphere");
+    EXPECT_EQ(store.value(kItrfToGdaSection, "Ellipsoid"), "GRS80");
+}
+
+}  // namespace
+}  // namespace tessara::testing

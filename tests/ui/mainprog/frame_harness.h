@@ -1,0 +1,123 @@
+#pragma once
+
+// A main window over a temporary program folder and the test's settings
+// store, with recorders in place of message boxes, file dialogs and the
+// desktop opener. The option dialogs are the real ones.
+#include "app/program_paths.h"
+#include "app/shell/main_frame.h"
+#include "app/ui/qsettings_store.h"
+#include "interactive/ui/tessara_view.h"
+#include "support/recording_notifier.h"
+#include "tests/interactive/form_doubles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace tessara::testing {
+
+class FrameHarness {
+public:
+    explicit FrameHarness(const std::string& programFolder)
+        : paths_(makeStartupPaths(programFolder + "/tessara", programFolder))
+    {
+    }
+
+    // A new program run: the previous window (and its form) ends first.
+    CMainFrame& start()
+    {
+        frame.reset();
+        store = std::make_unique<QSettingsStore>();
+        frame = std::make_unique<CMainFrame>(paths_, QStringLiteral("Version 1.0.0.0"),
+                                             ShellServices{*store, notifier, files, opener});
+        return *frame;
+    }
+
+    // Started and shown, with the log started as on first drawing.
+    CMainFrame& startShown()
+    {
+        start();
+        frame->show();
+        logStarted = QTest::qWaitFor([this] { return view().form().log().started(); }, 5000);
+        return *frame;
+    }
+
+    void end()
+    {
+        frame.reset();
+        store.reset();
+    }
+
+    CTessaraView& view() { return *frame->view(); }
+    InteractiveForm& form() { return frame->view()->form(); }
+
+    template <typename T = QWidget>
+    T* child(const char* name)
+    {
+        return frame->findChild<T*>(QLatin1String(name));
+    }
+    QString text(const char* name) { return child<QLineEdit>(name)->text(); }
+    void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+
+    const StartupPaths& paths() const { return paths_; }
+
+    std::unique_ptr<QSettingsStore> store;
+    RecordingNotifier notifier;
+    ScriptedFileChooser files;
+    RecordingOpener opener;
+    std::unique_ptr<CMainFrame> frame;
+    bool logStarted = false;
+
+private:
+    StartupPaths paths_;
+};
+
+inline void acceptDialog(QWidget& window)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(&window))
+        dialog->accept();
+}
+
+inline void rejectDialog(QWidget& window)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(&window))
+        dialog->reject();
+}
+
+// Acts on the next modal window to open, polling until a deadline, so that
+// a test whose dialog never opens fails instead of hanging.
+class NextModal {
+public:
+    explicit NextModal(std::function<void(QWidget&)> act, int deadlineMs = 5000)
+        : act_(std::move(act))
+    {
+        clock_.start();
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this, deadlineMs] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                timer_.stop();
+                done_ = true;
+                act_(*modal);
+            } else if (clock_.elapsed() > deadlineMs) {
+                timer_.stop();
+            }
+        });
+        timer_.start();
+    }
+    bool done() const { return done_; }
+
+private:
+    std::function<void(QWidget&)> act_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    bool done_ = false;
+};
+
+}  // namespace tessara::testing

@@ -1,0 +1,301 @@
+// The flows of the main form through its widgets: typing, the buttons, the
+// shortcut of the sample point, the log, and the settings of the next run.
+#include "app/controls/numeric_edit.h"
+#include "interactive/ui/half_panel.h"
+#include "interactive/ui/message_panel.h"
+#include "tests/ui/mainprog/frame_harness.h"
+#include "tests/ui/mainprog/test_classes.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QLocale>
+#include <QScopeGuard>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+
+namespace tessara::testing {
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<FrameHarness> h_;
+
+    std::string logPath() const { return h_->paths().programFolder + "/tessara.log"; }
+
+    // The sample point through Ctrl+F1, with the epoch as a decimal year.
+    void typeSamplePoint()
+    {
+        // The shortcut reaches the active window only.
+        h_->frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h_->frame.get()));
+        h_->click("itrfEpochDecimalYear");
+        QTest::keyClick(h_->frame.get(), Qt::Key_F1, Qt::ControlModifier);
+    }
+
+private slots:
+    void init()
+    {
+        QSettings().clear();
+        folder_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder_->isValid());
+        h_ = std::make_unique<FrameHarness>(QFile::encodeName(folder_->path()).toStdString());
+    }
+
+    void cleanup()
+    {
+        h_.reset();
+        folder_.reset();
+    }
+
+    void samplePointThenComputeGivesTheWorkedExample()
+    {
+        h_->startShown();
+        QVERIFY(h_->logStarted);
+        typeSamplePoint();
+        QCOMPARE(h_->text("itrfX"), QStringLiteral("-4052052.048"));
+        QCOMPARE(h_->text("itrfEpoch"), QStringLiteral("2002.0"));
+        QTest::keyClicks(h_->child<QLineEdit>("itrfIdentifier"), QStringLiteral("ALIC"));
+        QVERIFY(h_->view().computeButton()->isEnabled());
+        h_->click("compute");
+
+        // The GDA94 point of the worked example at the output precisions.
+        QCOMPARE(h_->text("gdaIdentifier"), QStringLiteral("ALIC"));
+        QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051.7649"));
+        QCOMPARE(h_->text("gdaY"), QStringLiteral("4212836.2051"));
+        QCOMPARE(h_->text("gdaZ"), QStringLiteral("-2545106.0264"));
+        QCOMPARE(h_->text("gdaLatitudeDegrees"), QStringLiteral("23"));
+        QCOMPARE(h_->text("gdaLatitudeMinutes"), QStringLiteral("40"));
+        QCOMPARE(h_->text("gdaLatitudeSeconds"), QStringLiteral("12.44604"));
+        QCOMPARE(h_->text("gdaLongitudeSeconds"), QStringLiteral("07.84778"));
+        QCOMPARE(h_->text("gdaHeight"), QStringLiteral("603.350"));
+        QCOMPARE(h_->child<QLabel>("gdaLatitudeSide")->text(), QStringLiteral("South"));
+        QVERIFY(!h_->view().messages()->isVisible());
+
+        // One record, its columns as the log's header lays them out.
+        const std::vector<std::string> log = fileLines(logPath());
+        QCOMPARE(log.size(), std::size_t{10});
+        const std::string& record = log.back();
+        QCOMPARE(record.substr(0, 16), std::string("ITRF2000        "));
+        QCOMPARE(record.substr(16, 8), std::string("2002.000"));
+        QCOMPARE(record.substr(29, 12), std::string("-4052052.048"));
+        QCOMPARE(record.substr(77, 7), std::string("| GDA94"));
+        QCOMPARE(record.substr(108, 12), std::string("-4052051.765"));
+        QCOMPARE(record.substr(160, 3), std::string("23 "));
+        QCOMPARE(record.substr(210, 7), std::string("|  ALIC"));
+    }
+
+    void typedTextIsValidatedAtOnce()
+    {
+        h_->startShown();
+        typeSamplePoint();
+        auto* x = h_->child<QLineEdit>("itrfX");
+        auto* toLatLong = h_->child<QPushButton>("itrfToLatLong");
+        QVERIFY(toLatLong->isEnabled());
+
+        // A letter does not get into a number field at all.
+        x->clear();
+        QTest::keyClicks(x, QStringLiteral("4a"));
+        QCOMPARE(x->text(), QStringLiteral("4"));
+        QVERIFY(!h_->view().messages()->isVisible());
+
+        // What the field lets through but is no number is reported as typed.
+        x->clear();
+        QTest::keyClick(x, Qt::Key_Minus);
+        QVERIFY(h_->view().messages()->isVisible());
+        QCOMPARE(h_->view().messages()->list()->count(), 1);
+        QCOMPARE(h_->view().messages()->list()->item(0)->text(),
+                 QStringLiteral("X value (-) invalid"));
+        QVERIFY(!h_->view().computeButton()->isEnabled());
+        QVERIFY(!toLatLong->isEnabled());
+
+        QTest::keyClicks(x, QStringLiteral("4052052.048"));
+        QVERIFY(!h_->view().messages()->isVisible());
+        QVERIFY(h_->view().computeButton()->isEnabled());
+        QVERIFY(toLatLong->isEnabled());
+        QCOMPARE(x->cursorPosition(), 12);  // typing was not disturbed
+    }
+
+    void clearItrfTurnsComputeOff()
+    {
+        h_->startShown();
+        typeSamplePoint();
+        h_->click("compute");
+        const QString output = h_->text("gdaX");
+        h_->click("clearItrf");
+        QVERIFY(h_->text("itrfEpoch").isEmpty());
+        QVERIFY(h_->text("itrfX").isEmpty());
+        QCOMPARE(h_->text("gdaX"), output);
+        QVERIFY(!h_->view().computeButton()->isEnabled());
+    }
+
+    void directionChangeComputesNothing()
+    {
+        h_->startShown();
+        typeSamplePoint();
+        h_->click("compute");
+        const QString itrf = h_->text("itrfX");
+        const QString gda = h_->text("gdaX");
+        const std::string log = readWholeFile(logPath());
+
+        h_->click("gdaDirection");
+        QCOMPARE(h_->text("itrfX"), itrf);
+        QCOMPARE(h_->text("gdaX"), gda);
+        QCOMPARE(readWholeFile(logPath()), log);
+        QCOMPARE(h_->child<QGroupBox>("itrfGroup")->title(), QStringLiteral(" Output - ITRF "));
+        QCOMPARE(h_->child<QGroupBox>("gdaGroup")->title(), QStringLiteral(" Input - GDA94 "));
+        QVERIFY(h_->child<QPushButton>("gdaDirection")->isChecked());
+        QVERIFY(!h_->child<QPushButton>("itrfDirection")->isChecked());
+        QVERIFY(h_->child<QLineEdit>("itrfX")->isReadOnly());
+        QVERIFY(!h_->child<QLineEdit>("gdaX")->isReadOnly());
+        QVERIFY(h_->child<QLineEdit>("gdaX")->hasFocus());
+    }
+
+    void formatCommandReexpressesTheTypedPoint()
+    {
+        h_->startShown();
+        h_->click("itrfTypeGeographic");
+        const auto chooseInput = [](int notation) {
+            return [notation](QWidget& dialog) {
+                const auto* box = dialog.findChild<QGroupBox*>(QStringLiteral("inputGroup"));
+                box->findChildren<QRadioButton*>().at(notation)->click();
+                QCOMPARE(dialog.font().pointSize(), 8);
+                acceptDialog(dialog);
+            };
+        };
+        {
+            NextModal answer(chooseInput(2));  // decimal degrees
+            h_->frame->action(MenuCommand::ItrfFormat)->trigger();
+            QVERIFY(answer.done());
+        }
+        typeSamplePoint();
+        QCOMPARE(h_->text("itrfLatitudeSingle"), QStringLiteral("23.67011982"));
+        const std::size_t records = fileLines(logPath()).size();
+        {
+            NextModal answer(chooseInput(0));  // degrees, minutes, seconds
+            h_->frame->action(MenuCommand::ItrfFormat)->trigger();
+            QVERIFY(answer.done());
+        }
+        QCOMPARE(h_->text("itrfLatitudeDegrees"), QStringLiteral("23"));
+        QCOMPARE(h_->text("itrfLatitudeMinutes"), QStringLiteral("40"));
+        QCOMPARE(h_->text("itrfLatitudeSeconds"), QStringLiteral("12.43135"));
+        QCOMPARE(h_->text("itrfLongitudeSeconds"), QStringLiteral("07.85742"));
+        QVERIFY(h_->child<QLineEdit>("itrfLatitudeSeconds")->isVisible());
+        QVERIFY(!h_->child<QLineEdit>("itrfLatitudeSingle")->isVisible());
+        QCOMPARE(h_->child<QLabel>("itrfLatitudeCaption")->text(),
+                 QStringLiteral("Latitude\n(d mm ss.sss)"));
+        // The form could compute, so it did, and logged the point.
+        QVERIFY(!h_->text("gdaX").isEmpty());
+        QCOMPARE(fileLines(logPath()).size(), records + 1);
+    }
+
+    void precisionCommandPullsBackAndRecomputes()
+    {
+        h_->startShown();
+        typeSamplePoint();
+        h_->click("compute");
+        NextModal answer([](QWidget& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Options - Precision (Tessara)"));
+            acceptDialog(dialog);
+        });
+        h_->frame->action(MenuCommand::ItrfPrecision)->trigger();
+        QVERIFY(answer.done());
+        QCOMPARE(h_->form().settings().itrfToGda.precision.cartesian, 3);
+        QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051.765"));
+    }
+
+    void settingsSurviveARestart()
+    {
+        CMainFrame& first = h_->startShown();
+        h_->click("gdaDirection");
+        h_->click("gdaTypeGeographic");
+        first.resize(1100, 700);
+        const QSize size = first.size();
+        h_->form().setFontSize(12);
+        h_->view().run([](InteractiveForm& f) {
+            f.parameterStore().setDisplayed("ITRF96", false);
+            f.RefillParameterList();
+        });
+        h_->end();
+
+        CMainFrame& second = h_->startShown();
+        QCOMPARE(second.size(), size);
+        QCOMPARE(h_->view().font().pointSize(), 12);
+        QVERIFY(h_->child<QPushButton>("gdaDirection")->isChecked());
+        QVERIFY(h_->child<QRadioButton>("gdaTypeGeographic")->isChecked());
+        QVERIFY(second.action(MenuCommand::GdaGeographic)->isChecked());
+        auto* list = h_->child<QComboBox>("itrfParameterList");
+        QStringList names;
+        for (int i = 0; i < list->count(); ++i)
+            names << list->itemText(i);
+        QCOMPARE(names, (QStringList{QStringLiteral("ITRF2000"), QStringLiteral("ITRF2000(IGS)"),
+                                     QStringLiteral("ITRF97")}));
+        QCOMPARE(QSettings().value(QStringLiteral("Window Settings/FontSize")).toString(),
+                 QStringLiteral("12"));
+    }
+
+    // Under a decimal-comma locale the fields show and take ",", while the
+    // computation and the log see ".".
+    void decimalCommaAtTheFieldsOnly()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        CNumericEdit::reloadLocaleSymbols();
+        const auto restore = qScopeGuard([] {
+            QLocale::setDefault(QLocale::c());
+            CNumericEdit::reloadLocaleSymbols();
+        });
+        h_->startShown();
+        typeSamplePoint();
+        QCOMPARE(h_->text("itrfX"), QStringLiteral("-4052052,048"));
+        auto* y = h_->child<QLineEdit>("itrfY");
+        y->clear();
+        QTest::keyClicks(y, QStringLiteral("4212836,105"));
+        h_->click("compute");
+        QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051,7649"));
+        QCOMPARE(h_->text("gdaY"), QStringLiteral("4212836,2051"));
+        QCOMPARE(fileLines(logPath()).back().substr(108, 12), std::string("-4052051.765"));
+    }
+
+    void messageListButtonsAndLines()
+    {
+        CMainFrame& frame = h_->startShown();
+        h_->view().run([](InteractiveForm& f) {
+            f.AppendMessage("Line  3");
+            f.AppendMessage("Output - /data/points out.txt");
+            f.ShowMessages();
+        });
+        frame.setStatusText("Click on a filename in the message box to view it");
+        QListWidget* list = h_->view().messages()->list();
+        QVERIFY(list->isVisible());
+
+        list->setCurrentRow(0);
+        QVERIFY(h_->opener.opened.empty());
+        list->setCurrentRow(1);
+        QCOMPARE(h_->opener.opened, std::vector<std::string>{"/data/points out.txt"});
+
+        const std::string saved = h_->paths().programFolder + "/saved.log";
+        h_->files.answers.push_back(ChosenFile{saved, false});
+        h_->click("saveMessages");
+        QCOMPARE(readWholeFile(saved), std::string("Line  3\r\nOutput - /data/points out.txt\r\n"));
+
+        h_->click("clearMessages");
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(frame.statusText(), QStringLiteral("For Help, press F1"));
+    }
+};
+
+QObject& mainFormTest()
+{
+    static MainFormTest test;
+    return test;
+}
+
+}  // namespace tessara::testing
+
+#include "main_form_test.moc"
