@@ -1,5 +1,6 @@
 #include "app/shell/tessara_app.h"
 
+#include "app/shell/dialog_commands.h"
 #include "app/shell/help_routine.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/tessara_doc.h"
@@ -31,6 +32,8 @@ bool CTessaraApp::InitInstance()
         ShellServices{*settings_, notifier_, files_, opener_});
     frame_->show();
     frame_->setWindowTitle(QStringLiteral("Tessara"));
+    dialogPaths_.setParent(frame_.get());
+    provideDialogCommands(*frame_, notifier_, dialogPaths_);
 
     const std::string iniPath =
         helpIniPath(paths_.iniPath, programFolderOf(programPath) + "/tessara.ini");

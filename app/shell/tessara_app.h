@@ -3,6 +3,7 @@
 #include "app/program_paths.h"
 #include "app/shell/help_window.h"
 #include "app/shell/qt_services.h"
+#include "params/dialogs/path_chooser.h"
 
 #include <QApplication>
 
@@ -41,6 +42,8 @@ private:
     QtFileChooser files_;
     QtDesktopOpener opener_;
     QtHelpViewer helpViewer_;
+    // File and folder choosers of the parameter, ellipsoid and file dialogs.
+    QtPathChooser dialogPaths_;
     // The help path is read from the ini file found, and written to the
     // program folder's own.
     std::unique_ptr<QSettingsStore> ini_;

@@ -1,0 +1,178 @@
+#include "filetransform/convert_form.h"
+
+#include "temp_folder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tessara {
+namespace {
+
+using ::testing::ElementsAre;
+
+using Fields = std::array<int, 3>;
+
+TEST(ConvertForm, PreviewOfEachSampleFileChoosesItsLayout)
+{
+    struct Case {
+        const char* file;
+        std::optional<CoordinateType> type;
+        Fields fields;
+        std::optional<AngleLayout> layout;
+        bool confirm;
+        int identifier;
+        EpochSource epochSource;
+        int epochField;
+        std::optional<EpochMode> epochForm;
+    };
+    constexpr auto xyz = CoordinateType::Cartesian;
+    constexpr auto geo = CoordinateType::Geographic;
+    constexpr auto set = EpochSource::SetDate;
+    constexpr auto each = EpochSource::EachRecord;
+    const Case cases[] = {
+        {"cartesian.csv", xyz, {1, 2, 3}, {}, false, 0, set, -1, {}},
+        {"cartesian_epochs.txt", xyz, {2, 3, 4}, {}, false, 0, each, 1, EpochMode::DecimalYear},
+        {"geographic_dd.csv", geo, {1, 2, 3}, AngleLayout::Dd, true, 0, set, -1, {}},
+        {"geographic_dm.txt", geo, {1, 3, 5}, AngleLayout::Dm, false, 0, set, -1, {}},
+        {"geographic_dms.txt", geo, {1, 4, 7}, AngleLayout::Dms, false, 0, set, -1, {}},
+        {"geographic_dms_tab.txt",
+         geo,
+         {2, 5, 8},
+         AngleLayout::Dms,
+         false,
+         0,
+         each,
+         1,
+         EpochMode::DayMonthYear},
+        // The letter fields are out of the numbering, as in the run.
+        {"geographic_letters.txt", geo, {1, 4, 7}, AngleLayout::Dms, false, 0, set, -1, {}},
+        {"geographic_dms_one_field.csv",
+         geo,
+         {1, 2, 3},
+         AngleLayout::DmsOneField,
+         false,
+         0,
+         set,
+         -1,
+         {}},
+        {"geographic_dm_one_field.csv",
+         geo,
+         {2, 3, 4},
+         AngleLayout::DmOneField,
+         false,
+         0,
+         each,
+         1,
+         EpochMode::DecimalYear},
+        {"geographic_packed_dms.csv", geo, {1, 2, 3}, AngleLayout::Dd, true, 0, set, -1, {}},
+        {"identifiers_with_blanks.txt", geo, {1, 4, 7}, AngleLayout::Dms, false, 0, set, -1, {}},
+        {"quoted_identifiers.csv", geo, {1, 2, 3}, AngleLayout::Dd, true, 0, set, -1, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        ConvertForm form;
+        // What the previous file left must not survive the next one.
+        form.cartesianFields = {7, 7, 7};
+        form.geographicFields = {7, 7, 7};
+        form.layout = AngleLayout::Dmhp;
+        form.identifierField = 9;
+        applyPreview(form, previewFile(testing::sourcePath("examples/" + std::string(c.file))));
+        EXPECT_EQ(form.type, c.type);
+        EXPECT_EQ(form.fields(), c.fields);
+        EXPECT_EQ(form.layout, c.layout);
+        EXPECT_EQ(form.confirmLayout, c.confirm);
+        EXPECT_EQ(form.identifierField, c.identifier);
+        EXPECT_EQ(form.epochSource, c.epochSource);
+        EXPECT_EQ(form.epochField, c.epochField);
+        EXPECT_EQ(form.epochForm, c.epochForm);
+        // The other type's fields are cleared, not kept from before.
+        const Fields& other = c.type == xyz ? form.geographicFields : form.cartesianFields;
+        EXPECT_EQ(other, (Fields{-1, -1, -1}));
+    }
+}
+
+TEST(ConvertForm, NothingDetectedClearsTheChoicesButKeepsTheEpochForm)
+{
+    ConvertForm form;
+    form.type = CoordinateType::Geographic;
+    form.geographicFields = {1, 2, 3};
+    form.epochForm = EpochMode::DecimalYear;
+    applyPreview(form, previewLines({"name,value", "one,two", "three,four"}));
+    EXPECT_FALSE(form.type);
+    EXPECT_EQ(form.columnCount, 2u);
+    EXPECT_EQ(form.geographicFields, (Fields{-1, -1, -1}));
+    EXPECT_EQ(form.epochForm, EpochMode::DecimalYear);
+    EXPECT_EQ(layoutCaption(form.type), "Unknown");
+    EXPECT_THAT(fieldLabels(form.type), ElementsAre("", "", ""));
+}
+
+TEST(ConvertForm, EachTypeKeepsItsOwnFieldsAndListEntries)
+{
+    ConvertForm form;
+    form.columnCount = 4;
+    form.type = CoordinateType::Geographic;
+    form.fields() = {1, 2, -1};
+    form.type = CoordinateType::Cartesian;
+    EXPECT_EQ(form.fields(), (Fields{-1, -1, -1}));
+    form.fields() = {0, 1, 2};
+    form.type = CoordinateType::Geographic;
+    EXPECT_EQ(form.fields(), (Fields{1, 2, -1}));
+    EXPECT_EQ(formatChoice(form).field3, -1);
+
+    EXPECT_THAT(fieldLabels(CoordinateType::Cartesian), ElementsAre("X", "Y", "Z"));
+    EXPECT_THAT(fieldLabels(CoordinateType::Geographic), ElementsAre("Lat.", "Lon.", "Ht"));
+    EXPECT_EQ(layoutCaption(CoordinateType::Cartesian), "XYZ");
+    EXPECT_EQ(layoutCaption(CoordinateType::Geographic), "Lat/Lon");
+    // "none" stands first in the height list of a geographic file only.
+    EXPECT_TRUE(offersNoField(CoordinateType::Geographic, 2));
+    EXPECT_FALSE(offersNoField(CoordinateType::Geographic, 1));
+    EXPECT_FALSE(offersNoField(CoordinateType::Cartesian, 2));
+    EXPECT_THAT(fieldEntries(3, true), ElementsAre("none", "1", "2", "3"));
+    EXPECT_THAT(fieldEntries(2, false), ElementsAre("1", "2"));
+    struct Case {
+        int field;
+        bool withNone;
+        int entry;
+    };
+    for (const Case c :
+         {Case{-1, true, 0}, Case{0, true, 1}, Case{-1, false, -1}, Case{2, false, 2}}) {
+        EXPECT_EQ(entryOfField(c.field, c.withNone), c.entry);
+        EXPECT_EQ(fieldOfEntry(c.entry, c.withNone), c.field);
+    }
+}
+
+TEST(ConvertForm, ConvertNeedsAKnownTypeBesidesTheFileAndEpochChecks)
+{
+    testing::TempFolder folder;
+    const std::string input = folder.file("in.txt");
+    testing::writeFile(input, "P1,-33.5,151.2\n");
+    ConvertForm form;
+    form.inputPath = input;
+    form.outputPath = folder.file("out.txt");
+    form.setName = "ITRF2000";
+    form.epochForm = EpochMode::DayMonthYear;
+    form.setDate = "01/01/2005";
+    form.layout = AngleLayout::Dd;
+    EXPECT_FALSE(checkConvertForm(form).convertEnabled);
+    form.type = CoordinateType::Geographic;
+    EXPECT_TRUE(checkConvertForm(form).convertEnabled);
+
+    const FileFormatChoice choice = formatChoice(form);
+    EXPECT_EQ(choice.angleLayout, AngleLayout::Dd);
+    EXPECT_EQ(choice.parameterSetName, "ITRF2000");
+    // A cartesian file takes no angle layout, and a set date no epoch field.
+    form.type = CoordinateType::Cartesian;
+    form.epochField = 3;
+    EXPECT_FALSE(formatChoice(form).angleLayout);
+    EXPECT_EQ(formatChoice(form).epochField, -1);
+
+    form.epochForm.reset();
+    EXPECT_FALSE(checkConvertForm(form).convertEnabled);
+    form.epochForm = EpochMode::DecimalYear;  // the date does not read as a decimal year
+    EXPECT_FALSE(checkConvertForm(form).convertEnabled);
+    form.outputPath = input;
+    EXPECT_EQ(checkConvertForm(form).message, "Input and output file names must be different!");
+}
+
+}  // namespace
+}  // namespace tessara

@@ -1,0 +1,209 @@
+#include "params/ellipsoid_entry.h"
+#include "params/ellipsoid_file.h"
+#include "params/ellipsoid_list.h"
+#include "params/ellipsoid_list_file.h"
+#include "params/ellipsoid_menu.h"
+#include "tests/params/test_support.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tessara {
+namespace {
+
+using test::RecordingNotifier;
+using test::TempFolder;
+using ::testing::ElementsAre;
+
+Ellipsoid grs80()
+{
+    Ellipsoid e = Ellipsoid::fromValues("GRS80", 6378137.0, 1, 298.257222101, 9);
+    e.builtIn = true;
+    return e;
+}
+
+// The program's list at start: GRS80 and one user ellipsoid.
+struct Lists {
+    EllipsoidList list;
+    EllipsoidMenu menu;
+    Lists()
+    {
+        list.addOrReplaceEllipsoid(grs80());
+        list.addOrReplaceEllipsoid(
+            Ellipsoid::fromValues("Clarke 1866", 6378206.4, 1, 294.9786982, 7));
+        menu.addItemsFor(list);
+    }
+};
+
+TEST(EllipsoidEntry, FieldsShowTheDecimalsEnteredAndEntriesMarkBuiltInOnes)
+{
+    const Lists lists;
+    EXPECT_EQ(ellipsoidEntryValue(lists.list, 0), 10000);
+    EXPECT_EQ(ellipsoidEntryValue(lists.list, 1), 1);
+
+    const EllipsoidFieldTexts shown = ellipsoidFieldTexts(grs80());
+    EXPECT_EQ(shown.name, "GRS80");
+    EXPECT_EQ(shown.semiMajorAxis, "6378137.0");
+    EXPECT_EQ(shown.inverseFlattening, "298.257222101");
+    // Nothing entered: nothing shown; a damaged count is clamped.
+    const EllipsoidFieldTexts partial =
+        ellipsoidFieldTexts(Ellipsoid::fromValues("E", 6378000.0, -1, 300.0, 1000));
+    EXPECT_EQ(partial.semiMajorAxis, "");
+    EXPECT_EQ(partial.inverseFlattening.size(), 4u + 40u);
+}
+
+TEST(EllipsoidEntry, EnteredDecimalsCountAfterTheFirstPoint)
+{
+    struct Case {
+        const char* text;
+        int decimals;
+    };
+    for (const Case c : {Case{"", -1}, Case{"   ", -1}, Case{"6378137", 0}, Case{".5", 0},
+                         Case{"6378137.", 0}, Case{" 298.257222101 ", 9}, Case{"1.2.3", 3}}) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(enteredDecimals(c.text), c.decimals);
+    }
+}
+
+TEST(EllipsoidEntry, CheckRunOnEveryChange)
+{
+    struct Case {
+        const char* name;
+        EllipsoidFieldTexts texts;
+        bool acceptable;
+        bool saveEnabled;
+        const char* status;
+    };
+    const Case cases[] = {
+        {"a new ellipsoid",
+         {"Bessel 1841", "6377397.155", "299.1528128"},
+         true,
+         true,
+         "Click on Save to save this ellipsoid"},
+        {"blanks around the texts",
+         {"  Bessel  ", " 6377397.155 ", "299.15 "},
+         true,
+         true,
+         "Click on Save to save this ellipsoid"},
+        {"the built-in name",
+         {"GRS80", "6378137.0", "298.257222101"},
+         false,
+         false,
+         "You cannot change this ellipsoid"},
+        {"the built-in name in other letters is another name",
+         {"grs80", "6378137", "298.25"},
+         true,
+         true,
+         "Click on Save to save this ellipsoid"},
+        {"no name",
+         {"  ", "6378137", "298.25"},
+         false,
+         false,
+         "Click on Save to save this ellipsoid"},
+        {"a number that is not one",
+         {"X", "63781a", "298.25"},
+         false,
+         false,
+         "Click on Save to save this ellipsoid"},
+        {"an empty number may be typed yet",
+         {"X", "", "298.25"},
+         true,
+         false,
+         "Click on Save to save this ellipsoid"},
+        {"a zero flattening cannot be saved",
+         {"X", "6378137", "0"},
+         true,
+         false,
+         "Click on Save to save this ellipsoid"},
+        {"a user ellipsoid's name may be reused",
+         {"Clarke 1866", "6378206.4", "294.98"},
+         true,
+         true,
+         "Click on Save to save this ellipsoid"},
+    };
+    const Lists lists;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const EllipsoidEntryCheck check = checkEllipsoidEntry(c.texts, lists.list);
+        EXPECT_EQ(check.acceptable, c.acceptable);
+        EXPECT_EQ(check.saveEnabled, c.saveEnabled);
+        EXPECT_EQ(check.status, c.status);
+    }
+    const EllipsoidEntryCheck typed =
+        checkEllipsoidEntry({"  Bessel  ", " 6377397.155 ", ""}, lists.list);
+    EXPECT_EQ(typed.ellipsoid.name, "Bessel");
+    EXPECT_EQ(typed.ellipsoid.semiMajorAxis, 6377397.155);
+    EXPECT_EQ(typed.ellipsoid.semiMajorDecimals, 3);
+    EXPECT_EQ(typed.ellipsoid.inverseFlattening, 0.0);
+    EXPECT_EQ(typed.ellipsoid.flatteningDecimals, -1);
+}
+
+TEST(EllipsoidEntry, NewEllipsoidsGetTheNextMenuItemOrReplaceTheirNamesakeInPlace)
+{
+    TempFolder folder;
+    const std::string listPath = folder.file("ellipsoids.tessara");
+    Lists lists;
+    RecordingNotifier notifier;
+    const Ellipsoid bessel = Ellipsoid::fromValues("Bessel 1841", 6377397.155, 3, 299.1528128, 7);
+    ASSERT_TRUE(addUserEllipsoid(bessel, lists.list, lists.menu, listPath, notifier));
+    EXPECT_THAT(lists.menu.names(), ElementsAre("GRS80", "Clarke 1866", "Bessel 1841"));
+    EXPECT_EQ(EllipsoidMenu::commandId(lists.menu.selectEllipsoidByName("Bessel 1841")), 32791);
+
+    // The same name again replaces the values in place: same item, second record.
+    const Ellipsoid changed = Ellipsoid::fromValues("Bessel 1841", 6377397.0, 1, 299.15, 2);
+    ASSERT_TRUE(addUserEllipsoid(changed, lists.list, lists.menu, listPath, notifier));
+    EXPECT_EQ(lists.menu.size(), 3);
+    EXPECT_EQ(lists.list[2].semiMajorAxis, 6377397.0);
+    // The built-in one is never replaced.
+    EXPECT_FALSE(addUserEllipsoid(grs80(), lists.list, lists.menu, listPath, notifier));
+
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST(EllipsoidEntry, ImportAddsAFileAndRefusesBuiltInNamesAndCutFiles)
+{
+    TempFolder folder;
+    const std::string listPath = folder.file("ellipsoids.tessara");
+    const std::string good = folder.file("bessel.ellipsoid");
+    const std::string builtInName = folder.file("grs80.ellipsoid");
+    const std::string cut = folder.file("cut.ellipsoid");
+    RecordingNotifier writer;
+    Ellipsoid bessel = Ellipsoid::fromValues("Bessel 1841", 6377397.155, 3, 299.1528128, 7);
+    Ellipsoid other = grs80();
+    ASSERT_TRUE(writeEllipsoidFile(good, bessel, writer));
+    ASSERT_TRUE(writeEllipsoidFile(builtInName, other, writer));
+    // The marker and the start of a name: the record ends inside it.
+    const std::string whole = test::readAll(good);
+    test::writeAll(cut, whole.substr(0, 19 + 3));
+
+    struct Case {
+        const char* name;
+        std::string file;
+        bool added;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {"an editor file", good, true, {}},
+        {"named like the built-in one",
+         builtInName,
+         false,
+         {"You cannot replace the parameters for ellipsoid - GRS80"}},
+        {"cut short", cut, false, {"Ellipsoid file is incorrect"}},
+        {"gone",
+         folder.file("none.ellipsoid"),
+         false,
+         {folder.file("none.ellipsoid") + ": No such file or directory"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Lists lists;
+        RecordingNotifier notifier;
+        EXPECT_EQ(importEllipsoidFile(c.file, lists.list, lists.menu, listPath, notifier), c.added);
+        EXPECT_EQ(notifier.messages, c.messages);
+        EXPECT_EQ(lists.menu.size(), c.added ? 3 : 2);
+        EXPECT_EQ(lists.list.size(), c.added ? 3u : 2u);
+    }
+}
+
+}  // namespace
+}  // namespace tessara

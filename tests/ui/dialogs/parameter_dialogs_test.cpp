@@ -1,0 +1,400 @@
+// The parameter and ellipsoid dialogs, driven as the user would: scripted
+// file choices, recorded messages, the real dialogs offscreen.
+#include "app/controls/numeric_edit.h"
+#include "app/memory_settings_store.h"
+#include "app/startup_loading.h"
+#include "params/dialogs/ellipsoid_dialog.h"
+#include "params/dialogs/modify_list_dialog.h"
+#include "params/dialogs/parameter_commands.h"
+#include "params/ellipsoid_list.h"
+#include "params/ellipsoid_menu.h"
+#include "params/name_list.h"
+#include "params/parameter_export.h"
+#include "params/parameter_file.h"
+#include "params/parameter_store.h"
+#include "tests/support/recording_notifier.h"
+#include "tests/ui/dialogs/dialog_test_support.h"
+#include "tests/ui/dialogs/test_classes.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <memory>
+
+namespace tessara::testing {
+namespace {
+
+const std::string kFixtures = TESSARA_SOURCE_DIR "/tests/params/fixtures/";
+
+// The data of the main form that the commands use, loaded as at start-up
+// from the list files of a program folder of its own.
+struct Program {
+    explicit Program(const QTemporaryDir& folder)
+        : listPath(QDir(folder.path()).filePath(QStringLiteral("params.tessara")).toStdString()),
+          ellipsoidPath(
+              QDir(folder.path()).filePath(QStringLiteral("ellipsoids.tessara")).toStdString())
+    {
+        start();
+    }
+
+    // A start of the program: everything rebuilt from the built-in records
+    // and the list files.
+    void start()
+    {
+        itrf.clear();
+        gda.clear();
+        LoadParameterSets(store, itrf, gda, listPath, settings, notifier);
+        menu = EllipsoidMenu();
+        LoadEllipsoids(ellipsoids, menu, current, true, "", ellipsoidPath, notifier);
+    }
+
+    DialogServices services() { return {notifier, paths, 8}; }
+
+    std::string listPath;
+    std::string ellipsoidPath;
+    MemorySettingsStore settings;
+    RecordingNotifier notifier;
+    ScriptedPaths paths;
+    ParameterStore store;
+    NameList itrf;
+    NameList gda;
+    EllipsoidList ellipsoids;
+    EllipsoidMenu menu;
+    CurrentEllipsoids current;
+};
+
+std::vector<std::string> texts(const RecordingNotifier& notifier)
+{
+    std::vector<std::string> out;
+    for (const RecordingNotifier::Shown& s : notifier.shown)
+        out.push_back(s.text);
+    return out;
+}
+
+QStringList valueTexts(QDialog& dialog)
+{
+    QStringList values;
+    for (int row = 0; row < 7; ++row) {
+        values << text(dialog, QStringLiteral("base%1").arg(row).toLatin1().constData());
+        values << text(dialog, QStringLiteral("rate%1").arg(row).toLatin1().constData());
+    }
+    return values;
+}
+
+void typeInto(QWidget& dialog, const char* field, const QString& typed)
+{
+    QLineEdit* edit = child<QLineEdit>(dialog, field);
+    QVERIFY(edit != nullptr);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, typed);
+}
+
+}  // namespace
+
+class ParameterDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A program folder of its own for every test.
+    void init()
+    {
+        folder_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder_->isValid());
+    }
+
+    void importOfAnEditorFileAddsTheNameKeepsTheSelectionAndSurvivesARestart()
+    {
+        Program program(*folder_);
+        ParameterSet set = ParameterSet::editorFromValues(
+            "ITRF2005", 2000.0, {-0.0761, -0.0101, 0.0444, 0.008765, 0.009361, 0.009325, 0.007935},
+            {0.011, -0.0045, -0.0174, 0.001034, 0.000671, 0.001039, -0.000538});
+        const std::string file = folder_->filePath(QStringLiteral("itrf2005.params")).toStdString();
+        QVERIFY(writeParameterFile(file, set, program.notifier));
+        program.itrf.select(program.itrf.findIgnoringCase("ITRF97"));
+        program.paths.files.push_back({file, 1});
+
+        QString caption, hint, note, saveText;
+        bool listShown = true, cancelDefault = false, saveEnabled = false;
+        OnNextModal check([&](QDialog& dialog) {
+            caption = dialog.windowTitle();
+            listShown = shown(dialog, "setList");
+            hint = text(dialog, "saveHint");
+            note = text(dialog, "note");
+            saveText = child<QPushButton>(dialog, "okButton")->text();
+            saveEnabled = enabled(dialog, "okButton");
+            cancelDefault = child<QPushButton>(dialog, "cancelButton")->isDefault();
+            click(dialog, "okButton");
+        });
+        QVERIFY(importParameters(nullptr, program.store, program.itrf, program.listPath,
+                                 program.services()));
+        QVERIFY(check.acted());
+        QCOMPARE(program.paths.asked.front().title, std::string("Select parameter file to import"));
+        QCOMPARE(program.paths.asked.front().filter,
+                 std::string("Parameter files (*.params)|*.params||"));
+        QCOMPARE(caption, QStringLiteral("Check ITRF Parameters"));
+        QVERIFY(!listShown);
+        QCOMPARE(hint, QStringLiteral(
+                           "Click on Save to save this set.\nClick on Cancel to reject this set."));
+        QCOMPARE(note, QStringLiteral("Check the values of the parameters."));
+        QCOMPARE(saveText, QStringLiteral("Save"));
+        QVERIFY(saveEnabled && cancelDefault);
+        QVERIFY(program.notifier.shown.empty());
+
+        QCOMPARE(program.itrf.names(), (std::vector<std::string>{"ITRF2000", "ITRF2000(IGS)",
+                                                                 "ITRF2005", "ITRF96", "ITRF97"}));
+        QCOMPARE(program.itrf.selectedName(), std::string("ITRF97"));
+        program.start();
+        QVERIFY(program.itrf.findIgnoringCase("ITRF2005") >= 0);
+        QVERIFY(program.store.find("ITRF2005")->valid);
+        QVERIFY(program.notifier.shown.empty());
+    }
+
+    void aDamagedFileShowsTheMessagesAndOffersNoSave_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("missing");
+        QTest::newRow("wrong marker")
+            << QStringLiteral("wrong_marker.params")
+            << QStringList{QStringLiteral("Parameters file is incorrect"),
+                           QStringLiteral("Error - Parameters for  are incorrect - checksum does "
+                                          "not match")}
+            << 14;
+        QTest::newRow("wrong checksum")
+            << QStringLiteral("bad_crc.params")
+            << QStringList{QStringLiteral("Error - Parameters for ITRF2000 are incorrect - "
+                                          "checksum does not match")}
+            << 0;
+    }
+
+    void aDamagedFileShowsTheMessagesAndOffersNoSave()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(QStringList, messages);
+        QFETCH(int, missing);
+        Program program(*folder_);
+        program.paths.files.push_back({kFixtures + fixture.toStdString(), 1});
+        QString top, note;
+        QStringList values;
+        bool saveEnabled = true;
+        OnNextModal check([&](QDialog& dialog) {
+            top = text(dialog, "topText");
+            note = text(dialog, "note");
+            values = valueTexts(dialog);
+            saveEnabled = enabled(dialog, "okButton");
+            click(dialog, "cancelButton");
+        });
+        QVERIFY(!importParameters(nullptr, program.store, program.itrf, program.listPath,
+                                  program.services()));
+        QVERIFY(check.acted());
+        QStringList shownMessages;
+        for (const std::string& m : texts(program.notifier))
+            shownMessages << QString::fromStdString(m);
+        QCOMPARE(shownMessages, messages);
+        QCOMPARE(top, QStringLiteral("These are the parameters imported from the file.\n"
+                                     "WARNING - this file is not valid."));
+        QCOMPARE(note, QStringLiteral("Check the values of the parameters.\n"
+                                      "Calculated and stored checksums do not match."));
+        QCOMPARE(static_cast<int>(values.count(QStringLiteral("MISSING"))), missing);
+        QVERIFY(!saveEnabled);
+        QCOMPARE(program.store.size(), std::size_t{4});
+        QVERIFY(!std::filesystem::exists(program.listPath));
+    }
+
+    void viewOpensOnTheSelectedSetAndMarksAnInvalidOne()
+    {
+        Program program(*folder_);
+        ParameterSet damaged = *program.store.find("ITRF96");
+        damaged.rate[2] = kUnsetValue;
+        damaged.valid = false;
+        program.store.store(damaged);
+        QString heading, noteBefore, noteAfter, valueAfter;
+        bool noteShownBefore = true, noteShownAfter = false, cancelShown = true;
+        OnNextModal view([&](QDialog& dialog) {
+            heading = text(dialog, "heading");
+            noteShownBefore = shown(dialog, "note");
+            cancelShown = shown(dialog, "cancelButton");
+            auto* list = child<QComboBox>(dialog, "setList");
+            const int itrf96 = list->findText(QStringLiteral("ITRF96"));
+            list->setCurrentIndex(itrf96);
+            emit list->activated(itrf96);
+            noteShownAfter = shown(dialog, "note");
+            noteAfter = text(dialog, "note");
+            valueAfter = text(dialog, "rate2");
+            click(dialog, "okButton");
+        });
+        viewParameters(nullptr, program.store, "ITRF97", program.services());
+        QVERIFY(view.acted());
+        QCOMPARE(heading, QStringLiteral("ITRF97 - base year 2000.00"));
+        QVERIFY(!noteShownBefore && !cancelShown);
+        QVERIFY(noteShownAfter);
+        QCOMPARE(noteAfter, QStringLiteral("These parameters are not valid.\n"
+                                           "Calculated and stored checksums do not match."));
+        QCOMPARE(valueAfter, QStringLiteral("MISSING"));
+    }
+
+    void exportOfTheFourBuiltInSetsWritesFourFilesAndSaysSo()
+    {
+        Program program(*folder_);
+        QTemporaryDir target;
+        program.paths.folders.push_back(target.path().toStdString());
+        QString shownFolder;
+        OnNextModal exportDialog([&](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Export parameter files"));
+            QCOMPARE(text(dialog, "folderField"), QStringLiteral("/program/folder"));
+            click(dialog, "selectFolderButton");
+            shownFolder = text(dialog, "folderField");
+            click(dialog, "exportButton");
+        });
+        exportParameters(nullptr, program.store, "/program/folder", program.services());
+        QVERIFY(exportDialog.acted());
+        QCOMPARE(program.paths.askedFolders.front().title,
+                 std::string("Select folder for export files"));
+        QCOMPARE(program.paths.askedFolders.front().initialFolder, std::string("/program/folder"));
+        QCOMPARE(shownFolder, target.path());
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files),
+                 (QStringList{"ITRF2000(IGS).txt", "ITRF2000.txt", "ITRF96.txt", "ITRF97.txt"}));
+        QCOMPARE(program.notifier.shown.size(), std::size_t{1});
+        QCOMPARE(program.notifier.shown.front().caption, std::string("Export parameters"));
+        QCOMPARE(program.notifier.shown.front().text,
+                 "Exported 4 sets of parameters to separate files\nto " +
+                     target.path().toStdString());
+    }
+
+    void removeAllDisablesSaveAndShowsTheNote()
+    {
+        Program program(*folder_);
+        CModifyListDialog dialog(program.store);
+        dialog.show();
+        auto* available = child<QListWidget>(dialog, "availableList");
+        auto* displayed = child<QListWidget>(dialog, "displayedList");
+        QCOMPARE(displayed->count(), 4);
+        QVERIFY(!shown(dialog, "note"));
+        QVERIFY(!enabled(dialog, "addButton") && !enabled(dialog, "removeButton"));
+
+        click(dialog, "removeAllButton");
+        QCOMPARE(available->count(), 4);
+        QCOMPARE(displayed->count(), 0);
+        QVERIFY(!enabled(dialog, "saveButton") && !enabled(dialog, "removeAllButton"));
+        QVERIFY(shown(dialog, "note"));
+        QCOMPARE(text(dialog, "note"),
+                 QStringLiteral("You must have at least one set in the Displayed list"));
+
+        // Choosing a name by mouse enables "Add ->"; adding it brings Save back.
+        const QRect itrf97 = available->visualItemRect(available->item(3));
+        QTest::mouseClick(available->viewport(), Qt::LeftButton, {}, itrf97.center());
+        QVERIFY(enabled(dialog, "addButton"));
+        click(dialog, "addButton");
+        QCOMPARE(displayed->item(0)->text(), QStringLiteral("ITRF97"));
+        QVERIFY(enabled(dialog, "saveButton") && !shown(dialog, "note"));
+        QVERIFY(!enabled(dialog, "addButton"));
+        dialog.edit().apply(program.store);
+        QCOMPARE(program.store.displayedNames(), std::vector<std::string>{"ITRF97"});
+    }
+
+    void modifyListChangesOnlyOnSaveChanges()
+    {
+        Program program(*folder_);
+        OnNextModal cancel([](QDialog& dialog) {
+            click(dialog, "removeAllButton");
+            click(dialog, "cancelButton");
+        });
+        QVERIFY(!modifyParameterList(nullptr, program.store, program.services()));
+        QCOMPARE(program.store.displayedNames().size(), std::size_t{4});
+
+        OnNextModal save([](QDialog& dialog) {
+            auto* displayed = child<QListWidget>(dialog, "displayedList");
+            displayed->setCurrentRow(0);  // ITRF2000
+            click(dialog, "removeButton");
+            click(dialog, "saveButton");
+        });
+        QVERIFY(modifyParameterList(nullptr, program.store, program.services()));
+        QCOMPARE(program.store.displayedNames(),
+                 (std::vector<std::string>{"ITRF2000(IGS)", "ITRF96", "ITRF97"}));
+    }
+
+    void aNewEllipsoidJoinsTheMenuWithTheNextIdentifierAndSurvivesARestart()
+    {
+        Program program(*folder_);
+        QString caption, statusBefore, statusAfter;
+        bool numbersBefore = true, saveBefore = true, numbersAfter = false, saveAfter = false;
+        OnNextModal add([&](QDialog& dialog) {
+            caption = dialog.windowTitle();
+            statusBefore = text(dialog, "statusLine");
+            numbersBefore = enabled(dialog, "semiMajorAxis");
+            saveBefore = enabled(dialog, "okButton");
+            typeInto(dialog, "name", QStringLiteral("Bessel 1841"));
+            numbersAfter = enabled(dialog, "semiMajorAxis") && enabled(dialog, "inverseFlattening");
+            typeInto(dialog, "semiMajorAxis", QStringLiteral("6377397.1555"));  // 3 decimals kept
+            typeInto(dialog, "inverseFlattening", QStringLiteral("299.1528128"));
+            statusAfter = text(dialog, "statusLine");
+            saveAfter = enabled(dialog, "okButton");
+            click(dialog, "okButton");
+        });
+        QVERIFY(newEllipsoid(nullptr, program.ellipsoids, program.menu, program.current.itrfToGda,
+                             program.ellipsoidPath, program.services()));
+        QVERIFY(add.acted());
+        QCOMPARE(caption, QStringLiteral("Add new ellipsoid"));
+        QCOMPARE(statusBefore, QStringLiteral("You cannot change this ellipsoid"));
+        QVERIFY(!numbersBefore && !saveBefore);
+        QVERIFY(numbersAfter && saveAfter);
+        QCOMPARE(statusAfter, QStringLiteral("Click on Save to save this ellipsoid"));
+        QCOMPARE(program.menu.names(), (std::vector<std::string>{"GRS80", "Bessel 1841"}));
+        QCOMPARE(EllipsoidMenu::commandId(program.menu.selectEllipsoidByName("Bessel 1841")),
+                 32790);
+
+        program.start();
+        QCOMPARE(program.menu.names(), (std::vector<std::string>{"GRS80", "Bessel 1841"}));
+        QCOMPARE(program.ellipsoids[1].semiMajorAxis, 6377397.155);
+        QCOMPARE(program.ellipsoids[1].semiMajorDecimals, 3);
+        QCOMPARE(program.ellipsoids[1].flatteningDecimals, 7);
+        QVERIFY(program.notifier.shown.empty());
+    }
+
+    void viewingEllipsoidsChangesNothing()
+    {
+        Program program(*folder_);
+        bool nameEnabled = true, cancelShown = true;
+        QString a;
+        OnNextModal view([&](QDialog& dialog) {
+            nameEnabled = enabled(dialog, "name");
+            cancelShown = shown(dialog, "cancelButton");
+            a = text(dialog, "semiMajorAxis");
+            QCOMPARE(child<QComboBox>(dialog, "ellipsoidList")->currentData().toInt(), 10000);
+            click(dialog, "okButton");
+        });
+        viewEllipsoids(nullptr, program.ellipsoids, 0, program.services());
+        QVERIFY(view.acted());
+        QVERIFY(!nameEnabled && !cancelShown);
+        QCOMPARE(a, QStringLiteral("6378137.0"));
+    }
+
+    void ellipsoidImportRefusesTheBuiltInName()
+    {
+        Program program(*folder_);
+        program.paths.files.push_back({kFixtures + "grs80.ellipsoid", 1});
+        QVERIFY(!importEllipsoid(nullptr, program.ellipsoids, program.menu, program.ellipsoidPath,
+                                 program.services()));
+        QCOMPARE(
+            texts(program.notifier),
+            std::vector<std::string>{"You cannot replace the parameters for ellipsoid - GRS80"});
+        QCOMPARE(program.paths.asked.front().title, std::string("Select ellipsoid file to import"));
+        QCOMPARE(program.menu.names(), std::vector<std::string>{"GRS80"});
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+QObject& parameterDialogsTest()
+{
+    static ParameterDialogsTest test;
+    return test;
+}
+
+}  // namespace tessara::testing
+
+#include "parameter_dialogs_test.moc"
