@@ -1,6 +1,5 @@
 #include "app/help_path.h"
 #include "app/program_paths.h"
-#include "app/version_text.h"
 #include "tests/params/test_support.h"
 
 #include <gtest/gtest.h>
@@ -118,13 +117,6 @@ TEST(HelpPath, FoundOnlyForAnExistingFile)
     EXPECT_TRUE(helpFileExists(folder.file("help.html")));
     EXPECT_FALSE(helpFileExists(folder.file("none.html")));
     EXPECT_FALSE(helpFileExists(folder.path().string()));
-}
-
-TEST(VersionText, FourPartsFromTheBuild)
-{
-    EXPECT_EQ(formatVersionText(1, 2, 30, 4000), "Version 1.2.30.4000");
-    EXPECT_EQ(buildVersionText(), formatVersionText(TESSARA_VERSION_MAJOR, TESSARA_VERSION_MINOR,
-                                                     TESSARA_VERSION_PATCH, TESSARA_VERSION_TWEAK));
 }
 
 }  // namespace

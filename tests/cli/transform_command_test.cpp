@@ -15,14 +15,11 @@
 namespace tessara::cli {
 namespace {
 
-using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
 using test::CliRun;
 using test::CliTest;
-using test::goldenPath;
-using test::maskedTime;
 using test::runCommandLine;
 using tessara::test::readAll;
 using tessara::test::writeAll;
@@ -97,8 +94,6 @@ TEST_F(TransformPlanTest, DetectionAndTheOptionsOverIt)
     const Case cases[] = {
         {"cartesian detected", {"--epoch", "01/01/2005"}, "cartesian.csv",
          "ITRF2000 fwd xyz - 2,3,4 id 1 epoch 01/01/2005 auto"},
-        {"blank-separated dms detected", {"--epoch", "2005.0"}, "geographic_dms.txt",
-         "ITRF2000 fwd geo dms 2,5,8 id 1 epoch 2005.0 auto"},
         {"epoch field detected", {}, "cartesian_epochs.txt",
          "ITRF2000 fwd xyz - 3,4,5 id 1 epoch field 2"},
         {"--epoch over a detected epoch field", {"--epoch", "2003.5"}, "cartesian_epochs.txt",
@@ -116,10 +111,6 @@ TEST_F(TransformPlanTest, DetectionAndTheOptionsOverIt)
          "cartesian.csv", "ITRF2000 fwd geo dd 2,3,4 id 1 epoch 2005.0 auto"},
         {"packed layout confirmed", {"--epoch", "2005.0", "--layout", "dmshp"},
          "geographic_packed_dms.csv", "ITRF2000 fwd geo dmshp 2,3,4 id 1 epoch 2005.0 auto"},
-        {"one-field dm detected", {}, "geographic_dm_one_field.csv",
-         "ITRF2000 fwd geo dm1 3,4,5 id 1 epoch field 2"},
-        {"letters taken out before the fields", {"--epoch", "2005.0"},
-         "geographic_letters.txt", "ITRF2000 fwd geo dms 2,5,8 id 1 epoch 2005.0 auto"},
         {"reverse with another set", {"--epoch", "2005.0", "--reverse", "--set", "ITRF96"},
          "cartesian.csv", "ITRF96 rev xyz - 2,3,4 id 1 epoch 2005.0 auto"},
         {"set named in another letter case", {"--epoch", "2005.0", "--set", "itrf2000(igs)"},
@@ -163,8 +154,6 @@ TEST_F(TransformPlanTest, OutputOptions)
          "xyz dms aust 8,7,5,4,3 header by-name input letter"},
         {"both in the other order", {"--output", "xyz,geo", "--notation", "dd"},
          "geo,xyz dd aust 8,7,5,4,3 header by-name input aust"},
-        {"largest precisions", {"--precision", "8,7,5,4,3", "--hemisphere", "sign"},
-         "geo,xyz dms sign 8,7,5,4,3 header by-name input aust"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -190,7 +179,6 @@ TEST(TransformArguments, FilesAndProgress)
         {"both named", {"in.txt", "out.csv"}, "in.txt", "out.csv", ProgressMode::Off},
         {"standard streams", {"-", "-", "--progress"}, "-", "-", ProgressMode::WhenTerminal},
         {"forced bar", {"--progress=always", "in.txt"}, "in.txt", "", ProgressMode::Always},
-        {"auto bar", {"--progress=auto", "in.txt"}, "in.txt", "", ProgressMode::WhenTerminal},
         // A value that reads like the option stays the value of its option.
         {"set named like the option", {"--set", "--progress=always", "in.txt"}, "in.txt", "",
          ProgressMode::Off},
@@ -223,7 +211,6 @@ TEST_F(CliTest, BadInvocationsGiveOneLineAndExitTwo)
         {{"transform"}, "transform needs an INPUT file"},
         {{"transform", "a", "b", "c"}, "takes INPUT and OUTPUT only, not 'c'"},
         {{"transform", "--bogus", "a"}, "unknown option --bogus"},
-        {{"transform", "-x", "a"}, "unknown option -x"},
         {{"transform", "a", "--set"}, "option --set needs a value"},
         {{"transform", "--csv=yes", "a"}, "does not take a value"},
         {{"transform", "--epoch", "1", "--epoch", "2", "a"}, "given more than once"},
@@ -245,15 +232,12 @@ TEST_F(CliTest, BadInvocationsGiveOneLineAndExitTwo)
         {{"transform", "--precision", "8,7,5,5,3", "a"}, "0 to 4 decimals for the X, Y, Z"},
         {{"transform", "--precision", "8,7,5,4,-1", "a"}, "0 to 3 decimals for the height"},
         {{"transform", "--precision", "8,7,5,4", "a"}, "takes five numbers"},
-        {{"transform", "--precision", "8,7,5,4,3,2", "a"}, "takes five numbers"},
         {{"transform", "--progress=often", "a"}, "--progress takes always or auto"},
         {{"transform", "-", "--bogus"}, "unknown option --bogus"},
         {{"transform", "--epoch", "2005", "missing.txt"}, "missing.txt: No such file"},
         {{"transform", "--epoch", "2005", "."}, ".: Is a directory"},
         {{"transform", "--epoch", "1800", "cartesian.csv"}, "--epoch: Epoch date (1800) must"},
-        {{"transform", "--epoch", "31/02/2005", "cartesian.csv"}, "--epoch: Epoch date"},
         {{"transform", "--epoch", "0", "cartesian.csv"}, "--epoch: Epoch date cannot be read"},
-        {{"transform", "--epoch", "", "cartesian.csv"}, "--epoch: Epoch date cannot be read"},
         {{"transform", "cartesian.csv"}, "the file has no epoch field: give --epoch"},
         {{"transform", "--epoch", "2005", "headings.txt"}, "no point layout was detected"},
         {{"transform", "--epoch", "2005", "empty.txt"}, "no point layout was detected"},
@@ -286,10 +270,6 @@ TEST_F(CliTest, BadInvocationsGiveOneLineAndExitTwo)
          "--layout is for --geo"},
         {{"point", "--epoch", "2005", "--geo", "1", "2", "3", "--layout", "hp"},
          "--layout takes dms, dm, dd"},
-        {{"point", "--epoch", "2005", "--xyz", "1", "2", "3", "--notation", "x"},
-         "--notation takes dms"},
-        {{"point", "--epoch", "2005", "--xyz", "1", "2", "3", "--precision", "1"},
-         "--precision takes five numbers"},
         {{"point", "--epoch", "2005", "--xyz", "1", "2", "3", "extra"}, "takes no file names"},
         {{"point", "--epoch", "2005", "--xyz", "1", "2", "3", "--set", "X"},
          "unknown parameter set 'X'"},
@@ -356,20 +336,11 @@ protected:
     }
 };
 
-TEST_F(TransformRun, StandardInputAndOutputGiveTheFileRunsBytes)
+// The bytes and messages of a run over both standard streams are checked end
+// to end; here the header names the streams when there is no OUTPUT.
+TEST_F(TransformRun, StandardStreamsAreNamedInTheHeader)
 {
     copyExample("geographic_dd.csv");
-    // As the stored output of a geographic-only, signed, headerless run.
-    const CliRun r = run({"--epoch", "01/01/2005", "--output", "geo", "--hemisphere", "sign",
-                          "--notation", "dd", "--no-header", "--csv", "--layout", "dd", "-", "-"},
-                         "geographic_dd.csv", "stdout.csv");
-    EXPECT_EQ(r.status, kExitSuccess) << r.err;
-    EXPECT_EQ(readAll("stdout.csv"), readAll(goldenPath("sign_dd.csv")));
-    EXPECT_EQ(r.err, "Input - (standard input)\nTransformed 7 lines (0 errors)\n"
-                     "Output - (standard output)\n************\n");
-
-    // Without OUTPUT the records go to standard output too, with a header
-    // that names the streams.
     const CliRun header = run({"--epoch", "2005.0", "-"}, "geographic_dd.csv", "stdout.txt");
     EXPECT_EQ(header.status, kExitSuccess);
     const std::string text = readAll("stdout.txt");
@@ -415,21 +386,13 @@ TEST_F(TransformRun, ExitStatusFollowsTheRun)
                                     "Transformed 8 lines (0 errors)\n"));
 }
 
-TEST_F(TransformRun, ForcedProgressBarEndsWithItsLineAboveTheSummary)
+// The forced bar is checked end to end; asked for without a terminal, none.
+TEST_F(TransformRun, NoProgressBarWithoutATerminal)
 {
     copyExample("cartesian.csv");
     const CliRun quiet = run({"--epoch", "2005.0", "--progress", "cartesian.csv", "out.txt"});
-    EXPECT_THAT(quiet.err, ::testing::Not(HasSubstr("\r")));  // not a terminal
-
-    const CliRun r =
-        run({"--epoch", "2005.0", "--progress=always", "cartesian.csv", "out.txt"});
-    EXPECT_EQ(r.status, kExitSuccess);
-    EXPECT_THAT(r.err, StartsWith("Input - cartesian.csv\n\r["));
-    const std::size_t summary = r.err.find("Transformed 8 lines");
-    ASSERT_NE(summary, std::string::npos);
-    const std::string bar = r.err.substr(0, summary);
-    EXPECT_THAT(bar, EndsWith("100%           8 lines  0.0/0.0 MB     0.0 s\n"));
-    EXPECT_THAT(r.err, EndsWith("************\n"));
+    EXPECT_EQ(quiet.status, kExitSuccess);
+    EXPECT_THAT(quiet.err, ::testing::Not(HasSubstr("\r")));
 }
 
 TEST_F(TransformRun, TheStoredListsAreReadButNeverWritten)

@@ -1,4 +1,3 @@
-#include "cli/dispatcher.h"
 #include "editor/form_files.h"
 #include "params/ellipsoid_file.h"
 #include "params/parameter_file.h"
@@ -9,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 namespace tessara::editor {
 namespace {
@@ -152,29 +150,6 @@ TEST(EditorFiles, TheEllipsoidShowsTheDecimalsItWasSavedWith)
     Ellipsoid unentered = Ellipsoid::fromValues("X", 6378137.0, -1, 298.25, 2);
     EXPECT_EQ(shownEllipsoidForm(unentered).semiMajorAxis, "");
     EXPECT_EQ(shownEllipsoidForm(unentered).inverseFlattening, "298.25");
-}
-
-TEST(EditorFiles, TheCommandLineWritesTheSameBytesAsTheForm)
-{
-    test::TempFolder folder;
-    const ParameterForm form = itrf2000Form();
-    RecordingNotifier notifier;
-    ASSERT_TRUE(saveParameterForm(folder.file("form.params"), form, notifier));
-
-    std::string base;
-    std::string rates;
-    for (std::size_t i = 0; i < form.base.size(); ++i) {
-        base += (i == 0 ? "" : ",") + form.base[i];
-        rates += (i == 0 ? "" : ",") + form.rate[i];
-    }
-    std::ostringstream out;
-    std::ostringstream err;
-    cli::Streams io{out, err};
-    const std::vector<std::string> args{"params", "new-set", "--name",  form.name,
-                                        "--epoch", form.epoch, "--base", base,
-                                        "--rates", rates,      folder.file("cli.params")};
-    ASSERT_EQ(cli::runCli(args, io), 0) << err.str();
-    EXPECT_EQ(test::readAll(folder.file("cli.params")), test::readAll(folder.file("form.params")));
 }
 
 }  // namespace

@@ -57,28 +57,14 @@ TEST(DetectFileFormat, LayoutsOfOneLine)
         Expected expected;
     };
     const Case cases[] = {
-        {"comma-separated decimal degrees", {"P1,-33.5,151.2,400"},
-         {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        {"blank-separated DMS", {"P1 33 52 10.5 151 12 30.5 400.0"},
-         {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
         {"tab-separated DM with a date", {"P1\t12/05/2005\t-33\t52.1\t151\t12.5\t400"},
          {kGeo, 2, 4, 6, AngleLayout::Dm, 0, 1, kDmy, false}},
-        {"DMS in one field", {"P1,-33 52 10.5,151 12 30.5,400"},
-         {kGeo, 1, 2, 3, AngleLayout::DmsOneField, 0, -1, kDmy, false}},
-        {"DM in one field", {"P1,-33 52.1,151 12.5,400"},
-         {kGeo, 1, 2, 3, AngleLayout::DmOneField, 0, -1, kDmy, false}},
         {"longitude before latitude, DMS", {"P1,151,12,30.5,33,52,10.5"},
          {kGeo, 4, 1, -1, AngleLayout::Dms, 0, -1, kDmy, false}},
         {"longitude before latitude, DM", {"P1,151,12.5,33,52.1"},
          {kGeo, 3, 1, -1, AngleLayout::Dm, 0, -1, kDmy, false}},
         {"latitude with a trailing hemisphere letter", {"P1,33.5S,151.2E,612"},
          {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        {"quoted identifier with a comma", {"\"Smith, J\",-33.5,151.2,400"},
-         {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        {"identifier with blanks", {"Mt Stromlo -35 19 10.5 149 1 36.5 760"},
-         {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
-        {"cartesian with a decimal year", {"P1 2005.5 -4052052.048 4212836.105 -2545105.587"},
-         {kXyz, 2, 3, 4, std::nullopt, 0, 1, kDec, false}},
         {"cartesian without identifier", {"-4052052.048,4212836.105,-2545105.587"},
          {kXyz, 0, 1, 2, std::nullopt, -1, -1, kDmy, false}},
         // The latitude and longitude are more than three fields apart.

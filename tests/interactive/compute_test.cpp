@@ -6,22 +6,6 @@ namespace {
 
 using Compute = FormFixture;
 
-TEST_F(Compute, FirstStartOffersTheBuiltInSetsWithItrf2000Selected)
-{
-    InteractiveForm& f = start();
-    EXPECT_EQ(f.parameterList().names(),
-              (std::vector<std::string>{"ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97"}));
-    EXPECT_EQ(f.parameterList().selectedName(), "ITRF2000");
-    EXPECT_FALSE(f.notValidShown(Half::Itrf));
-    EXPECT_FALSE(f.notValidShown(Half::Gda));
-    EXPECT_EQ(f.currentEllipsoid(), 0);
-    EXPECT_EQ(f.ellipsoidMenu().names(), std::vector<std::string>{"GRS80"});
-    // Nothing typed yet: nothing to compute, nothing to complain about.
-    EXPECT_FALSE(f.computeEnabled());
-    EXPECT_TRUE(f.messages().empty());
-    EXPECT_FALSE(f.messagesShown());
-}
-
 TEST_F(Compute, SamplePointGivesTheWorkedExampleAndOneLogRecord)
 {
     InteractiveForm& f = startShown();
@@ -122,7 +106,6 @@ TEST_F(Compute, ValidationListsReaderMessagesAtOnce)
     const Case cases[] = {
         {"letter in X", [](FormTexts& t) { t.itrf.x = "-4052052.04a"; },
          {"X value (-4052052.04a) invalid"}, false},
-        {"letter in Z", [](FormTexts& t) { t.itrf.z = "z"; }, {"Z value (z) invalid"}, false},
         {"blank epoch", [](FormTexts& t) { t.epoch = "  \t"; }, {}, false},
         {"epoch not read here", [](FormTexts& t) { t.epoch = "13/13/2002"; }, {}, true},
         {"GDA94 half is not read", [](FormTexts& t) { t.gda.x = "nonsense"; }, {}, true},

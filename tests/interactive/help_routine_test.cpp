@@ -40,30 +40,6 @@ protected:
     ScriptedHelpViewer viewer;
 };
 
-TEST_F(Help, PathFromTheIniFile)
-{
-    struct Case {
-        const char* name;
-        const char* stored;  // nullptr: no value
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"no ini value: the program's name", nullptr, folder.file("tessara.chm")},
-        {"relative to the ini file's folder", "tessara_help.html",
-         folder.file("tessara_help.html")},
-        {"absolute", "/usr/share/doc/tessara/help.html", "/usr/share/doc/tessara/help.html"},
-        {"old extension in capitals", "/opt/help/TESSARA.HLP", "/opt/help/TESSARA.chm"},
-        {"no extension", "/opt/help/tessara", "/opt/help/tessara"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ini = MemorySettingsStore{};
-        if (c.stored != nullptr)
-            ini.writeString("Settings", "HelpFile", c.stored);
-        EXPECT_EQ(routine().helpPath(), c.expected);
-    }
-}
-
 TEST_F(Help, ExistingFileIsShownAtTopic128)
 {
     writeWholeFile(folder.file("tessara_help.html"), "<html></html>");

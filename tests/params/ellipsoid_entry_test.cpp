@@ -54,10 +54,7 @@ TEST(EllipsoidEntry, FieldsShowTheDecimalsEnteredAndEntriesMarkBuiltInOnes)
 
 TEST(EllipsoidEntry, EnteredDecimalsCountAfterTheFirstPoint)
 {
-    struct Case {
-        const char* text;
-        int decimals;
-    };
+    struct Case { const char* text; int decimals; };
     for (const Case c : {Case{"", -1}, Case{"   ", -1}, Case{"6378137", 0}, Case{".5", 0},
                          Case{"6378137.", 0}, Case{" 298.257222101 ", 9}, Case{"1.2.3", 3}}) {
         SCOPED_TRACE(c.text);
@@ -67,59 +64,17 @@ TEST(EllipsoidEntry, EnteredDecimalsCountAfterTheFirstPoint)
 
 TEST(EllipsoidEntry, CheckRunOnEveryChange)
 {
-    struct Case {
-        const char* name;
-        EllipsoidFieldTexts texts;
-        bool acceptable;
-        bool saveEnabled;
-        const char* status;
-    };
+    struct Case { const char* name; EllipsoidFieldTexts texts; bool acceptable; bool saveEnabled; const char* status; };
+    const char* const save = "Click on Save to save this ellipsoid";
     const Case cases[] = {
-        {"a new ellipsoid",
-         {"Bessel 1841", "6377397.155", "299.1528128"},
-         true,
-         true,
-         "Click on Save to save this ellipsoid"},
-        {"blanks around the texts",
-         {"  Bessel  ", " 6377397.155 ", "299.15 "},
-         true,
-         true,
-         "Click on Save to save this ellipsoid"},
-        {"the built-in name",
-         {"GRS80", "6378137.0", "298.257222101"},
-         false,
-         false,
-         "You cannot change this ellipsoid"},
-        {"the built-in name in other letters is another name",
-         {"grs80", "6378137", "298.25"},
-         true,
-         true,
-         "Click on Save to save this ellipsoid"},
-        {"no name",
-         {"  ", "6378137", "298.25"},
-         false,
-         false,
-         "Click on Save to save this ellipsoid"},
-        {"a number that is not one",
-         {"X", "63781a", "298.25"},
-         false,
-         false,
-         "Click on Save to save this ellipsoid"},
-        {"an empty number may be typed yet",
-         {"X", "", "298.25"},
-         true,
-         false,
-         "Click on Save to save this ellipsoid"},
-        {"a zero flattening cannot be saved",
-         {"X", "6378137", "0"},
-         true,
-         false,
-         "Click on Save to save this ellipsoid"},
-        {"a user ellipsoid's name may be reused",
-         {"Clarke 1866", "6378206.4", "294.98"},
-         true,
-         true,
-         "Click on Save to save this ellipsoid"},
+        {"a new ellipsoid", {"Bessel 1841", "6377397.155", "299.1528128"}, true, true, save},
+        {"the built-in name", {"GRS80", "6378137.0", "298.257222101"}, false, false, "You cannot change this ellipsoid"},
+        {"the built-in name in other letters is another name", {"grs80", "6378137", "298.25"}, true, true, save},
+        {"no name", {"  ", "6378137", "298.25"}, false, false, save},
+        {"a number that is not one", {"X", "63781a", "298.25"}, false, false, save},
+        {"an empty number may be typed yet", {"X", "", "298.25"}, true, false, save},
+        {"a zero flattening cannot be saved", {"X", "6378137", "0"}, true, false, save},
+        {"a user ellipsoid's name may be reused", {"Clarke 1866", "6378206.4", "294.98"}, true, true, save},
     };
     const Lists lists;
     for (const Case& c : cases) {
@@ -169,30 +124,19 @@ TEST(EllipsoidEntry, ImportAddsAFileAndRefusesBuiltInNamesAndCutFiles)
     const std::string cut = folder.file("cut.ellipsoid");
     RecordingNotifier writer;
     Ellipsoid bessel = Ellipsoid::fromValues("Bessel 1841", 6377397.155, 3, 299.1528128, 7);
-    Ellipsoid other = grs80();
+    Ellipsoid builtIn = grs80();
     ASSERT_TRUE(writeEllipsoidFile(good, bessel, writer));
-    ASSERT_TRUE(writeEllipsoidFile(builtInName, other, writer));
+    ASSERT_TRUE(writeEllipsoidFile(builtInName, builtIn, writer));
     // The marker and the start of a name: the record ends inside it.
     const std::string whole = test::readAll(good);
     test::writeAll(cut, whole.substr(0, 19 + 3));
 
-    struct Case {
-        const char* name;
-        std::string file;
-        bool added;
-        std::vector<std::string> messages;
-    };
+    struct Case { const char* name; std::string file; bool added; std::vector<std::string> messages; };
     const Case cases[] = {
         {"an editor file", good, true, {}},
-        {"named like the built-in one",
-         builtInName,
-         false,
-         {"You cannot replace the parameters for ellipsoid - GRS80"}},
+        {"named like the built-in one", builtInName, false, {"You cannot replace the parameters for ellipsoid - GRS80"}},
         {"cut short", cut, false, {"Ellipsoid file is incorrect"}},
-        {"gone",
-         folder.file("none.ellipsoid"),
-         false,
-         {folder.file("none.ellipsoid") + ": No such file or directory"}},
+        {"gone", folder.file("none.ellipsoid"), false, {folder.file("none.ellipsoid") + ": No such file or directory"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -8,11 +8,9 @@
 namespace tessara {
 namespace {
 
-using test::doubleBytes;
 using test::readAll;
 using test::RecordingNotifier;
 using test::TempFolder;
-using test::u32Bytes;
 using test::writeAll;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -31,21 +29,6 @@ protected:
     TempFolder folder;
     RecordingNotifier notifier;
 };
-
-TEST_F(EllipsoidFileTest, Grs80FileIs53BytesLaidOutByHand)
-{
-    Ellipsoid e = grs80();
-    const std::string bytes = readAll(writeFile(e));
-    ASSERT_EQ(bytes.size(), 48u + 5);
-    EXPECT_EQ(bytes.substr(0, 19), "**** Ellipsoid ****");
-    EXPECT_EQ(bytes[19], '\x05');
-    EXPECT_EQ(bytes.substr(20, 5), "GRS80");
-    EXPECT_EQ(bytes.substr(25, 8), doubleBytes(6378137.0));
-    EXPECT_EQ(bytes.substr(33, 4), u32Bytes(1));
-    EXPECT_EQ(bytes.substr(37, 8), doubleBytes(298.257222101));
-    EXPECT_EQ(bytes.substr(45, 4), u32Bytes(9));
-    EXPECT_EQ(bytes.substr(49, 4), u32Bytes(computeChecksum(e)));
-}
 
 TEST_F(EllipsoidFileTest, BothProgramsReadItBackWithItsDecimals)
 {

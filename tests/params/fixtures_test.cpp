@@ -3,6 +3,7 @@
 
 #include "params/ellipsoid_file.h"
 #include "params/parameter_file.h"
+#include "params/record_codec.h"
 #include "tests/params/test_support.h"
 
 #include <gmock/gmock.h>
@@ -13,8 +14,10 @@
 namespace tessara {
 namespace {
 
+using test::doubleBytes;
 using test::readAll;
 using test::RecordingNotifier;
+using test::u32Bytes;
 using ::testing::ElementsAreArray;
 
 using namespace std::string_literals;
@@ -24,24 +27,42 @@ std::string fixture(const char* name)
     return (std::filesystem::path(__FILE__).parent_path() / "fixtures" / name).string();
 }
 
+// The editor writes exactly the committed file, laid out by hand here.
 TEST(Fixtures, Itrf2000ParameterFileBytes)
 {
+    ParameterSet set = ParameterSet::editorFromValues(
+        "ITRF2000", 2000.0, {-0.0761, -0.0101, 0.0444, 0.008765, 0.009361, 0.009325, 0.007935},
+        {0.011, -0.0045, -0.0174, 0.001034, 0.000671, 0.001039, -0.000538});
+    test::TempFolder folder;
+    RecordingNotifier notifier;
+    ASSERT_TRUE(writeParameterFile(folder.file("w.params"), set, notifier));
     const std::string bytes = readAll(fixture("itrf2000.params"));
+    EXPECT_EQ(readAll(folder.file("w.params")), bytes);
     ASSERT_EQ(bytes.size(), 158u);
     EXPECT_EQ(bytes.substr(0, 26), "**** ITRF Parameters ****\x08"s);
     EXPECT_EQ(bytes.substr(26, 8), "ITRF2000");
     EXPECT_EQ(bytes.substr(34, 8), "\x00\x00\x00\x00\x00\x40\x9F\x40"s);  // 2000.0
+    EXPECT_EQ(bytes.substr(42, 8), doubleBytes(-0.0761));  // dx, then its rate
+    EXPECT_EQ(bytes.substr(50, 8), doubleBytes(0.011));
+    EXPECT_EQ(bytes.substr(146, 8), doubleBytes(-0.000538));
     // CRC-32 over "ITRF2000" and the fifteen doubles in sequence order.
     EXPECT_EQ(bytes.substr(154, 4), "\xAD\x3D\x04\x3B"s);
+    EXPECT_EQ(bytes.substr(154, 4), u32Bytes(computeChecksum(set)));
 }
 
 TEST(Fixtures, Grs80EllipsoidFileBytes)
 {
+    Ellipsoid e = Ellipsoid::fromValues("GRS80", 6378137.0, 1, 298.257222101, 9);
+    test::TempFolder folder;
+    RecordingNotifier notifier;
+    ASSERT_TRUE(writeEllipsoidFile(folder.file("w.ellipsoid"), e, notifier));
     const std::string bytes = readAll(fixture("grs80.ellipsoid"));
+    EXPECT_EQ(readAll(folder.file("w.ellipsoid")), bytes);
     ASSERT_EQ(bytes.size(), 53u);
     EXPECT_EQ(bytes.substr(0, 25), "**** Ellipsoid ****\x05GRS80"s);
     EXPECT_EQ(bytes.substr(25, 8), "\x00\x00\x00\x40\xA6\x54\x58\x41"s);  // 6378137.0
     EXPECT_EQ(bytes.substr(33, 4), "\x01\x00\x00\x00"s);
+    EXPECT_EQ(bytes.substr(37, 8), doubleBytes(298.257222101));
     EXPECT_EQ(bytes.substr(45, 4), "\x09\x00\x00\x00"s);
     EXPECT_EQ(bytes.substr(49, 4), "\x00\xF5\x3F\x25"s);
 }
@@ -75,10 +96,8 @@ TEST(Fixtures, WhatEachProgramMakesOfThem)
         {"bad_crc.params", true, {editorChecksum}, false, {programChecksum}},
         // Cut inside the rx rate: no checksum was read, so nothing to compare.
         {"truncated.params", true, {}, false, {programChecksum}},
-        {"wrong_marker.params",
-         false,
-         {"Parameters file is incorrect"},
-         false,
+        // A wrong marker stops the editor; the program sends an empty set on.
+        {"wrong_marker.params", false, {"Parameters file is incorrect"}, false,
          {"Parameters file is incorrect",
           "Error - Parameters for  are incorrect - checksum does not match"}},
     };
@@ -86,8 +105,10 @@ TEST(Fixtures, WhatEachProgramMakesOfThem)
         SCOPED_TRACE(c.file);
         RecordingNotifier editor;
         ParameterSet inEditor;
+        inEditor.name = "previous";
         EXPECT_EQ(readParameterFileInEditor(fixture(c.file), inEditor, editor).goOn,
                   c.editorGoesOn);
+        EXPECT_EQ(inEditor.name, c.editorGoesOn ? "ITRF2000" : "previous");
         EXPECT_THAT(editor.messages, ElementsAreArray(c.editorMessages));
 
         RecordingNotifier program;

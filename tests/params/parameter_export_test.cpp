@@ -52,24 +52,13 @@ TEST(ParameterExport, WritesOneFilePerSetAndSaysHowManyToWhere)
         const char* message;  // "%s" stands for the folder
     };
     const Case cases[] = {
-        {"four sets: plural",
-         {"ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97"},
-         4,
-         "Exported 4 sets of parameters to separate files\nto %s"},
-        {"one set: singular",
-         {"ITRF97"},
-         1,
-         "Exported 1 set of parameters to separate files\nto %s"},
+        {"four sets: plural", {"ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97"}, 4, "Exported 4 sets of parameters to separate files\nto %s"},
+        {"one set: singular", {"ITRF97"}, 1, "Exported 1 set of parameters to separate files\nto %s"},
         {"no sets", {}, 0, "No parameters available to be exported"},
         // Sets are written in name order: the one with "/" is the second.
-        {"a name that is no file name stops the export",
-         {"A", "B/C", "D"},
-         1,
+        {"a name that is no file name stops the export", {"A", "B/C", "D"}, 1,
          "An error has occurred - exported 1 set from the 3 available\nto %s"},
-        {"a refused first name: none written",
-         {"..", "Z"},
-         0,
-         "An error has occurred - exported 0 sets from the 2 available\nto %s"},
+        {"a refused first name: none written", {"..", "Z"}, 0, "An error has occurred - exported 0 sets from the 2 available\nto %s"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -5,6 +5,7 @@
 
 #include "params/notifier.h"
 
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 namespace tessara::test {
 
@@ -90,13 +93,6 @@ inline std::string doubleBytes(double value)
     return leBytes(bits, 8);
 }
 inline std::string u32Bytes(std::uint32_t value) { return leBytes(value, 4); }
-
-}  // namespace tessara::test
-
-#include <csignal>
-#include <sys/resource.h>
-
-namespace tessara::test {
 
 // While alive, no file of this process may grow beyond `bytes`: writes past
 // it fail with "File too large", as on a full disk.

@@ -36,60 +36,32 @@ struct DmsCase {
     const char* name;
     std::array<std::string_view, 6> texts;  // lat d, m, s, lon d, m, s
     bool ok;
-    double latitude;
-    double longitude;
+    double latitude, longitude;
     Messages messages;
 };
 
 TEST(ReadDms, ComponentsRangesAndMessages)
 {
     const DmsCase cases[] = {
-        {"south east point", {"-33", "52", "10.5", "151", "12", "30"}, true,
-         -(33 + 52 * kMin + 10.5 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
-        {"range applies to degrees only", {"90", "30", "0", "-180", "0", "0"}, true,
-         90 + 30 * kMin, -180.0, {}},
-        {"minus zero degrees carries the sign", {"-0", "30", "0", "  -0", "0", "36"}, true,
-         -(30 * kMin), -(36 * kSec), {}},
-        {"leading blanks and plus sign", {" +33", " 5", "  1e1", "\t151", "+0", "0"}, true,
-         33 + 5 * kMin + 10 * kSec, 151.0, {}},
-        {"empty minutes and seconds read as 0", {"33", "", "", "151", "", ""}, true, 33.0, 151.0,
-         {}},
+        {"south east point", {"-33", "52", "10.5", "151", "12", "30"}, true, -(33 + 52 * kMin + 10.5 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
+        {"range applies to degrees only; minus zero degrees carries the sign", {"90", "30", "0", "  -0", "0", "36"}, true, 90 + 30 * kMin, -(36 * kSec), {}},
+        {"leading blanks and plus sign", {" +33", " 5", "  1e1", "\t151", "+0", "0"}, true, 33 + 5 * kMin + 10 * kSec, 151.0, {}},
+        {"empty minutes and seconds read as 0", {"33", "", "", "151", "", ""}, true, 33.0, 151.0, {}},
         {"all latitude texts empty", {"", "", "", "151", "0", "0"}, false, 0.0, 151.0, {}},
         {"all longitude texts empty", {"33", "0", "0", "", "", ""}, false, 33.0, 0.0, {}},
-        {"minutes 60", {"33", "60", "0", "151", "0", "0"}, false, kAny, 151.0,
-         {"Latitude minutes (60) must be less than 60"}},
-        {"seconds -1", {"33", "0", "-1", "151", "0", "0"}, false, kAny, 151.0,
-         {"Latitude seconds (-1) must be less than 60"}},
-        {"decimal degrees are no integer", {"33.5", "0", "0", "151", "0", "0"}, false, kAny,
-         kAny, {"Latitude degrees value (33.5) invalid"}},
-        {"trailing blank on degrees", {"33 ", "0", "0", "151", "0", "0"}, false, kAny, kAny,
-         {"Latitude degrees value (33 ) invalid"}},
-        {"latitude degrees 91", {"91", "0", "0", "151", "0", "0"}, false, kAny, kAny,
-         {"Latitude degrees (91) must be in range -90 to +90"}},
-        {"latitude minutes and seconds invalid", {"33", "5x", "1,5", "151", "0", "0"}, false,
-         kAny, kAny,
-         {"Latitude minutes value (5x) invalid", "Latitude seconds value (1,5) invalid"}},
-        {"seconds nan fail the range", {"33", "0", "nan", "151", "0", "0"}, false, kAny, kAny,
-         {"Latitude seconds (nan) must be less than 60"}},
-        {"every longitude message in one call", {"33", "0", "0", "18O", "60", "x"}, false, 33.0,
-         kAny,
-         {"Longitude degrees value (18O) invalid", "Longitude minutes (60) must be less than 60",
-          "Longitude seconds value (x) invalid"}},
-        {"longitude ranges", {"33", "0", "0", "-181", "-1", "60"}, false, 33.0, kAny,
-         {"Longitude degrees (-181) must be in range -180 to +180",
-          "Longitude minutes (-1) must be less than 60",
-          "Longitude seconds (60) must be less than 60"}},
-        {"longitude minutes invalid", {"33", "0", "0", "151", "1.5", "0"}, false, 33.0, kAny,
-         {"Longitude minutes value (1.5) invalid"}},
-        {"saturated degrees are out of range", {"-99999999999999999999", "0", "0",
-          "99999999999999999999", "0", "0"}, false, kAny, kAny,
-         {"Latitude degrees (-99999999999999999999) must be in range -90 to +90",
-          "Longitude degrees (99999999999999999999) must be in range -180 to +180"}},
-        {"embedded NUL is a character left", {"33\0"sv, "0", "0", "151", "0\0 9"sv, "0"}, false,
-         kAny, kAny,
+        {"messages, first mix", {"33 ", "60", "1,5", "-181", "1.5", "60"}, false, kAny, kAny,
+         {"Latitude degrees value (33 ) invalid", "Latitude minutes (60) must be less than 60", "Latitude seconds value (1,5) invalid",
+          "Longitude degrees (-181) must be in range -180 to +180", "Longitude minutes value (1.5) invalid", "Longitude seconds (60) must be less than 60"}},
+        {"messages, second mix", {"91", "5x", "-1", "18O", "-1", "x"}, false, kAny, kAny,
+         {"Latitude degrees (91) must be in range -90 to +90", "Latitude minutes value (5x) invalid", "Latitude seconds (-1) must be less than 60",
+          "Longitude degrees value (18O) invalid", "Longitude minutes (-1) must be less than 60", "Longitude seconds value (x) invalid"}},
+        {"decimal degrees are no integer", {"33.5", "0", "0", "151", "0", "0"}, false, kAny, kAny, {"Latitude degrees value (33.5) invalid"}},
+        {"seconds nan fail the range", {"33", "0", "nan", "151", "0", "0"}, false, kAny, kAny, {"Latitude seconds (nan) must be less than 60"}},
+        {"saturated degrees are out of range", {"-99999999999999999999", "0", "0", "99999999999999999999", "0", "0"}, false, kAny, kAny,
+         {"Latitude degrees (-99999999999999999999) must be in range -90 to +90", "Longitude degrees (99999999999999999999) must be in range -180 to +180"}},
+        {"embedded NUL is a character left", {"33\0"sv, "0", "0", "151", "0\0 9"sv, "0"}, false, kAny, kAny,
          {"Latitude degrees value (33) invalid", "Longitude minutes value (0) invalid"}},
-        {"percent in the text is quoted as is", {"%s%n", "0", "0", "151", "0", "0"}, false,
-         kAny, kAny, {"Latitude degrees value (%s%n) invalid"}},
+        {"percent in the text is quoted as is", {"%s%n", "0", "0", "151", "0", "0"}, false, kAny, kAny, {"Latitude degrees value (%s%n) invalid"}},
     };
     for (const DmsCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,32 +97,20 @@ struct DmCase {
     const char* name;
     std::array<std::string_view, 4> texts;  // lat d, m, lon d, m
     bool ok;
-    double latitude;
-    double longitude;
+    double latitude, longitude;
     Messages messages;
 };
 
 TEST(ReadDm, DecimalMinutes)
 {
     const DmCase cases[] = {
-        {"south east point", {"-33", "52.175", "151", "59.9999"}, true, -(33 + 52.175 * kMin),
-         151 + 59.9999 * kMin, {}},
+        {"south east point", {"-33", "52.175", "151", "59.9999"}, true, -(33 + 52.175 * kMin), 151 + 59.9999 * kMin, {}},
         {"minus zero degrees", {"-0", "30", "0", "0"}, true, -(30 * kMin), 0.0, {}},
         {"both latitude texts empty", {"", "", "151", "0"}, false, 0.0, 151.0, {}},
-        {"both longitude texts empty", {"33", "1", "", ""}, false, 33 + kMin, 0.0, {}},
         {"latitude messages", {"x", "60", "151", "0"}, false, kAny, 151.0,
          {"Latitude degrees value (x) invalid", "Latitude minutes (60) must be less than 60"}},
-        {"latitude degrees range and minutes invalid", {"-91", "1.5.", "151", "0"}, false, kAny,
-         151.0,
-         {"Latitude degrees (-91) must be in range -90 to +90",
-          "Latitude minutes value (1.5.) invalid"}},
-        {"longitude messages", {"33", "0", "1 80", "-0.5"}, false, 33.0, kAny,
-         {"Longitude degrees value (1 80) invalid",
-          "Longitude minutes (-0.5) must be less than 60"}},
-        {"longitude degrees range and minutes invalid", {"33", "0", "181", "12,5"}, false, 33.0,
-         kAny,
-         {"Longitude degrees (181) must be in range -180 to +180",
-          "Longitude minutes value (12,5) invalid"}},
+        {"longitude messages", {"33", "0", "181", "12,5"}, false, 33.0, kAny,
+         {"Longitude degrees (181) must be in range -180 to +180", "Longitude minutes value (12,5) invalid"}},
     };
     for (const DmCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -172,8 +132,7 @@ struct TwoFieldCase {
     std::string_view latitude;
     std::string_view longitude;
     bool ok;
-    double latitudeValue;
-    double longitudeValue;
+    double latitudeValue, longitudeValue;
     Messages messages;
 };
 
@@ -182,18 +141,12 @@ TEST(ReadDecimalDegrees, SignedValuesAndRanges)
     const TwoFieldCase cases[] = {
         {"values keep their sign", "-33.5", "151.25", true, -33.5, 151.25, {}},
         {"inclusive limits", "-90", "180", true, -90.0, 180.0, {}},
-        {"other limits", "90", "-180", true, 90.0, -180.0, {}},
         {"empty latitude", "", "151", false, 0.0, 151.0, {}},
-        {"empty longitude", "33", "", false, 33.0, 0.0, {}},
-        {"latitude 91", "91", "0", false, 91.0, 0.0,
-         {"Latitude (91) must be in range -90 to +90"}},
-        {"longitude just beyond", "0", "-180.0001", false, 0.0, -180.0001,
-         {"Longitude (-180.0001) must be in range -180 to +180"}},
-        {"invalid texts", "33.5S", "151 ", false, kAny, kAny,
-         {"Latitude value (33.5S) invalid", "Longitude value (151 ) invalid"}},
+        {"latitude 91", "91", "0", false, 91.0, 0.0, {"Latitude (91) must be in range -90 to +90"}},
+        {"longitude just beyond", "0", "-180.0001", false, 0.0, -180.0001, {"Longitude (-180.0001) must be in range -180 to +180"}},
+        {"invalid texts", "33.5S", "151 ", false, kAny, kAny, {"Latitude value (33.5S) invalid", "Longitude value (151 ) invalid"}},
         {"non-finite values fail the range", "nan", "-inf", false, kAny, kAny,
-         {"Latitude (nan) must be in range -90 to +90",
-          "Longitude (-inf) must be in range -180 to +180"}},
+         {"Latitude (nan) must be in range -90 to +90", "Longitude (-inf) must be in range -180 to +180"}},
     };
     for (const TwoFieldCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -211,31 +164,23 @@ TEST(ReadDecimalDegrees, SignedValuesAndRanges)
 TEST(ReadPackedDms, SplitsAtThePointAndQuotesTheField)
 {
     const TwoFieldCase cases[] = {
-        {"seconds with decimals", "-33.5234567", "151.1230", true,
-         -(33 + 52 * kMin + 34.567 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
+        {"seconds with decimals", "-33.5234567", "151.1230", true, -(33 + 52 * kMin + 34.567 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
         {"short fraction is padded", "33.5", "151.", true, 33 + 50 * kMin, 151.0, {}},
         {"no point is whole degrees", "33", "-180", true, 33.0, -180.0, {}},
         {"minus zero degrees", "-0.3000", "0.0036", true, -(30 * kMin), 36 * kSec, {}},
         {"empty field", "", "151.0", false, 0.0, 151.0, {}},
-        {"point first", ".5", "151", false, kAny, 151.0,
-         {"Latitude degrees value (.5 [.5]) invalid"}},
-        {"minutes 60", "-33.6012", "151", false, kAny, 151.0,
-         {"Latitude minutes (60 [-33.6012]) must be less than 60"}},
+        {"point first", ".5", "151", false, kAny, 151.0, {"Latitude degrees value (.5 [.5]) invalid"}},
+        {"minutes 60", "-33.6012", "151", false, kAny, 151.0, {"Latitude minutes (60 [-33.6012]) must be less than 60"}},
         {"latitude degrees and seconds range", "-91.0060", "151", false, kAny, 151.0,
-         {"Latitude degrees (-91 [-91.0060]) must be in range -90 to +90",
-          "Latitude seconds (60.000000 [-91.0060]) must be less than 60"}},
+         {"Latitude degrees (-91 [-91.0060]) must be in range -90 to +90", "Latitude seconds (60.000000 [-91.0060]) must be less than 60"}},
         {"latitude minutes and seconds invalid", "33.a5bc", "151", false, kAny, 151.0,
-         {"Latitude minutes value (a5 [33.a5bc]) invalid",
-          "Latitude seconds value (bc.000000 [33.a5bc]) invalid"}},
-        {"longitude degrees invalid", "33", "x.1", false, 33.0, kAny,
-         {"Longitude degrees value (x [x.1]) invalid"}},
+         {"Latitude minutes value (a5 [33.a5bc]) invalid", "Latitude seconds value (bc.000000 [33.a5bc]) invalid"}},
+        {"longitude degrees invalid", "33", "x.1", false, 33.0, kAny, {"Longitude degrees value (x [x.1]) invalid"}},
         {"longitude ranges", "33", "181.7575", false, 33.0, kAny,
-         {"Longitude degrees (181 [181.7575]) must be in range -180 to +180",
-          "Longitude minutes (75 [181.7575]) must be less than 60",
+         {"Longitude degrees (181 [181.7575]) must be in range -180 to +180", "Longitude minutes (75 [181.7575]) must be less than 60",
           "Longitude seconds (75.000000 [181.7575]) must be less than 60"}},
         {"longitude minutes and seconds invalid", "33", "151.1 2 ", false, 33.0, kAny,
-         {"Longitude minutes value (1  [151.1 2 ]) invalid",
-          "Longitude seconds value (2 .000000 [151.1 2 ]) invalid"}},
+         {"Longitude minutes value (1  [151.1 2 ]) invalid", "Longitude seconds value (2 .000000 [151.1 2 ]) invalid"}},
     };
     for (const TwoFieldCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -252,17 +197,12 @@ TEST(ReadPackedDms, SplitsAtThePointAndQuotesTheField)
 TEST(ReadPackedDm, DecimalMinutesAfterTwoDigits)
 {
     const TwoFieldCase cases[] = {
-        {"decimal minutes", "33.52129", "-151.0730", true, 33 + 52.129 * kMin,
-         -(151 + 7.3 * kMin), {}},
+        {"decimal minutes", "33.52129", "-151.0730", true, 33 + 52.129 * kMin, -(151 + 7.3 * kMin), {}},
         {"minus zero degrees", "-0.30", "0", true, -(30 * kMin), 0.0, {}},
         {"empty field", "33.5", "", false, 33 + 50 * kMin, 0.0, {}},
-        {"latitude messages", "-33.6", "151", false, kAny, 151.0,
-         {"Latitude minutes (60.00000 [-33.6]) must be less than 60"}},
-        {"latitude degrees", "1e2.1", "151", false, kAny, 151.0,
-         {"Latitude degrees value (1e2 [1e2.1]) invalid"}},
+        {"latitude minutes", "-33.6", "151", false, kAny, 151.0, {"Latitude minutes (60.00000 [-33.6]) must be less than 60"}},
         {"longitude messages", "33", "-181.5x", false, 33.0, kAny,
-         {"Longitude degrees (-181 [-181.5x]) must be in range -180 to +180",
-          "Longitude minutes value (5x.000000 [-181.5x]) invalid"}},
+         {"Longitude degrees (-181 [-181.5x]) must be in range -180 to +180", "Longitude minutes value (5x.000000 [-181.5x]) invalid"}},
     };
     for (const TwoFieldCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -303,20 +243,13 @@ TEST(ReadCartesian, ReadsTheThreeValuesWithoutRange)
 
 TEST(ReadHeight, LeadingNumberWithinLimits)
 {
-    struct Case {
-        const char* name;
-        std::string_view text;
-        bool ok;
-        double height;
-    };
+    struct Case { const char* name; std::string_view text; bool ok; double height; };
     const Case cases[] = {
         {"upper limit", "5000", true, 5000.0},
         {"lower limit", "-100", true, -100.0},
         {"just above", "5000.01", false, 5000.01},
-        {"just below", "-100.5", false, -100.5},
         {"letters after the number are ignored", "12abc", true, 12.0},
         {"no number reads as 0", "abc", true, 0.0},
-        {"empty reads as 0", "", true, 0.0},
         {"nan fails", "nan", false, kAny},
     };
     for (const Case& c : cases) {
@@ -334,16 +267,10 @@ TEST(ReadHeight, LeadingNumberWithinLimits)
 
 TEST(SplitAngleField, BlanksSeparateUpToThreeComponents)
 {
-    struct Case {
-        const char* name;
-        std::string_view field;
-        std::array<std::string_view, 3> expected;
-    };
+    struct Case { const char* name; std::string_view field; std::array<std::string_view, 3> expected; };
     const Case cases[] = {
-        {"single blanks", "33 52 10.5", {"33", "52", "10.5"}},
         {"several blanks and leading white space", " \t 33   52    10.5   ", {"33", "52", "10.5"}},
         {"missing seconds stay a blank", "-33 52", {"-33", "52", " "}},
-        {"empty field", "", {" ", " ", " "}},
         {"only white space", " \t ", {" ", " ", " "}},
         {"tabs do not separate", "33\t52 10", {"33\t52", "10", " "}},
         {"a fourth component is dropped", "1 2 3 4", {"1", "2", "3"}},
@@ -371,19 +298,10 @@ TEST(SplitAngleField, MissingComponentIsReportedWithABlankQuoted)
 
 TEST(ApplyInputHemisphere, SidesThenAustralianConvention)
 {
-    struct Case {
-        const char* name;
-        bool australian;
-        int latitudeSide;
-        int longitudeSide;
-        double latitude;
-        double longitude;
-    };
+    struct Case { const char* name; bool australian; int latitudeSide, longitudeSide; double latitude, longitude; };
     const Case cases[] = {
         {"Australian convention overrides north and west", true, 1, 1, -33.5, 151.0},
-        {"Australian convention with south and east", true, 0, 0, -33.5, 151.0},
         {"north and west", false, 1, 1, 33.5, -151.0},
-        {"south and east", false, 0, 0, -33.5, 151.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -399,11 +317,9 @@ TEST(ApplyHemisphereLetters, LettersThenFileStyle)
 {
     struct Case {
         const char* name;
-        std::string_view latitudeLetter;
-        std::string_view longitudeLetter;
+        std::string_view latitudeLetter, longitudeLetter;
         FileHemisphereStyle style;
-        double latitude;
-        double longitude;
+        double latitude, longitude;
     };
     constexpr auto kAust = FileHemisphereStyle::Australian;
     constexpr auto kSign = FileHemisphereStyle::Sign;

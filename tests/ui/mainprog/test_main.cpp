@@ -1,7 +1,7 @@
 // Runs every widget test class of the tessara program in one process, with
 // every per-user folder and the settings store in a temporary folder.
 #include "tests/ui/mainprog/test_classes.h"
-#include "tests/ui/mainprog/test_environment.h"
+#include "tests/ui/test_environment.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -9,7 +9,7 @@
 #include "interactive/ui/log_options_dialog.h"
 #include "interactive/ui/message_panel.h"
 #include "tests/ui/mainprog/frame_harness.h"
-#include "tests/ui/mainprog/test_environment.h"
+#include "tests/ui/test_environment.h"
 #include "values/dialogs/dialog_font.h"
 #include "values/dialogs/format_dialog.h"
 #include "values/dialogs/precision_dialog.h"
