@@ -6,11 +6,11 @@
 namespace tessara::cli {
 namespace {
 
-const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name)
+const OptionRule* findRule(std::span<const OptionRule> rules, std::string_view name)
 {
-    const auto it = std::find_if(specs.begin(), specs.end(),
-                                 [name](const OptionSpec& s) { return s.name == name; });
-    return it == specs.end() ? nullptr : &*it;
+    const auto it = std::find_if(rules.begin(), rules.end(),
+                                 [name](const OptionRule& s) { return s.name == name; });
+    return it == rules.end() ? nullptr : &*it;
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ std::vector<const OptionValue*> ParsedArguments::all(std::string_view name) cons
     return given;
 }
 
-ParseOutcome parseArguments(std::span<const std::string> args, std::span<const OptionSpec> specs)
+ParseOutcome parseArguments(std::span<const std::string> args, std::span<const OptionRule> rules)
 {
     ParseOutcome outcome;
     ParsedArguments& parsed = outcome.arguments;
@@ -57,25 +57,25 @@ ParseOutcome parseArguments(std::span<const std::string> args, std::span<const O
         const std::size_t equals = arg.find('=');
         const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos
                                                                            : equals - 2);
-        const OptionSpec* spec = findSpec(specs, name);
-        if (spec == nullptr) {
+        const OptionRule* rule = findRule(rules, name);
+        if (rule == nullptr) {
             outcome.error = "unknown option --" + name;
             return outcome;
         }
-        if (!spec->repeatable && parsed.has(name)) {
+        if (!rule->repeatable && parsed.has(name)) {
             outcome.error = "option --" + name + " is given more than once";
             return outcome;
         }
         OptionValue option{name, {}};
         if (equals != std::string::npos) {
             // The attached form carries exactly one value.
-            if (spec->valueCount != 1) {
+            if (rule->valueCount != 1) {
                 outcome.error = "option --" + name + " does not take a value after '='";
                 return outcome;
             }
             option.values.push_back(arg.substr(equals + 1));
         } else {
-            const auto count = static_cast<std::size_t>(spec->valueCount);
+            const auto count = static_cast<std::size_t>(rule->valueCount);
             if (args.size() - i - 1 < count) {
                 outcome.error = "option --" + name + " needs " +
                                 (count == 1 ? std::string("a value") : "more values");

@@ -11,7 +11,7 @@ namespace tessara::cli {
 // One "--name" option a command accepts: how many values follow it (0 for a
 // flag; "--name=VALUE" is the same as "--name VALUE" for one value), and
 // whether it may be given more than once.
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;  // without the leading "--"
     int valueCount = 1;
     bool repeatable = false;
@@ -45,6 +45,6 @@ struct ParseOutcome {
 
 // Unknown options, missing values, a value given to a flag and a repeated
 // option that may be given only once are errors, described in `error`.
-ParseOutcome parseArguments(std::span<const std::string> args, std::span<const OptionSpec> specs);
+ParseOutcome parseArguments(std::span<const std::string> args, std::span<const OptionRule> rules);
 
 }  // namespace tessara::cli

@@ -63,11 +63,11 @@ int usageError(Streams& io, const std::string& problem)
 
 // Parses the arguments of one action; false (after reporting) on a usage
 // error or when help was asked for.
-bool parseAction(std::span<const std::string> args, std::span<const OptionSpec> specs,
+bool parseAction(std::span<const std::string> args, std::span<const OptionRule> rules,
                  std::size_t positionals, std::string_view action, Streams& io,
                  ParsedArguments& parsed, int& exitCode)
 {
-    ParseOutcome outcome = parseArguments(args, specs);
+    ParseOutcome outcome = parseArguments(args, rules);
     if (outcome.ok() && outcome.arguments.has("help")) {
         io.out << "Usage:\n" << kParamsHelp;
         exitCode = kExitSuccess;
@@ -75,9 +75,9 @@ bool parseAction(std::span<const std::string> args, std::span<const OptionSpec> 
     }
     if (outcome.ok() && outcome.arguments.positionals.size() != positionals)
         outcome.error = "params " + std::string(action) + " needs exactly one file name";
-    for (const OptionSpec& spec : specs) {
-        if (outcome.ok() && spec.name != "help" && !outcome.arguments.has(spec.name))
-            outcome.error = "params " + std::string(action) + " needs --" + std::string(spec.name);
+    for (const OptionRule& rule : rules) {
+        if (outcome.ok() && rule.name != "help" && !outcome.arguments.has(rule.name))
+            outcome.error = "params " + std::string(action) + " needs --" + std::string(rule.name);
     }
     if (!outcome.ok()) {
         exitCode = usageError(io, outcome.error);
@@ -100,10 +100,10 @@ int finishRead(const RecordFileRead& read, const std::string& path, Streams& io)
 
 int runShow(std::span<const std::string> args, Streams& io)
 {
-    static constexpr OptionSpec kSpecs[] = {{"help", 0}};
+    static constexpr OptionRule kRules[] = {{"help", 0}};
     ParsedArguments parsed;
     int exitCode = kExitSuccess;
-    if (!parseAction(args, kSpecs, 1, "show", io, parsed, exitCode))
+    if (!parseAction(args, kRules, 1, "show", io, parsed, exitCode))
         return exitCode;
     const std::string& path = parsed.positionals.front();
     StreamNotifier notifier(io.err);
@@ -123,11 +123,11 @@ int runShow(std::span<const std::string> args, Streams& io)
 
 int runNewSet(std::span<const std::string> args, Streams& io)
 {
-    static constexpr OptionSpec kSpecs[] = {
+    static constexpr OptionRule kRules[] = {
         {"name", 1}, {"epoch", 1}, {"base", 1}, {"rates", 1}, {"help", 0}};
     ParsedArguments parsed;
     int exitCode = kExitSuccess;
-    if (!parseAction(args, kSpecs, 1, "new-set", io, parsed, exitCode))
+    if (!parseAction(args, kRules, 1, "new-set", io, parsed, exitCode))
         return exitCode;
     Built<ParameterSet> built = buildParameterSet(*parsed.value("name"), *parsed.value("epoch"),
                                                   *parsed.value("base"), *parsed.value("rates"));
@@ -142,11 +142,11 @@ int runNewSet(std::span<const std::string> args, Streams& io)
 
 int runNewEllipsoid(std::span<const std::string> args, Streams& io)
 {
-    static constexpr OptionSpec kSpecs[] = {
+    static constexpr OptionRule kRules[] = {
         {"name", 1}, {"a", 1}, {"inverse-flattening", 1}, {"help", 0}};
     ParsedArguments parsed;
     int exitCode = kExitSuccess;
-    if (!parseAction(args, kSpecs, 1, "new-ellipsoid", io, parsed, exitCode))
+    if (!parseAction(args, kRules, 1, "new-ellipsoid", io, parsed, exitCode))
         return exitCode;
     Built<Ellipsoid> built = buildEllipsoid(*parsed.value("name"), *parsed.value("a"),
                                             *parsed.value("inverse-flattening"));

@@ -31,7 +31,7 @@ const std::string_view kPointHelp =
 
 namespace {
 
-constexpr OptionSpec kSpecs[] = {
+constexpr OptionRule kRules[] = {
     {"reverse", 0},   {"set", 1},      {"ellipsoid", 1},         {"epoch", 1},
     {"xyz", 3},       {"geo", 3},      {"layout", 1},            {"notation", 1},
     {"precision", 1}, {"params", 1, true}, {"ellipsoid-file", 1, true}, {"help", 0},
@@ -197,7 +197,7 @@ std::string pointLines(const PointTransformer& pt, AngleNotation notation)
 
 int runPointCommand(std::span<const std::string> args, Streams& io)
 {
-    const ParseOutcome outcome = parseArguments(args, kSpecs);
+    const ParseOutcome outcome = parseArguments(args, kRules);
     if (!outcome.ok())
         return usageError(io, outcome.error + " (see 'tessara-cli point --help')");
     if (outcome.arguments.has("help")) {

@@ -20,7 +20,7 @@ const std::string_view kSetsHelp =
 
 namespace {
 
-constexpr OptionSpec kSpecs[] = {{"params", 1, true}, {"ellipsoid-file", 1, true}, {"help", 0}};
+constexpr OptionRule kRules[] = {{"params", 1, true}, {"ellipsoid-file", 1, true}, {"help", 0}};
 
 constexpr std::size_t kLabelWidth = 16;
 constexpr int kValueWidth = 16;
@@ -116,7 +116,7 @@ std::string describeKnownRecords(const KnownRecords& records)
 
 int runSetsCommand(std::span<const std::string> args, Streams& io)
 {
-    const ParseOutcome outcome = parseArguments(args, kSpecs);
+    const ParseOutcome outcome = parseArguments(args, kRules);
     std::string problem = outcome.error;
     if (problem.empty() && !outcome.arguments.positionals.empty())
         problem = "sets takes no file names, not '" + outcome.arguments.positionals.front() + "'";

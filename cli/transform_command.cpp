@@ -66,7 +66,7 @@ namespace {
 
 constexpr std::string_view kProgressOption = "--progress";
 
-constexpr OptionSpec kSpecs[] = {
+constexpr OptionRule kRules[] = {
     {"reverse", 0},        {"set", 1},        {"epoch", 1},
     {"epoch-field", 1},    {"type", 1},       {"layout", 1},
     {"id-field", 1},       {"fields", 1},     {"input-hemisphere", 1},
@@ -107,11 +107,11 @@ std::vector<std::string> takeProgressMode(std::span<const std::string> args, Pro
         if (!arg.starts_with("--") || arg.find('=') != std::string::npos)
             continue;
         const std::string_view name = std::string_view(arg).substr(2);
-        const auto spec = std::find_if(std::begin(kSpecs), std::end(kSpecs),
-                                       [name](const OptionSpec& s) { return s.name == name; });
-        if (spec == std::end(kSpecs))
+        const auto rule = std::find_if(std::begin(kRules), std::end(kRules),
+                                       [name](const OptionRule& s) { return s.name == name; });
+        if (rule == std::end(kRules))
             continue;
-        for (int v = 0; v < spec->valueCount && i + 1 < args.size(); ++v)
+        for (int v = 0; v < rule->valueCount && i + 1 < args.size(); ++v)
             rest.push_back(args[++i]);
     }
     return rest;
@@ -187,7 +187,7 @@ TransformParse parseTransformArguments(std::span<const std::string> args)
     const std::vector<std::string> rest = takeProgressMode(args, o.progress, error);
     if (!error.empty())
         return result;
-    ParseOutcome outcome = parseArguments(rest, kSpecs);
+    ParseOutcome outcome = parseArguments(rest, kRules);
     if (!outcome.ok()) {
         error = outcome.error;
         return result;

@@ -9,10 +9,10 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-constexpr OptionSpec kSpecs[] = {
+constexpr OptionRule kRules[] = {
     {"name", 1}, {"base", 1}, {"help", 0}, {"xyz", 3}, {"params", 1, true}};
 
-ParseOutcome parse(std::vector<std::string> args) { return parseArguments(args, kSpecs); }
+ParseOutcome parse(std::vector<std::string> args) { return parseArguments(args, kRules); }
 
 TEST(Arguments, OptionsValuesAndPositionals)
 {
