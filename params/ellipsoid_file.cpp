@@ -16,24 +16,10 @@ namespace {
 RecordFileRead readOneEllipsoid(const std::string& path, Ellipsoid& ellipsoid,
                                 std::string_view checksumMessage, Notifier& notifier)
 {
-    RecordFileRead result;
     FileSource file;
-    switch (openMarkedFile(file, path, kEllipsoidMarker, notifier)) {
-    case MarkedFileOpen::NotFound:
-        result.found = false;
+    RecordFileRead result = openRecordFile(file, path, kEllipsoidMarker, kEllipsoidFileIncorrect, notifier);
+    if (!result.markerMatches)
         return result;
-    case MarkedFileOpen::FileError:
-        result.fileError = true;
-        result.goOn = false;
-        return result;
-    case MarkedFileOpen::WrongMarker:
-        notifier.showMessage(std::string(kEllipsoidFileIncorrect));
-        result.goOn = false;
-        return result;
-    case MarkedFileOpen::Ready:
-        break;
-    }
-    result.markerMatches = true;
     result.record = readEllipsoidRecord(file, ellipsoid);
     if (reportReadError(file, path, notifier)) {
         result.fileError = true;

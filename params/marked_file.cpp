@@ -38,4 +38,27 @@ bool reportReadError(FileSource& file, const std::string& path, Notifier& notifi
     return true;
 }
 
+RecordFileRead openRecordFile(FileSource& file, const std::string& path, std::string_view marker,
+                              std::string_view incorrectMessage, Notifier& notifier)
+{
+    RecordFileRead result;
+    switch (openMarkedFile(file, path, marker, notifier)) {
+    case MarkedFileOpen::NotFound:
+        result.found = false;
+        break;
+    case MarkedFileOpen::FileError:
+        result.fileError = true;
+        result.goOn = false;
+        break;
+    case MarkedFileOpen::WrongMarker:
+        notifier.showMessage(std::string(incorrectMessage));
+        result.goOn = false;
+        break;
+    case MarkedFileOpen::Ready:
+        result.markerMatches = true;
+        break;
+    }
+    return result;
+}
+
 }  // namespace tessara

@@ -13,24 +13,10 @@ namespace {
 RecordFileRead readOneSet(const std::string& path, ParameterSet& set, bool withDisplayedFlag,
                           Notifier& notifier)
 {
-    RecordFileRead result;
     FileSource file;
-    switch (openMarkedFile(file, path, kParameterMarker, notifier)) {
-    case MarkedFileOpen::NotFound:
-        result.found = false;
+    RecordFileRead result = openRecordFile(file, path, kParameterMarker, kParametersFileIncorrect, notifier);
+    if (!result.markerMatches)
         return result;
-    case MarkedFileOpen::FileError:
-        result.fileError = true;
-        result.goOn = false;
-        return result;
-    case MarkedFileOpen::WrongMarker:
-        notifier.showMessage(std::string(kParametersFileIncorrect));
-        result.goOn = false;
-        return result;
-    case MarkedFileOpen::Ready:
-        break;
-    }
-    result.markerMatches = true;
     result.record = readParameterRecord(file, set, withDisplayedFlag);
     if (reportReadError(file, path, notifier)) {
         result.fileError = true;
