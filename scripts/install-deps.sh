@@ -8,8 +8,11 @@ packages=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth xdotool fonts-dejavu-core
     locales
+    clang libclang-rt-14-dev
+    clang-tidy cppcheck
+    dpkg-dev file
 )
 
 # The number readers are tested under a locale whose decimal symbol is a comma.
