@@ -60,13 +60,7 @@ TEST(NumericKeyFilter, RulesOnCharactersAndPositions)
     const auto digit = key(KeyKind::Digit, U'5');
     const auto point = key(KeyKind::DecimalKey, U'.');
     const auto minus = key(KeyKind::SubtractKey, U'-');
-    struct Case {
-        const char* name;
-        const char* field;
-        NumericKey key;
-        NumericRules rules;
-        KeyVerdict expected;
-    };
+    struct Case { const char* name; const char* field; NumericKey key; NumericRules rules; KeyVerdict expected; };
     const Case cases[] = {
         {"digit fills the last decimal place", "1.23|", digit, rules(true, 3), Pass},
         {"digit beyond the decimal places", "1.234|", digit, rules(true, 3), Beep},
@@ -76,10 +70,8 @@ TEST(NumericKeyFilter, RulesOnCharactersAndPositions)
         {"digit in front of the sign", "|-3", digit, rules(true, 3), Beep},
         {"digit over the selected sign", "[-]3", digit, rules(true, 3), Pass},
         {"ctrl+digit", "|", key(KeyKind::Digit, U'5', false, true), rules(true, 3), Beep},
-        {"shift+digit typing another character", "|", key(KeyKind::Digit, U'%', false, false, true),
-         rules(true, 3), Beep},
-        {"shift+digit typing its digit", "|", key(KeyKind::Digit, U'5', false, false, true),
-         rules(true, 3), Pass},
+        {"shift+digit typing another character", "|", key(KeyKind::Digit, U'%', false, false, true), rules(true, 3), Beep},
+        {"shift+digit typing its digit", "|", key(KeyKind::Digit, U'5', false, false, true), rules(true, 3), Pass},
         {"ctrl+keypad digit", "|", key(KeyKind::Digit, U'5', true, true), rules(true, 3), Pass},
         {"decimal key in a whole-number field", "12|", point, rules(true, 0), Beep},
         {"decimal key into an empty whole-number field", "|", point, rules(true, 0), Pass},
@@ -87,8 +79,7 @@ TEST(NumericKeyFilter, RulesOnCharactersAndPositions)
         {"decimal key at the field's own symbol", "1|.5", point, rules(true, 3), Pass},
         {"decimal key in front of the sign", "|-3", point, rules(true, 3), Beep},
         {"ctrl+decimal key", "1|", key(KeyKind::DecimalKey, U'.', false, true), rules(true, 3), Beep},
-        {"shift+keypad decimal key", "1|", key(KeyKind::DecimalKey, U'.', true, false, true),
-         rules(true, 3, U','), Pass},
+        {"shift+keypad decimal key", "1|", key(KeyKind::DecimalKey, U'.', true, false, true), rules(true, 3, U','), Pass},
         {"subtract where negatives are not allowed", "|5", minus, rules(false, 3), Beep},
         {"subtract at the start", "|5", minus, rules(true, 3), Pass},
         {"subtract behind the start", "5|", minus, rules(true, 3), Beep},
@@ -106,13 +97,7 @@ TEST(NumericKeyFilter, RulesOnCharactersAndPositions)
 
 TEST(NumericKeyFilter, KeysByLabel)
 {
-    struct Case {
-        const char* name;
-        char32_t label;
-        bool keypad;
-        char32_t point;
-        KeyKind expected;
-    };
+    struct Case { const char* name; char32_t label; bool keypad; char32_t point; KeyKind expected; };
     const Case cases[] = {
         {"main row digit", U'7', false, U'.', KeyKind::Digit},
         {"period in a decimal-comma locale", U'.', false, U',', KeyKind::LetterOrPunctuation},
@@ -136,13 +121,7 @@ TEST(NumericKeyFilter, KeysByLabel)
 
 TEST(NumericKeyFilter, LocaleSymbols)
 {
-    struct Case {
-        const char* name;
-        std::u32string_view decimal;
-        std::u32string_view negative;
-        char32_t expectedDecimal;
-        char32_t expectedNegative;
-    };
+    struct Case { const char* name; std::u32string_view decimal; std::u32string_view negative; char32_t expectedDecimal; char32_t expectedNegative; };
     const Case cases[] = {
         {"decimal point", U".", U"-", U'.', U'-'},
         {"decimal comma", U",", U"-", U',', U'-'},
@@ -162,13 +141,7 @@ TEST(NumericKeyFilter, LocaleSymbols)
 
 TEST(NumericKeyFilter, ComposedTextIsTypedCharacterByCharacter)
 {
-    struct Case {
-        const char* name;
-        const char* field;
-        const char* text;
-        NumericRules rules;
-        KeyVerdict expected;
-    };
+    struct Case { const char* name; const char* field; const char* text; NumericRules rules; KeyVerdict expected; };
     const Case cases[] = {
         {"digits", "|", "12", rules(false, 2), Pass},
         {"sign and number", "|", "-1.5", rules(true, 2), Pass},
@@ -200,8 +173,7 @@ TEST(NumericPaste, FilteredTextAndCaret)
         {"nothing on the clipboard", "|", "", rules(false, 3), nullptr},
         {"second decimal symbol ends the number", "|", "1.2.3", rules(false, 3), "1.2|"},
         {"into the middle", "1|9", "55", rules(false, 3), "155|9"},
-        {"field keeps its symbol, paste loses its fraction", "|1.5", "2.7", rules(false, 3),
-         "2|1.5"},
+        {"field keeps its symbol, paste loses its fraction", "|1.5", "2.7", rules(false, 3), "2|1.5"},
         {"over the field's selected symbol", "1[.]5", "2.7", rules(false, 3), "12.7|5"},
         {"fraction cut to the decimal places", "1.5|", "678", rules(false, 2), "1.56|"},
         {"cut in the field's text behind the paste", "1.|23", "45", rules(false, 3), "1.45|2"},

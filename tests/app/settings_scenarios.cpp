@@ -6,7 +6,7 @@
 #include "params/parameter_store.h"
 #include "values/number_text.h"
 
-#include <optional>
+#include <utility>
 
 namespace tessara::test {
 namespace {
@@ -59,6 +59,14 @@ std::string describe(const Settings& s)
 
 Settings load(SettingsStore& store) { return LoadSettings(store, kScenarioProgramFolder); }
 
+struct Stored { std::string_view section; const char* key; const char* text; };
+
+void write(SettingsStore& store, std::span<const Stored> stored)
+{
+    for (const Stored& s : stored)
+        store.writeString(s.section, s.key, s.text);
+}
+
 Failures firstStartGivesTheDefaults(StoreOpener& opener)
 {
     Failures f;
@@ -88,11 +96,6 @@ Failures firstStartGivesTheDefaults(StoreOpener& opener)
 Failures everyStoredCodeIsRead(StoreOpener& opener)
 {
     SettingsStore& store = opener.reopen();
-    struct Stored {
-        std::string_view section;
-        const char* key;
-        const char* text;
-    };
     const Stored stored[] = {
         {kInteractiveSection, "CoordinateConversion", "GDA94toITRF"},
         {kInteractiveSection, "LogfileAppend", "Yes"},
@@ -115,8 +118,7 @@ Failures everyStoredCodeIsRead(StoreOpener& opener)
         {kFileSection, "LatLongOutputHemisphere", "LETTER"},
         {kFileSection, "LatLongOutputFormat", "DM"},
     };
-    for (const Stored& s : stored)
-        store.writeString(s.section, s.key, s.text);
+    write(store, stored);
     store.writeInteger(kFileSection, "OutputPrecisionSeconds", 2);
     store.writeInteger(kWindowSection, "WindowWidth", 800);
     store.writeInteger(kWindowSection, "FontSize", 12);
@@ -154,15 +156,15 @@ Failures everyStoredCodeIsRead(StoreOpener& opener)
 Failures unknownCodesGiveTheDefaults(StoreOpener& opener)
 {
     SettingsStore& store = opener.reopen();
-    store.writeString(kItrfToGdaSection, "LatLongInputFormat", "dms");
-    store.writeString(kItrfToGdaSection, "LatLongOutputFormat", "dd");
-    store.writeString(kItrfToGdaSection, "InputType", "ll");
-    store.writeString(kInteractiveSection, "CoordinateConversion", "gda94toitrf");
-    store.writeString(kInteractiveSection, "LogfileAppend", "yes");
-    store.writeString(kFileSection, "OutputHeader", "Yes");
-    store.writeString(kFileSection, "LatLongInputFormat", "DMS2");
-    store.writeString(kWindowSection, "WindowWidth", "800px");
-    store.writeString(kItrfToGdaSection, "OutputPrecisionDegrees", "");
+    const Stored stored[] = {
+        {kItrfToGdaSection, "LatLongInputFormat", "dms"},
+        {kItrfToGdaSection, "LatLongOutputFormat", "dd"},
+        {kItrfToGdaSection, "InputType", "ll"},
+        {kInteractiveSection, "CoordinateConversion", "gda94toitrf"},
+        {kInteractiveSection, "LogfileAppend", "yes"}, {kFileSection, "OutputHeader", "Yes"},
+        {kFileSection, "LatLongInputFormat", "DMS2"}, {kWindowSection, "WindowWidth", "800px"},
+        {kItrfToGdaSection, "OutputPrecisionDegrees", ""}};
+    write(store, stored);
 
     Failures f;
     const Settings s = load(opener.reopen());
@@ -181,35 +183,27 @@ Failures unknownCodesGiveTheDefaults(StoreOpener& opener)
 Failures australianConventionIsWrittenBack(StoreOpener& opener)
 {
     SettingsStore& store = opener.reopen();
-    for (const std::string_view section : {kItrfToGdaSection, kGdaToItrfSection}) {
-        store.writeString(section, "LatitudeChooseHemisphere", "N");
-        store.writeString(section, "LongitudeChooseHemisphere", "EW");
-        store.writeString(section, "LatitudeHemisphere", "N");
-        store.writeString(section, "LongitudeHemisphere", "W");
-        store.writeString(section, "LatitudeOutputHemisphere", "NS");
-        store.writeString(section, "LongitudeOutputHemisphere", "+/-");
-    }
+    const std::pair<const char*, const char*> stored[] = {
+        {"LatitudeChooseHemisphere", "N"}, {"LongitudeChooseHemisphere", "EW"},
+        {"LatitudeHemisphere", "N"},       {"LongitudeHemisphere", "W"},
+        {"LatitudeOutputHemisphere", "NS"}, {"LongitudeOutputHemisphere", "+/-"}};
+    for (const std::string_view section : {kItrfToGdaSection, kGdaToItrfSection})
+        for (const auto& [key, text] : stored)
+            store.writeString(section, key, text);
     store.writeString(kFileSection, "LatLongInputHemisphere", "+/-");
     Settings s = load(opener.reopen());
     SaveSettings(s, opener.reopen());
 
     Failures f;
     SettingsStore& after = opener.reopen();
-    for (const std::string_view section : {kItrfToGdaSection, kGdaToItrfSection}) {
-        const std::string where = std::string(section) + " ";
-        expectText(f, where + "latitude choice",
-                   after.readString(section, "LatitudeChooseHemisphere", "?"), "S");
-        expectText(f, where + "longitude choice",
-                   after.readString(section, "LongitudeChooseHemisphere", "?"), "E");
-        expectText(f, where + "latitude selector",
-                   after.readString(section, "LatitudeHemisphere", "?"), "S");
-        expectText(f, where + "longitude selector",
-                   after.readString(section, "LongitudeHemisphere", "?"), "E");
-        expectText(f, where + "latitude output",
-                   after.readString(section, "LatitudeOutputHemisphere", "?"), "AUST");
-        expectText(f, where + "longitude output",
-                   after.readString(section, "LongitudeOutputHemisphere", "?"), "AUST");
-    }
+    const std::pair<const char*, const char*> written[] = {
+        {"LatitudeChooseHemisphere", "S"},  {"LongitudeChooseHemisphere", "E"},
+        {"LatitudeHemisphere", "S"},        {"LongitudeHemisphere", "E"},
+        {"LatitudeOutputHemisphere", "AUST"}, {"LongitudeOutputHemisphere", "AUST"}};
+    for (const std::string_view section : {kItrfToGdaSection, kGdaToItrfSection})
+        for (const auto& [key, expected] : written)
+            expectText(f, std::string(section) + " " + key, after.readString(section, key, "?"),
+                       expected);
     expectText(f, "file input hemisphere",
                after.readString(kFileSection, "LatLongInputHemisphere", "?"), "LETTER");
     return f;
@@ -269,23 +263,10 @@ Failures everyChoiceSurvivesSaveAndLoad(StoreOpener& opener)
     s.gdaToItrf.parameterSetName = "@odd name";
     s.gdaToItrf.outputNotation = AngleNotation::Dmshp;
     s.gdaToItrf.precision = {0, 1, 2, 3, 4};
-    s.file = {false,
-              "/in/points.txt",
-              InputType::Geographic,
-              AngleLayout::Dmhp,
-              FileHemisphereStyle::Letter,
-              FileSetSource::Select,
-              "ITRF96",
-              EpochMode::DecimalYear,
-              FileEpochSource::Record,
-              "2005.5",
-              "/out/points.csv",
-              false,
-              true,
-              false,
-              AngleNotation::Dd,
-              FileHemisphereStyle::Sign,
-              {1, 2, 3, 4, 5}};
+    s.file = {false, "/in/points.txt", InputType::Geographic, AngleLayout::Dmhp,
+              FileHemisphereStyle::Letter, FileSetSource::Select, "ITRF96",
+              EpochMode::DecimalYear, FileEpochSource::Record, "2005.5", "/out/points.csv",
+              false, true, false, AngleNotation::Dd, FileHemisphereStyle::Sign, {1, 2, 3, 4, 5}};
     s.window = {1024, 700, 10};
     applyAustralianConvention(s);
     SaveSettings(s, opener.reopen());
@@ -313,9 +294,8 @@ std::string flags(const ParameterStore& store)
 Failures displayFlagsFromTheSettings(StoreOpener& opener)
 {
     SettingsStore& settings = opener.reopen();
-    const char* values[] = {"ITRF96=FALSE", "ITRF97=no",       "ITRF2000",
-                            "=false",       "Unknown=false",   "ITRF2000(IGS)=false",
-                            "itrf2000=false"};
+    const char* values[] = {"ITRF96=FALSE",  "ITRF97=no", "ITRF2000", "=false", "Unknown=false",
+                            "ITRF2000(IGS)=false", "itrf2000=false"};
     for (std::size_t i = 0; i < std::size(values); ++i)
         settings.writeString(kParameterListSection, "Param" + numtext::integer(static_cast<long>(i)),
                              values[i]);
@@ -350,16 +330,13 @@ Failures savedDisplayListIsDenseAndComplete(StoreOpener& opener)
 
     Failures f;
     SettingsStore& after = opener.reopen();
+    // Entries past the four sets must be removed, not left over from the old list.
     const char* expected[] = {"ITRF2000=true", "ITRF2000(IGS)=true", "ITRF96=false",
-                              "ITRF97=true"};
-    for (int i = 0; i < 4; ++i)
-        expectText(f, "Param" + numtext::integer(i),
-                   after.readString(kParameterListSection, "Param" + numtext::integer(i), "?"),
-                   expected[i]);
-    for (int i = 4; i < 7; ++i)
-        expectText(f, "Param" + numtext::integer(i) + " after the list",
-                   after.readString(kParameterListSection, "Param" + numtext::integer(i), "gone"),
-                   "gone");
+                              "ITRF97=true", "gone", "gone", "gone"};
+    for (int i = 0; i < 7; ++i) {
+        const std::string key = "Param" + numtext::integer(i);
+        expectText(f, key, after.readString(kParameterListSection, key, "gone"), expected[i]);
+    }
     ParameterStore restarted = builtInStore();
     applyDisplayFlags(restarted, after);
     expectText(f, "flags after a restart", flags(restarted), flags(store));

@@ -28,11 +28,7 @@ TEST(SettingsScenarios, PassOnTheMemoryStore)
 
 TEST(StoredIntegers, WholeDecimalNumbersWithinIntOnly)
 {
-    struct Case {
-        const char* text;
-        bool accepted;
-        int value;
-    };
+    struct Case { const char* text; bool accepted; int value; };
     const Case cases[] = {
         {"12", true, 12},         {" -1 ", true, -1},      {"0", true, 0},
         {"", false, 0},           {"12.5", false, 0},      {"8pt", false, 0},

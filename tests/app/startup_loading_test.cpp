@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 namespace tessara {
 namespace {
@@ -34,10 +35,7 @@ ParameterSet imported(const std::string& name, double dx = 0.5)
 class ParameterStartTest : public ::testing::Test {
 protected:
     // One start of the program.
-    void start()
-    {
-        LoadParameterSets(store, itrfList, gdaList, listPath, settings, notifier);
-    }
+    void start() { LoadParameterSets(store, itrfList, gdaList, listPath, settings, notifier); }
     void import(const ParameterSet& set) { ASSERT_TRUE(appendStoredSet(listPath, set, notifier)); }
 
     TempFolder folder;
@@ -57,10 +55,8 @@ TEST_F(ParameterStartTest, WithoutStoredFilesTheFourBuiltInSetsAreListed)
     EXPECT_EQ(gdaList.names(), itrfList.names());
     EXPECT_EQ(itrfList.selectedName(), "ITRF2000");
     EXPECT_EQ(gdaList.selectedIndex(), 0);
-    for (const auto& [name, set] : store) {
-        EXPECT_TRUE(set.valid) << name;
-        EXPECT_TRUE(set.builtIn) << name;
-    }
+    for (const auto& [name, set] : store)
+        EXPECT_TRUE(set.valid && set.builtIn) << name;
     EXPECT_THAT(notifier.messages, IsEmpty());
 }
 
@@ -70,11 +66,9 @@ TEST_F(ParameterStartTest, SetImportedTwiceLoadsOnce)
     import(imported("Mine"));
     start();
     EXPECT_EQ(store.size(), 5u);
-    EXPECT_THAT(itrfList.names(),
-                ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97", "Mine"));
+    EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97", "Mine"));
     start();  // a second start finds the same
-    EXPECT_EQ(store.size(), 5u);
-    EXPECT_EQ(itrfList.size(), 5);
+    EXPECT_EQ(std::pair(store.size(), itrfList.size()), std::pair(std::size_t{5}, 5));
     EXPECT_THAT(notifier.messages, IsEmpty());
 }
 
@@ -86,9 +80,7 @@ TEST_F(ParameterStartTest, StoredItrf97ReplacesTheBuiltInAtEveryStart)
         start();
         const ParameterSet* set = store.find("ITRF97");
         ASSERT_NE(set, nullptr);
-        EXPECT_FALSE(set->builtIn);
-        EXPECT_EQ(set->base[0], -0.25);
-        EXPECT_EQ(store.size(), 4u);
+        EXPECT_TRUE(!set->builtIn && set->base[0] == -0.25 && store.size() == 4u);
     }
 }
 
@@ -112,8 +104,8 @@ TEST_F(ParameterStartTest, CutLastRecordIsDroppedAndADamagedOneLoadsInvalid)
     ASSERT_TRUE(store.contains("Damaged"));
     EXPECT_FALSE(store.find("Damaged")->valid);
     EXPECT_EQ(itrfList.findIgnoringCase("damaged"), 0);  // listed, though invalid
-    EXPECT_THAT(notifier.messages, ElementsAre("Error - Parameters for Damaged are incorrect - "
-                                               "checksum does not match"));
+    EXPECT_THAT(notifier.messages,
+                ElementsAre("Error - Parameters for Damaged are incorrect - checksum does not match"));
 }
 
 TEST_F(ParameterStartTest, HiddenSetsStayInTheStoreAndLeaveBothLists)
@@ -142,8 +134,7 @@ protected:
     }
     void add(const std::string& name, double a)
     {
-        ASSERT_TRUE(
-            appendStoredEllipsoid(listPath, Ellipsoid::fromValues(name, a, 1, 299.0, 1), notifier));
+        ASSERT_TRUE(appendStoredEllipsoid(listPath, Ellipsoid::fromValues(name, a, 1, 299.0, 1), notifier));
     }
 
     TempFolder folder;
@@ -158,11 +149,9 @@ TEST_F(EllipsoidStartTest, Grs80AloneWithoutAListFile)
 {
     start(true, "");
     ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].name, "GRS80");
-    EXPECT_TRUE(list[0].builtIn);
+    EXPECT_TRUE(list[0].name == "GRS80" && list[0].builtIn);
     EXPECT_THAT(menu.names(), ElementsAre("GRS80"));
-    EXPECT_EQ(current.itrfToGda, 0);
-    EXPECT_EQ(current.gdaToItrf, 0);
+    EXPECT_EQ(std::pair(current.itrfToGda, current.gdaToItrf), std::pair(0, 0));
 }
 
 TEST_F(EllipsoidStartTest, StoredEllipsoidsFollowGrs80AndTheSavedNameIsChosen)
@@ -175,12 +164,10 @@ TEST_F(EllipsoidStartTest, StoredEllipsoidsFollowGrs80AndTheSavedNameIsChosen)
 
     start(false, "Three");
     ASSERT_EQ(list.size(), 4u);
-    EXPECT_EQ(list[0].semiMajorAxis, 6378137.0);
-    EXPECT_EQ(list[1].semiMajorAxis, 5.0);
+    EXPECT_EQ(std::pair(list[0].semiMajorAxis, list[1].semiMajorAxis), std::pair(6378137.0, 5.0));
     EXPECT_THAT(menu.names(), ElementsAre("GRS80", "One", "Two", "Three"));
     EXPECT_EQ(EllipsoidMenu::commandId(menu.size() - 1), 32792);
-    EXPECT_EQ(current.gdaToItrf, 3);
-    EXPECT_EQ(current.itrfToGda, 0);
+    EXPECT_EQ(std::pair(current.itrfToGda, current.gdaToItrf), std::pair(0, 3));
 
     start(true, "No such ellipsoid");
     EXPECT_EQ(current.itrfToGda, 0);

@@ -42,28 +42,19 @@ TEST(ConvertChecks, NamesFoldersAndChoices)
         {"all set", in, out, same, true, true, ""},
         {"no output name", in, "", same, true, false, ""},
         {"no input name", "", out, same, true, false, ""},
-        {"the same name", in, in, same, true, false,
-         "Input and output file names must be different!"},
-        {"the same file through a link", in, folder.file("link.txt"), same, true, false,
-         "Input and output file names must be different!"},
+        {"the same name", in, in, same, true, false, "Input and output file names must be different!"},
+        {"the same file through a link", in, folder.file("link.txt"), same, true, false, "Input and output file names must be different!"},
         // Another file on this file system, though Windows would call it the same.
         {"names differing in case", in, other, same, true, true, ""},
-        {"missing input", folder.file("none.txt"), out, same, true, false,
-         "Input file does not exist!"},
-        {"missing input folder", folder.file("none/in.txt"), out, same, true, false,
-         "Input file path does not exist!"},
-        {"missing output folder", in, missingFolder, same, true, false,
-         "Output file path does not exist!"},
+        {"missing input", folder.file("none.txt"), out, same, true, false, "Input file does not exist!"},
+        {"missing input folder", folder.file("none/in.txt"), out, same, true, false, "Input file path does not exist!"},
+        {"missing output folder", in, missingFolder, same, true, false, "Output file path does not exist!"},
         // The message line shows the last of the name checks that failed.
-        {"missing input and output folders", folder.file("none/in.txt"), missingFolder, same,
-         true, false, "Output file path does not exist!"},
-        {"a folder as input", folder.path().string(), out, same, true, false,
-         "Input file does not exist!"},
-        {"no parameter set", in, out, [](FileFormatChoice& f) { f.parameterSetName.clear(); },
-         true, false, ""},
+        {"missing input and output folders", folder.file("none/in.txt"), missingFolder, same, true, false, "Output file path does not exist!"},
+        {"a folder as input", folder.path().string(), out, same, true, false, "Input file does not exist!"},
+        {"no parameter set", in, out, [](FileFormatChoice& f) { f.parameterSetName.clear(); }, true, false, ""},
         {"no epoch form", in, out, same, false, false, ""},
-        {"a date that does not read in its form", in, out,
-         [](FileFormatChoice& f) { f.epochTextForm = EpochMode::DecimalYear; }, true, false, ""},
+        {"a date that does not read in its form", in, out, [](FileFormatChoice& f) { f.epochTextForm = EpochMode::DecimalYear; }, true, false, ""},
         {"a decimal year in its form", in, out,
          [](FileFormatChoice& f) {
              f.epochTextForm = EpochMode::DecimalYear;
@@ -77,8 +68,7 @@ TEST(ConvertChecks, NamesFoldersAndChoices)
              f.epochField = 1;
          },
          true, true, ""},
-        {"geographic without a layout", in, out,
-         [](FileFormatChoice& f) { f.angleLayout.reset(); }, true, false, ""},
+        {"geographic without a layout", in, out, [](FileFormatChoice& f) { f.angleLayout.reset(); }, true, false, ""},
         {"cartesian needs no layout", in, out,
          [](FileFormatChoice& f) {
              f.coordinateType = CoordinateType::Cartesian;
@@ -107,12 +97,7 @@ TEST(ConvertChecks, OutputFormatButton)
 
 TEST(ConvertChecks, FileNameRules)
 {
-    struct Case {
-        const char* path;
-        int filterEntry;
-        const char* withTxtFilter;
-        const char* withCsvFilter;
-    };
+    struct Case { const char* path; int filterEntry; const char* withTxtFilter; const char* withCsvFilter; };
     const Case cases[] = {
         {"/data/points.txt", 1, "/data/points.txt", "/data/points.txt"},
         {"/data/points.CSV", 2, "/data/points.CSV", "/data/points.CSV"},

@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tessara {
 namespace {
 
@@ -17,14 +19,8 @@ using Fields = std::array<int, 3>;
 TEST(ConvertForm, PreviewOfASampleFileSetsTheFormsChoices)
 {
     struct Case {
-        const char* file;
-        std::optional<CoordinateType> type;
-        Fields fields;
-        std::optional<AngleLayout> layout;
-        bool confirm;
-        EpochSource epochSource;
-        int epochField;
-        std::optional<EpochMode> epochForm;
+        const char* file; std::optional<CoordinateType> type; Fields fields; std::optional<AngleLayout> layout;
+        bool confirm; EpochSource epochSource; int epochField; std::optional<EpochMode> epochForm;
     };
     constexpr auto xyz = CoordinateType::Cartesian;
     constexpr auto geo = CoordinateType::Geographic;
@@ -33,28 +29,21 @@ TEST(ConvertForm, PreviewOfASampleFileSetsTheFormsChoices)
     const Case cases[] = {
         {"cartesian.csv", xyz, {1, 2, 3}, {}, false, set, -1, {}},
         {"geographic_dd.csv", geo, {1, 2, 3}, AngleLayout::Dd, true, set, -1, {}},
-        {"geographic_dms_tab.txt", geo, {2, 5, 8}, AngleLayout::Dms, false, each, 1,
-         EpochMode::DayMonthYear},
-        {"geographic_dm_one_field.csv", geo, {2, 3, 4}, AngleLayout::DmOneField, false, each, 1,
-         EpochMode::DecimalYear},
+        {"geographic_dms_tab.txt", geo, {2, 5, 8}, AngleLayout::Dms, false, each, 1, EpochMode::DayMonthYear},
+        {"geographic_dm_one_field.csv", geo, {2, 3, 4}, AngleLayout::DmOneField, false, each, 1, EpochMode::DecimalYear},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         ConvertForm form;
         // What the previous file left must not survive the next one.
-        form.cartesianFields = {7, 7, 7};
-        form.geographicFields = {7, 7, 7};
+        form.cartesianFields = form.geographicFields = {7, 7, 7};
         form.layout = AngleLayout::Dmhp;
         form.identifierField = 9;
         applyPreview(form, previewFile(testing::sourcePath("examples/" + std::string(c.file))));
-        EXPECT_EQ(form.type, c.type);
         EXPECT_EQ(form.fields(), c.fields);
-        EXPECT_EQ(form.layout, c.layout);
-        EXPECT_EQ(form.confirmLayout, c.confirm);
+        EXPECT_TRUE(std::tie(form.type, form.layout, form.confirmLayout, form.epochSource, form.epochField, form.epochForm) ==
+                    std::tie(c.type, c.layout, c.confirm, c.epochSource, c.epochField, c.epochForm));
         EXPECT_EQ(form.identifierField, 0);
-        EXPECT_EQ(form.epochSource, c.epochSource);
-        EXPECT_EQ(form.epochField, c.epochField);
-        EXPECT_EQ(form.epochForm, c.epochForm);
         // The other type's fields are cleared, not kept from before.
         const Fields& other = c.type == xyz ? form.geographicFields : form.cartesianFields;
         EXPECT_EQ(other, (Fields{-1, -1, -1}));
@@ -91,21 +80,14 @@ TEST(ConvertForm, EachTypeKeepsItsOwnFieldsAndListEntries)
 
     EXPECT_THAT(fieldLabels(CoordinateType::Cartesian), ElementsAre("X", "Y", "Z"));
     EXPECT_THAT(fieldLabels(CoordinateType::Geographic), ElementsAre("Lat.", "Lon.", "Ht"));
-    EXPECT_EQ(layoutCaption(CoordinateType::Cartesian), "XYZ");
-    EXPECT_EQ(layoutCaption(CoordinateType::Geographic), "Lat/Lon");
+    EXPECT_EQ(std::string(layoutCaption(CoordinateType::Cartesian)) + "|" + std::string(layoutCaption(CoordinateType::Geographic)), "XYZ|Lat/Lon");
     // "none" stands first in the height list of a geographic file only.
-    EXPECT_TRUE(offersNoField(CoordinateType::Geographic, 2));
-    EXPECT_FALSE(offersNoField(CoordinateType::Geographic, 1));
-    EXPECT_FALSE(offersNoField(CoordinateType::Cartesian, 2));
+    EXPECT_TRUE(offersNoField(CoordinateType::Geographic, 2) && !offersNoField(CoordinateType::Geographic, 1) &&
+                !offersNoField(CoordinateType::Cartesian, 2));
     EXPECT_THAT(fieldEntries(3, true), ElementsAre("none", "1", "2", "3"));
     EXPECT_THAT(fieldEntries(2, false), ElementsAre("1", "2"));
-    struct Case {
-        int field;
-        bool withNone;
-        int entry;
-    };
-    for (const Case c :
-         {Case{-1, true, 0}, Case{0, true, 1}, Case{-1, false, -1}, Case{2, false, 2}}) {
+    struct Case { int field; bool withNone; int entry; };
+    for (const Case c : {Case{-1, true, 0}, Case{0, true, 1}, Case{-1, false, -1}, Case{2, false, 2}}) {
         EXPECT_EQ(entryOfField(c.field, c.withNone), c.entry);
         EXPECT_EQ(fieldOfEntry(c.entry, c.withNone), c.field);
     }

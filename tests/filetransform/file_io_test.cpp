@@ -21,11 +21,7 @@ std::vector<std::string> allLines(LineReader& reader)
 
 TEST(LineReader, LineEnds)
 {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        std::vector<std::string> lines;
-    };
+    struct Case { const char* name; std::string bytes; std::vector<std::string> lines; };
     const std::string longLine(3 << 20, 'x');  // longer than one read block
     const Case cases[] = {
         {"line feeds", "a\nb\n", {"a", "b"}},

@@ -29,22 +29,19 @@ TEST(ReadFileRecord, EveryLayout)
         {"DMS in three fields", {"P1", "-33", "52", "30", "151", "12", "30", "40"}, geo,
          AngleLayout::Dms, 1, 4, 7, -(33 + 52 * kMinute + 30 * kSecond),
          151 + 12 * kMinute + 30 * kSecond, 40},
-        {"decimal degrees", {"P1", "-33.5", "151.2", "40"}, geo, AngleLayout::Dd, 1, 2, 3, -33.5,
-         151.2, 40},
+        {"decimal degrees", {"P1", "-33.5", "151.2", "40"}, geo, AngleLayout::Dd, 1, 2, 3, -33.5, 151.2, 40},
         {"DM in two fields, no height", {"P1", "-33", "52.5", "151", "12.5"}, geo,
          AngleLayout::Dm, 1, 3, -1, -(33 + 52.5 * kMinute), 151 + 12.5 * kMinute, 0},
         {"packed DMS", {"P1", "-33.5230", "151.1230"}, geo, AngleLayout::Dmshp, 1, 2, -1,
          -(33 + 52 * kMinute + 30 * kSecond), 151 + 12 * kMinute + 30 * kSecond, 0},
-        {"packed DM", {"P1", "-33.525", "151.125"}, geo, AngleLayout::Dmhp, 1, 2, -1,
-         -(33 + 52.5 * kMinute), 151 + 12.5 * kMinute, 0},
+        {"packed DM", {"P1", "-33.525", "151.125"}, geo, AngleLayout::Dmhp, 1, 2, -1, -(33 + 52.5 * kMinute), 151 + 12.5 * kMinute, 0},
         {"DMS in one field", {"P1", "-33 52  30", "151 12 30", "40"}, geo,
          AngleLayout::DmsOneField, 1, 2, 3, -(33 + 52 * kMinute + 30 * kSecond),
          151 + 12 * kMinute + 30 * kSecond, 40},
         {"DM in one field", {"P1", "-33 52.5", "151 12.5", "40"}, geo, AngleLayout::DmOneField,
          1, 2, 3, -(33 + 52.5 * kMinute), 151 + 12.5 * kMinute, 40},
         // A height field beyond the record reads as empty: height 0.
-        {"height field beyond the record", {"P1", "-33.5", "151.2"}, geo, AngleLayout::Dd, 1, 2,
-         20, -33.5, 151.2, 0},
+        {"height field beyond the record", {"P1", "-33.5", "151.2"}, geo, AngleLayout::Dd, 1, 2, 20, -33.5, 151.2, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -80,10 +77,8 @@ TEST(ReadFileRecord, FailuresAndTheirMessages)
     const Case cases[] = {
         {"minutes of 60", {"P1", "-33", "60", "0", "151", "12", "30"}, -1, AngleLayout::Dms, 1,
          4, -1, {"Latitude minutes (60) must be less than 60"}},
-        {"height out of range", {"P1", "-33.5", "151.2", "6000"}, -1, AngleLayout::Dd, 1, 2, 3,
-         {"Height must be in range -100 to +5000"}},
-        {"epoch out of range", {"P1", "2021", "-33.5", "151.2"}, 1, AngleLayout::Dd, 2, 3, -1,
-         {"Epoch date (2021) must be between 1989 and 2020"}},
+        {"height out of range", {"P1", "-33.5", "151.2", "6000"}, -1, AngleLayout::Dd, 1, 2, 3, {"Height must be in range -100 to +5000"}},
+        {"epoch out of range", {"P1", "2021", "-33.5", "151.2"}, 1, AngleLayout::Dd, 2, 3, -1, {"Epoch date (2021) must be between 1989 and 2020"}},
         {"one-field DMS without seconds", {"P1", "-33 52", "151 12 30"}, -1,
          AngleLayout::DmsOneField, 1, 2, -1, {"Latitude seconds value ( ) invalid"}},
         // Empty texts fail without a message.

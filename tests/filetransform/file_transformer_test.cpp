@@ -70,15 +70,11 @@ TEST_F(FileRun, OneOutputLinePerInputLine)
          "P1,x,151.2,40\r\nP2,-33.5,y,40\r\n",
          {"** Error - P1,x,151.2,40", "** Error - P2,-33.5,y,40"}, 2, 2,
          {"Line  1", "Latitude value (x) invalid", "Line  2", "Longitude value (y) invalid"}},
-        {"empty lines stay empty and are no errors", "\nP1,-33.5,151.2,40\n\n",
-         {"", "ITRF2000", ""}, 3, 0, {}},
-        {"a blank line fails quietly", "   \nP1,-33.5,151.2,40\n",
-         {"** Error -    ", "ITRF2000"}, 2, 1, {}},
-        {"a failing comment stays as it was", "# P1,x,151.2,40\n", {"# P1,x,151.2,40"}, 1, 0,
-         {}},
+        {"empty lines stay empty and are no errors", "\nP1,-33.5,151.2,40\n\n", {"", "ITRF2000", ""}, 3, 0, {}},
+        {"a blank line fails quietly", "   \nP1,-33.5,151.2,40\n", {"** Error -    ", "ITRF2000"}, 2, 1, {}},
+        {"a failing comment stays as it was", "# P1,x,151.2,40\n", {"# P1,x,151.2,40"}, 1, 0, {}},
         // The comment test only matters for records that fail.
-        {"a comment that reads is transformed", "#P1,-33.5,151.2,40\n", {"ITRF2000"}, 1, 0,
-         {}},
+        {"a comment that reads is transformed", "#P1,-33.5,151.2,40\n", {"ITRF2000"}, 1, 0, {}},
         {"a last line without a line feed", "P1,-33.5,151.2,40", {"ITRF2000"}, 1, 0, {}},
         // The transformation lifts the height by a few centimetres.
         {"an out-of-range result", "P1,-33.5,151.2,4999.99\n",
@@ -114,10 +110,7 @@ TEST_F(FileRun, OneOutputLinePerInputLine)
 TEST_F(FileRun, CommaSeparatedByExtension)
 {
     std::filesystem::create_directory("csv");
-    struct Case {
-        const char* output;
-        bool commaSeparated;
-    };
+    struct Case { const char* output; bool commaSeparated; };
     const Case cases[] = {
         {"out.CSV", true},
         {"out.csv", true},
@@ -140,11 +133,7 @@ TEST_F(FileRun, CommaSeparatedByExtension)
 TEST_F(FileRun, SetDateInEitherForm)
 {
     writeFile("in.txt", "P1,-33.5,151.2,400\n");
-    struct Case {
-        const char* date;
-        EpochMode form;
-        const char* written;
-    };
+    struct Case { const char* date; EpochMode form; const char* written; };
     const Case cases[] = {
         {"01/07/2005", EpochMode::DayMonthYear, "01/07/2005"},
         {"2005.5", EpochMode::DayMonthYear, "02/07/2005"},
@@ -187,17 +176,13 @@ TEST_F(FileRun, RefusedChoicesTouchNoFile)
         {"a set date out of range", "out.txt",
          [](FileRunSettings& s) { s.format.setDate = "1988.5"; },
          "Epoch date (1988.5) must be between 1989 and 2020"},
-        {"no set date", "out.txt", [](FileRunSettings& s) { s.format.setDate = " "; },
-         "Epoch date cannot be read from ()"},
+        {"no set date", "out.txt", [](FileRunSettings& s) { s.format.setDate = " "; }, "Epoch date cannot be read from ()"},
         {"epochs from records without an epoch field", "out.txt",
          [](FileRunSettings& s) { s.format.epochSource = EpochSource::EachRecord; },
          "No epoch field chosen!"},
-        {"output is the input", "in.txt", [](FileRunSettings&) {},
-         "Input and output file names must be different!"},
-        {"output is the input by another name", "./in.txt", [](FileRunSettings&) {},
-         "Input and output file names must be different!"},
-        {"output is a link to the input", "link.txt", [](FileRunSettings&) {},
-         "Input and output file names must be different!"},
+        {"output is the input", "in.txt", [](FileRunSettings&) {}, "Input and output file names must be different!"},
+        {"output is the input by another name", "./in.txt", [](FileRunSettings&) {}, "Input and output file names must be different!"},
+        {"output is a link to the input", "link.txt", [](FileRunSettings&) {}, "Input and output file names must be different!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -216,16 +201,9 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
 {
     writeFile("in.txt", "P1,-33.5,151.2,400\nP2,x,151.2,400\n");
     std::filesystem::create_directory("folder");
-    struct Case {
-        const char* name;
-        const char* input;
-        const char* output;
-        const char* errorText;
-        Messages messages;
-    };
+    struct Case { const char* name; const char* input; const char* output; const char* errorText; Messages messages; };
     const Case cases[] = {
-        {"missing input", "none.txt", "out.txt", "none.txt: No such file or directory",
-         {"Input - none.txt", "none.txt: No such file or directory"}},
+        {"missing input", "none.txt", "out.txt", "none.txt: No such file or directory", {"Input - none.txt", "none.txt: No such file or directory"}},
         {"output in a missing folder", "in.txt", "missing/out.txt",
          "missing/out.txt: No such file or directory",
          {"Input - in.txt", "missing/out.txt: No such file or directory",
@@ -315,11 +293,7 @@ TEST_F(FileRun, HemisphereLetterFields)
     // Under the sign style the letters decide; under the others every
     // point is south and east.
     writeFile("in.txt", "P1 33.5 N 151.2 W 400\n");
-    struct Case {
-        FileHemisphereStyle style;
-        double latitude;
-        double longitude;
-    };
+    struct Case { FileHemisphereStyle style; double latitude; double longitude; };
     const Case cases[] = {
         {FileHemisphereStyle::Sign, 33.5, -151.2},
         {FileHemisphereStyle::Australian, -33.5, 151.2},
@@ -350,12 +324,7 @@ namespace {
 // Cartesian-only output skips the angles but must write the same bytes.
 TEST(FormatOutputTexts, CartesianTextsAsFormatOutputPointWritesThem)
 {
-    struct Case {
-        Cartesian point;
-        double epoch;
-        int epochNotation;
-        int precision;
-    };
+    struct Case { Cartesian point; double epoch; int epochNotation; int precision; };
     const Case cases[] = {
         {{-4052051.76489, 4212836.20505, -2545106.02645}, 2002.0, 1, 4},
         {{-4052051.76489, 4212836.20505, -2545106.02645}, 2005.5, 0, 0},

@@ -12,11 +12,7 @@ using Fields = std::vector<std::string>;
 
 TEST(SplitLine, PreviewAndRun)
 {
-    struct Case {
-        const char* name;
-        std::string line;
-        Fields preview;
-    };
+    struct Case { const char* name; std::string line; Fields preview; };
     const Case cases[] = {
         {"comma-separated", "P1,-33.5,151.2,40", {"P1", "-33.5", "151.2", "40"}},
         {"fields are trimmed", " P1 , -33.5 ,151.2", {"P1", "-33.5", "151.2"}},
@@ -24,13 +20,10 @@ TEST(SplitLine, PreviewAndRun)
         {"blank-separated", "P1 -33.5   151.2 40", {"P1", "-33.5", "151.2", "40"}},
         // After the tab becomes a comma there is still only one comma.
         {"one tab is blank-separated", "P1\t-33 52 10", {"P1", "-33", "52", "10"}},
-        {"quoted identifier keeps its comma", "\"Smith, J\",-33.5,151.2",
-         {"\"Smith, J\"", "-33.5", "151.2"}},
+        {"quoted identifier keeps its comma", "\"Smith, J\",-33.5,151.2", {"\"Smith, J\"", "-33.5", "151.2"}},
         {"quoted field with commas beyond the quote", "\"a,b\"x,1,2", {"\"a,b\"x", "1", "2"}},
-        {"leading blanks give an empty first field", "  P1 -33.5 151.2",
-         {"", "P1", "-33.5", "151.2"}},
-        {"identifier with blanks before degrees and minutes", "Mt Stromlo -35 19 10.5",
-         {"Mt Stromlo", "-35", "19", "10.5"}},
+        {"leading blanks give an empty first field", "  P1 -33.5 151.2", {"", "P1", "-33.5", "151.2"}},
+        {"identifier with blanks before degrees and minutes", "Mt Stromlo -35 19 10.5", {"Mt Stromlo", "-35", "19", "10.5"}},
         {"unclosed quote ends the line", "P1,\"abc,1,2", {"P1"}},
         {"empty fields stay", "P1,,151.2", {"P1", "", "151.2"}},
     };
@@ -67,27 +60,16 @@ TEST(SplitLine, RunRewritesTheLine)
 
 TEST(SpacesToCommas, SeparatorsAndDataToken)
 {
-    struct Case {
-        const char* name;
-        const char* line;
-        const char* expected;
-    };
+    struct Case { const char* name; const char* line; const char* expected; };
     const Case cases[] = {
-        {"every run of blanks separates", "P1 -33 52 10.5 151 12 30.5 40.0",
-         "P1,-33,52,10.5,151,12,30.5,40.0"},
+        {"every run of blanks separates", "P1 -33 52 10.5 151 12 30.5 40.0", "P1,-33,52,10.5,151,12,30.5,40.0"},
         {"the right-most blank of a run is the separator", "A   B  C", "A  ,B ,C"},
-        {"degrees followed by minutes start the data", "Mount Stromlo -35 19 10.5 149 0 36",
-         "Mount Stromlo,-35,19,10.5,149,0,36"},
-        {"a decimal year starts the data", "Mount Stromlo Obs 2005.5 -4467105.1 2683047.7 1",
-         "Mount Stromlo Obs,2005.5,-4467105.1,2683047.7,1"},
-        {"a date starts the data", "Mt Stromlo 12/05/2005 -35.3 149.0",
-         "Mt Stromlo,12/05/2005,-35.3,149.0"},
-        {"a cartesian value starts the data", "Pillar 7 -4467105.09 2683047.655 -3666940.687",
-         "Pillar 7,-4467105.09,2683047.655,-3666940.687"},
-        {"degrees followed by a hemisphere letter", "Red Hill 33.5 S 151.2 E",
-         "Red Hill,33.5,S,151.2,E"},
-        {"degrees followed by decimal degrees are not data", "Red Hill -33.5 151.2",
-         "Red,Hill,-33.5,151.2"},
+        {"degrees followed by minutes start the data", "Mount Stromlo -35 19 10.5 149 0 36", "Mount Stromlo,-35,19,10.5,149,0,36"},
+        {"a decimal year starts the data", "Mount Stromlo Obs 2005.5 -4467105.1 2683047.7 1", "Mount Stromlo Obs,2005.5,-4467105.1,2683047.7,1"},
+        {"a date starts the data", "Mt Stromlo 12/05/2005 -35.3 149.0", "Mt Stromlo,12/05/2005,-35.3,149.0"},
+        {"a cartesian value starts the data", "Pillar 7 -4467105.09 2683047.655 -3666940.687", "Pillar 7,-4467105.09,2683047.655,-3666940.687"},
+        {"degrees followed by a hemisphere letter", "Red Hill 33.5 S 151.2 E", "Red Hill,33.5,S,151.2,E"},
+        {"degrees followed by decimal degrees are not data", "Red Hill -33.5 151.2", "Red,Hill,-33.5,151.2"},
         {"words only keep every separator", "Name X Y Z", "Name,X,Y,Z"},
         {"the last token is never examined", "Big Hill 2005.5", "Big,Hill,2005.5"},
         {"a number with letters after it is not data", "Big Hill 2005x 1", "Big,Hill,2005x,1"},
@@ -103,10 +85,7 @@ TEST(SpacesToCommas, SeparatorsAndDataToken)
 
 TEST(IsNumberText, Characters)
 {
-    struct Case {
-        const char* text;
-        bool expected;
-    };
+    struct Case { const char* text; bool expected; };
     const Case cases[] = {
         {"", false},  {"12.5", true}, {"-3", true},   {"+3", false},
         {"1 2", true}, {"1e5", false}, {" ", true},   {"12/05/2005", false},
@@ -119,12 +98,7 @@ TEST(IsNumberText, Characters)
 
 TEST(IsNonDataLine, CommentsHeadingsAndData)
 {
-    struct Case {
-        const char* name;
-        const char* line;
-        bool forRun;
-        bool expected;
-    };
+    struct Case { const char* name; const char* line; bool forRun; bool expected; };
     const Case cases[] = {
         {"three numbers are data", "P1,1,2,3", true, false},
         {"a heading of words", "Name,X,Y,Z", true, true},
@@ -148,21 +122,12 @@ TEST(IsNonDataLine, CommentsHeadingsAndData)
 
 TEST(TakeHemisphereLetters, RemovesLetterFields)
 {
-    struct Case {
-        const char* name;
-        Fields fields;
-        Fields remaining;
-        const char* latitude;
-        const char* longitude;
-    };
+    struct Case { const char* name; Fields fields; Fields remaining; const char* latitude; const char* longitude; };
     const Case cases[] = {
-        {"letters after each axis", {"P1", "33.5", "S", "151.2", "E", "40"},
-         {"P1", "33.5", "151.2", "40"}, "S", "E"},
+        {"letters after each axis", {"P1", "33.5", "S", "151.2", "E", "40"}, {"P1", "33.5", "151.2", "40"}, "S", "E"},
         {"field 0 is never taken", {"S", "33.5", "151.2"}, {"S", "33.5", "151.2"}, "", ""},
-        {"two letters in a row, lower case", {"P1", "33.5", "151.2", "s", "w", "40"},
-         {"P1", "33.5", "151.2", "40"}, "S", "W"},
-        {"a later letter replaces an earlier one", {"P1", "N", "33.5", "S"}, {"P1", "33.5"},
-         "S", ""},
+        {"two letters in a row, lower case", {"P1", "33.5", "151.2", "s", "w", "40"}, {"P1", "33.5", "151.2", "40"}, "S", "W"},
+        {"a later letter replaces an earlier one", {"P1", "N", "33.5", "S"}, {"P1", "33.5"}, "S", ""},
         {"longer words stay", {"P1", "SE", "South"}, {"P1", "SE", "South"}, "", ""},
     };
     for (const Case& c : cases) {

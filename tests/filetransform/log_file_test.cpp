@@ -49,24 +49,17 @@ PointTransformer computed(AngleNotation notation)
 TEST(LogFile, RecordColumns)
 {
     const PointTransformer pt = computed(AngleNotation::Dms);
-    const std::string record =
-        logRecordText(pt, {1, AngleNotation::Dms, AngleNotation::Dms});
+    const std::string record = logRecordText(pt, {1, AngleNotation::Dms, AngleNotation::Dms});
     ASSERT_EQ(record.substr(record.size() - 2), "\r\n");
     const std::string line = record.substr(0, record.size() - 2);
 
-    EXPECT_EQ(line.substr(0, 8), "ITRF2000");
-    EXPECT_EQ(line.substr(16, 8), "2002.000");
-    EXPECT_EQ(line.substr(29, 14), " 23 40 12.4460");  // degrees one column in
-    EXPECT_EQ(line.substr(77, 7), "| GDA94");
-    // Cartesian output at the log's 3 decimals, the X point at 108 + 8.
-    EXPECT_EQ(line.substr(108, 12), "-4052051.482");
-    // Geographic output without a sign place: degrees from column 160.
-    EXPECT_EQ(line.substr(159, 4), " 23 ");
-    EXPECT_EQ(line.substr(164, 2), "40");
-    EXPECT_EQ(line.substr(167, 6), "12.460");
-    EXPECT_EQ(line.substr(175, 2), "  ");  // 5 decimals
-    EXPECT_EQ(line.substr(177, 3), "133");
-    EXPECT_EQ(line.substr(210), "|  ALIC");
+    // The input degrees one column in; the Cartesian output at the log's 3 decimals with
+    // the X point at 108 + 8; the geographic output without a sign place, degrees from
+    // column 160, seconds at 5 decimals.
+    const auto at = [&](std::size_t from, std::size_t count) { return "[" + line.substr(from, count) + "]"; };
+    EXPECT_EQ(at(0, 8) + at(16, 8) + at(29, 14) + at(77, 7) + at(108, 12) + at(159, 4) + at(164, 2) +
+                  at(167, 6) + at(175, 2) + at(177, 3) + at(210, std::string::npos),
+              "[ITRF2000][2002.000][ 23 40 12.4460][| GDA94][-4052051.482][ 23 ][40][12.460][  ][133][|  ALIC]");
     // The form's own precision of 1 decimal is not used, nor changed.
     EXPECT_EQ(pt.outputX.find('.') + 2, pt.outputX.size());
 }
@@ -77,18 +70,12 @@ TEST(LogFile, ReverseDirectionAndEchoOfTheNotationRead)
     // holds must not show in the echo of a DD input.
     PointTransformer pt = computed(AngleNotation::Dm);
     EXPECT_TRUE(ReadDecimalDegrees(pt, "23.6701239", "133.8855133"));
-    const std::string line =
-        logRecordText(pt, {0, AngleNotation::Dd, AngleNotation::Dd});
+    const std::string line = logRecordText(pt, {0, AngleNotation::Dd, AngleNotation::Dd});
 
-    EXPECT_EQ(line.substr(0, 5), "GDA94");
-    EXPECT_EQ(line.substr(16, 13), std::string(13, ' '));
-    EXPECT_EQ(line.substr(79, 8), "ITRF2000");
-    EXPECT_EQ(line.substr(96, 8), "2002.000");
     // The DD input text with its point at 29 + 3.
-    EXPECT_EQ(line.substr(29, 12), " 23.6701239 ");
-    EXPECT_EQ(line.substr(46, 11), "133.8855133");
-    EXPECT_EQ(line.substr(41, 5), std::string(5, ' '));
-    EXPECT_EQ(line.substr(160, 2), "23");
+    const auto at = [&](std::size_t from, std::size_t count) { return "[" + line.substr(from, count) + "]"; };
+    EXPECT_EQ(at(0, 5) + at(16, 13) + at(29, 12) + at(41, 5) + at(46, 11) + at(79, 8) + at(96, 8) + at(160, 2),
+              "[GDA94][             ][ 23.6701239 ][     ][133.8855133][ITRF2000][2002.000][23]");
 }
 
 TEST(LogFile, HeaderText)
@@ -122,12 +109,7 @@ TEST(LogFile, WritingCreatesAppendsAndReports)
               std::optional<std::string>("Error opening log file\n\nNo such file or directory"));
     EXPECT_FALSE(std::filesystem::exists(log));
 
-    struct Step {
-        const char* name;
-        bool header;
-        bool append;
-        std::string contents;
-    };
+    struct Step { const char* name; bool header; bool append; std::string contents; };
     const Step steps[] = {
         {"first start", true, false, header},
         {"a record", false, false, header + record},

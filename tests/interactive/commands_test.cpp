@@ -10,9 +10,8 @@ namespace {
 
 using Commands = FormFixture;
 
-constexpr AngleNotation kAllNotations[] = {AngleNotation::Dms, AngleNotation::Dm,
-                                           AngleNotation::Dd, AngleNotation::Dmshp,
-                                           AngleNotation::Dmhp};
+constexpr AngleNotation kAllNotations[] = {AngleNotation::Dms, AngleNotation::Dm, AngleNotation::Dd,
+                                           AngleNotation::Dmshp, AngleNotation::Dmhp};
 
 void chooseInputNotation(InteractiveForm& f, ScriptedDialogs& dialogs, bool itrfToGda,
                          AngleNotation notation)
@@ -56,9 +55,7 @@ TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
             EXPECT_TRUE(f.messages().empty());
             const HalfTexts& xyz = f.texts().half(half);
             if (notation == AngleNotation::Dd) {
-                EXPECT_EQ(xyz.x, "-4052052.048");
-                EXPECT_EQ(xyz.y, "4212836.105");
-                EXPECT_EQ(xyz.z, "-2545105.587");
+                EXPECT_EQ(xyz.x + " " + xyz.y + " " + xyz.z, "-4052052.048 4212836.105 -2545105.587");
             }
             EXPECT_NEAR(number(xyz.x), -4052052.048, 0.003);
             EXPECT_NEAR(number(xyz.y), 4212836.105, 0.003);
@@ -71,9 +68,8 @@ TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
             EXPECT_NEAR(back.inputGeographic.latitude, typed.inputGeographic.latitude, 1e-8);
             EXPECT_NEAR(back.inputGeographic.longitude, typed.inputGeographic.longitude, 1e-8);
             EXPECT_EQ(f.texts().half(half).height, "603.287");
-            EXPECT_EQ(f.texts().half(otherHalf(half)).x, otherBefore.x);
-            EXPECT_EQ(f.texts().half(otherHalf(half)).latitude.single,
-                      otherBefore.latitude.single);
+            const HalfTexts& other = f.texts().half(otherHalf(half));
+            EXPECT_EQ(other.x + other.latitude.single, otherBefore.x + otherBefore.latitude.single);
         }
     }
     EXPECT_EQ(fileLines(logPath()).size(), 9u);
@@ -108,12 +104,10 @@ TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
     EXPECT_TRUE(dialogs.formatRequests.back().canCompute);
 
     const HalfTexts& itrf = f.texts().itrf;
-    EXPECT_EQ(itrf.latitude.degrees, "23");
-    EXPECT_EQ(itrf.latitude.minutes, "40");
-    EXPECT_EQ(itrf.latitude.seconds, "12.43135");
-    EXPECT_EQ(itrf.longitude.degrees, "133");
-    EXPECT_EQ(itrf.longitude.minutes, "53");
-    EXPECT_EQ(itrf.longitude.seconds, "07.85742");
+    EXPECT_EQ((std::vector<std::string>{itrf.latitude.degrees, itrf.latitude.minutes,
+                                        itrf.latitude.seconds, itrf.longitude.degrees,
+                                        itrf.longitude.minutes, itrf.longitude.seconds}),
+              (std::vector<std::string>{"23", "40", "12.43135", "133", "53", "07.85742"}));
     EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dms);
     EXPECT_EQ(f.layout(Half::Itrf).latitudeLabel, "Latitude\n(d mm ss.sss)");
     // Compute ran: the output is in the new output notation, and logged.
@@ -160,10 +154,9 @@ TEST_F(Commands, PrecisionCommandStoresAndRecomputes)
     InteractiveForm& f = start();
     typeSamplePoint();
     f.Compute();
-    OutputPrecision precision;
-    precision.cartesian = 1;
-    precision.height = 0;
-    dialogs.precision = precision;
+    dialogs.precision = OutputPrecision{};
+    dialogs.precision->cartesian = 1;
+    dialogs.precision->height = 0;
     f.PrecisionCommand(true);
     EXPECT_EQ(dialogs.precisionRequests.back().current.cartesian, 4);
     EXPECT_EQ(f.texts().gda.x, "-4052051.8");
@@ -212,31 +205,18 @@ TEST_F(Commands, SamplePointLeavesTheIdentifierAndFollowsTheEpochNotation)
 // The packed-minutes and GDA94-output captions differ from the others.
 TEST(FormLayout, LabelsThatDependOnHalfAndRole)
 {
-    struct Case {
-        const char* name;
-        AngleNotation notation;
-        Half half;
-        bool input;
-        const char* latitude;
-        const char* longitude;
-    };
+    struct Case { const char* name; AngleNotation notation; Half half; bool input; const char* latitude, *longitude; };
     const Case cases[] = {
-        {"DMS ITRF output", AngleNotation::Dms, Half::Itrf, false, "Latitude\n(d mm ss.sss)",
-         "Longitude\n(d mm ss.sss)"},
-        {"DMS GDA94 output", AngleNotation::Dms, Half::Gda, false, "Latitude\n(dd mm sss)",
-         "Longitude\n(dd mm sss)"},
-        {"DMHP ITRF input", AngleNotation::Dmhp, Half::Itrf, true, "Latitude\n(d.mmmmm)",
-         "Longitude\n(d.mmmm)"},
-        {"DMHP ITRF output", AngleNotation::Dmhp, Half::Itrf, false, "Latitude\n(d.mmmmm)",
-         "Longitude\n(d.mmmmm)"},
-        {"DMHP GDA94 input", AngleNotation::Dmhp, Half::Gda, true, "Latitude\n(d.mmmm)",
-         "Longitude\n(d.mmmm)"},
+        {"DMS ITRF output", AngleNotation::Dms, Half::Itrf, false, "Latitude\n(d mm ss.sss)", "Longitude\n(d mm ss.sss)"},
+        {"DMS GDA94 output", AngleNotation::Dms, Half::Gda, false, "Latitude\n(dd mm sss)", "Longitude\n(dd mm sss)"},
+        {"DMHP ITRF input", AngleNotation::Dmhp, Half::Itrf, true, "Latitude\n(d.mmmmm)", "Longitude\n(d.mmmm)"},
+        {"DMHP ITRF output", AngleNotation::Dmhp, Half::Itrf, false, "Latitude\n(d.mmmmm)", "Longitude\n(d.mmmmm)"},
+        {"DMHP GDA94 input", AngleNotation::Dmhp, Half::Gda, true, "Latitude\n(d.mmmm)", "Longitude\n(d.mmmm)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const AngleLabels labels = angleLabels(c.notation, c.half, c.input);
-        EXPECT_EQ(labels.latitude, c.latitude);
-        EXPECT_EQ(labels.longitude, c.longitude);
+        EXPECT_EQ(labels.latitude + "|" + labels.longitude, std::string(c.latitude) + "|" + c.longitude);
     }
 }
 
@@ -251,18 +231,12 @@ TEST(FormLayout, InputAndOutputHalves)
     settings.itrfToGda.longitudeOutput = OutputHemisphereStyle::Australian;
 
     const HalfLayout in = layoutHalf(settings, Half::Itrf, {});
-    EXPECT_TRUE(in.input);
-    EXPECT_FALSE(in.readOnly);
-    EXPECT_FALSE(in.cartesianEnabled);
-    EXPECT_TRUE(in.geographicEnabled);
+    EXPECT_TRUE(in.input && !in.readOnly && !in.cartesianEnabled && in.geographicEnabled);
     EXPECT_TRUE(in.latitudeSide.buttons);
     EXPECT_EQ(in.longitudeSide.label, "West");
 
     const HalfLayout out = layoutHalf(settings, Half::Gda, {"North", "East"});
-    EXPECT_FALSE(out.input);
-    EXPECT_TRUE(out.readOnly);
-    EXPECT_FALSE(out.identifierEnabled);
-    EXPECT_FALSE(out.typeButtonsEnabled);
+    EXPECT_TRUE(!out.input && out.readOnly && !out.identifierEnabled && !out.typeButtonsEnabled);
     EXPECT_EQ(out.angleFields, AngleFieldSet::Two);
     EXPECT_EQ(out.groupCaption, " Output - GDA94 ");
     // Sign style shows the sign in the field, the other styles a label.

@@ -22,35 +22,22 @@ TEST_F(Compute, SamplePointGivesTheWorkedExampleAndOneLogRecord)
     // X' = -4052051.7649, Y' = 4212836.2051, Z' = -2545106.0264, latitude
     // -23.670123899, longitude 133.885513271, height 603.350; default
     // precisions 4 (XYZ), 3 (height) and 5 (seconds).
-    EXPECT_EQ(out.identifier, "ALIC");
-    EXPECT_EQ(out.x, "-4052051.7649");
-    EXPECT_EQ(out.y, "4212836.2051");
-    EXPECT_EQ(out.z, "-2545106.0264");
-    EXPECT_EQ(out.height, "603.350");
-    EXPECT_EQ(out.latitude.degrees, "23");
-    EXPECT_EQ(out.latitude.minutes, "40");
-    EXPECT_EQ(out.latitude.seconds, "12.44604");
-    EXPECT_EQ(out.longitude.degrees, "133");
-    EXPECT_EQ(out.longitude.minutes, "53");
-    EXPECT_EQ(out.longitude.seconds, "07.84778");
-    EXPECT_EQ(f.layout(Half::Gda).latitudeSide.label, "South");
-    EXPECT_EQ(f.layout(Half::Gda).longitudeSide.label, "East");
-    EXPECT_FALSE(f.messagesShown());
-    EXPECT_TRUE(notifier.shown.empty());
+    EXPECT_EQ(joined({out.identifier, out.x, out.y, out.z, out.height}),
+              "ALIC|-4052051.7649|4212836.2051|-2545106.0264|603.350|");
+    EXPECT_EQ(joined({out.latitude.degrees, out.latitude.minutes, out.latitude.seconds,
+                      out.longitude.degrees, out.longitude.minutes, out.longitude.seconds,
+                      f.layout(Half::Gda).latitudeSide.label, f.layout(Half::Gda).longitudeSide.label}),
+              "23|40|12.44604|133|53|07.84778|South|East|");
+    EXPECT_TRUE(!f.messagesShown() && notifier.shown.empty());
 
     const std::vector<std::string> log = fileLines(logPath());
     ASSERT_EQ(log.size(), 10u);  // header of nine lines, one record
     const std::string& record = log.back();
-    EXPECT_EQ(record.substr(0, 8), "ITRF2000");
-    EXPECT_EQ(record.substr(16, 8), "2002.000");
-    EXPECT_EQ(record.substr(77, 1), "|");
-    EXPECT_EQ(record.substr(79, 5), "GDA94");
-    EXPECT_EQ(record.substr(210, 1), "|");
-    EXPECT_EQ(record.substr(213), "ALIC");
     // The input echo and the output at the log's fixed precisions, points aligned.
-    EXPECT_EQ(record.substr(29, 12), "-4052052.048");
-    EXPECT_EQ(record.substr(108, 12), "-4052051.765");
-    EXPECT_EQ(record.substr(160, 2), "23");
+    EXPECT_EQ(joined({record.substr(0, 8), record.substr(16, 8), record.substr(29, 12),
+                      record.substr(77, 1), record.substr(79, 5), record.substr(108, 12),
+                      record.substr(160, 2), record.substr(210, 1), record.substr(213)}),
+              "ITRF2000|2002.000|-4052052.048|||GDA94|-4052051.765|23|||ALIC|");
 }
 
 TEST_F(Compute, GdaToItrfReadsTheGdaHalfAndRewritesTheEpoch)
@@ -62,14 +49,12 @@ TEST_F(Compute, GdaToItrfReadsTheGdaHalfAndRewritesTheEpoch)
     EXPECT_TRUE(f.texts().itrf.x.empty());
     f.Compute();
     // The worked example taken GDA94 to ITRF.
-    EXPECT_EQ(f.texts().itrf.x, "-4052052.3311");
-    EXPECT_EQ(f.texts().itrf.y, "4212836.0049");
-    EXPECT_EQ(f.texts().itrf.z, "-2545105.1476");
-    EXPECT_EQ(f.texts().epoch, "2002.000");
+    const HalfTexts& itrf = f.texts().itrf;
+    EXPECT_EQ(joined({itrf.x, itrf.y, itrf.z, f.texts().epoch}),
+              "-4052052.3311|4212836.0049|-2545105.1476|2002.000|");
     const std::string record = fileLines(logPath()).back();
-    EXPECT_EQ(record.substr(0, 5), "GDA94");
-    EXPECT_EQ(record.substr(79, 8), "ITRF2000");
-    EXPECT_EQ(record.substr(96, 8), "2002.000");
+    EXPECT_EQ(joined({record.substr(0, 5), record.substr(79, 8), record.substr(96, 8)}),
+              "GDA94|ITRF2000|2002.000|");
 }
 
 TEST_F(Compute, DirectionChangeKeepsEveryFieldAndComputesNothing)
@@ -81,12 +66,11 @@ TEST_F(Compute, DirectionChangeKeepsEveryFieldAndComputesNothing)
     const std::string logBefore = readWholeFile(logPath());
 
     f.SetDirection(false);
-    EXPECT_EQ(f.texts().gda.x, before.gda.x);
-    EXPECT_EQ(f.texts().itrf.x, before.itrf.x);
-    EXPECT_EQ(f.texts().epoch, before.epoch);
+    EXPECT_EQ(joined({f.texts().gda.x, f.texts().itrf.x, f.texts().epoch}),
+              joined({before.gda.x, before.itrf.x, before.epoch}));
     EXPECT_EQ(readWholeFile(logPath()), logBefore);
-    EXPECT_EQ(f.layout(Half::Gda).groupCaption, " Input - GDA94 ");
-    EXPECT_EQ(f.layout(Half::Itrf).groupCaption, " Output - ITRF ");
+    EXPECT_EQ(f.layout(Half::Gda).groupCaption + f.layout(Half::Itrf).groupCaption,
+              " Input - GDA94  Output - ITRF ");
     // The GDA94 half holds the computed point, so it can be taken back at once.
     EXPECT_TRUE(f.computeEnabled());
 
@@ -97,15 +81,9 @@ TEST_F(Compute, DirectionChangeKeepsEveryFieldAndComputesNothing)
 
 TEST_F(Compute, ValidationListsReaderMessagesAtOnce)
 {
-    struct Case {
-        const char* name;
-        void (*edit)(FormTexts&);
-        std::vector<std::string> messages;
-        bool computeEnabled;
-    };
+    struct Case { const char* name; void (*edit)(FormTexts&); std::vector<std::string> messages; bool computeEnabled; };
     const Case cases[] = {
-        {"letter in X", [](FormTexts& t) { t.itrf.x = "-4052052.04a"; },
-         {"X value (-4052052.04a) invalid"}, false},
+        {"letter in X", [](FormTexts& t) { t.itrf.x = "-4052052.04a"; }, {"X value (-4052052.04a) invalid"}, false},
         {"blank epoch", [](FormTexts& t) { t.epoch = "  \t"; }, {}, false},
         {"epoch not read here", [](FormTexts& t) { t.epoch = "13/13/2002"; }, {}, true},
         {"GDA94 half is not read", [](FormTexts& t) { t.gda.x = "nonsense"; }, {}, true},
@@ -144,14 +122,12 @@ TEST_F(Compute, ClearEmptiesOneHalfAndRevalidates)
     typeSamplePoint();
     f.Compute();
     f.Clear(Half::Gda);
-    EXPECT_TRUE(f.texts().gda.x.empty());
-    EXPECT_TRUE(f.texts().gda.latitude.seconds.empty());
+    EXPECT_TRUE(f.texts().gda.x.empty() && f.texts().gda.latitude.seconds.empty());
     EXPECT_EQ(f.texts().epoch, "2002.0");  // the GDA94 half has no epoch
     EXPECT_TRUE(f.computeEnabled());
 
     f.Clear(Half::Itrf);
-    EXPECT_TRUE(f.texts().epoch.empty());
-    EXPECT_TRUE(f.texts().itrf.x.empty());
+    EXPECT_TRUE(f.texts().epoch.empty() && f.texts().itrf.x.empty());
     EXPECT_FALSE(f.computeEnabled());
 }
 

@@ -8,9 +8,20 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
+#include <string>
 
 namespace tessara::testing {
+
+// Several texts as one, so that one comparison shows every difference.
+inline std::string joined(std::initializer_list<std::string> parts)
+{
+    std::string text;
+    for (const std::string& part : parts)
+        text += part + "|";
+    return text;
+}
 
 // One program folder and one settings store, over which forms are started
 // as the program would start them, one run after another.

@@ -54,12 +54,7 @@ TEST_F(Help, ExistingFileIsShownAtTopic128)
 
 TEST_F(Help, MissingFileIsOfferedToBeLookedFor)
 {
-    struct Case {
-        const char* name;
-        bool reply;
-        std::optional<ChosenFile> chosen;
-        bool shown;
-    };
+    struct Case { const char* name; bool reply; std::optional<ChosenFile> chosen; bool shown; };
     const Case cases[] = {
         {"declined", false, std::nullopt, false},
         {"dialog cancelled", true, std::nullopt, false},

@@ -34,16 +34,9 @@ void computeSample(InteractiveForm& f)
 
 TEST_F(LogFile, AppendDecidesWhetherASecondStartKeepsTheFirstRun)
 {
-    struct Case {
-        const char* name;
-        bool append;
-        int headers;
-        std::size_t lines;
-    };
-    const Case cases[] = {
-        {"fresh header at every start", false, 1, 9},
-        {"continued after the first run's record", true, 2, 19},
-    };
+    struct Case { const char* name; bool append; int headers; std::size_t lines; };
+    const Case cases[] = {{"fresh header at every start", false, 1, 9},
+                          {"continued after the first run's record", true, 2, 19}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         form.reset();  // the previous case's run would save its own choices
@@ -62,23 +55,15 @@ TEST_F(LogFile, AppendDecidesWhetherASecondStartKeepsTheFirstRun)
 
 TEST_F(LogFile, StartedOncePerRun)
 {
-    InteractiveForm& f = startShown();
-    f.StartLogFile();
+    startShown().StartLogFile();
     EXPECT_EQ(countLines(fileLines(logPath()), kHeaderTitle), 1);
 }
 
 TEST_F(LogFile, PromptChoosesTheRunsLogAndCancelKeepsTheConfiguredOne)
 {
-    struct Case {
-        const char* name;
-        bool append;
-        bool chosen;
-    };
-    const Case cases[] = {
-        {"chosen, fresh", false, true},
-        {"chosen, continued", true, true},
-        {"cancelled", false, false},
-    };
+    struct Case { const char* name; bool append; bool chosen; };
+    const Case cases[] = {{"chosen, fresh", false, true}, {"chosen, continued", true, true},
+                          {"cancelled", false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string chosenPath = folder.file(std::string(c.name) + ".log");
@@ -93,10 +78,9 @@ TEST_F(LogFile, PromptChoosesTheRunsLogAndCancelKeepsTheConfiguredOne)
 
         ASSERT_EQ(files.saveRequests.size(), 1u);
         const SaveFileRequest& asked = files.saveRequests[0];
-        EXPECT_EQ(asked.title, "Select file for output");
-        EXPECT_EQ(asked.filter, "Tessara Output files (*.log)|*.log|All files (*.*)|*.*||");
-        EXPECT_EQ(asked.defaultExtension, "out");
-        EXPECT_EQ(asked.initialPath, logPath());
+        EXPECT_EQ(joined({asked.title, asked.filter, asked.defaultExtension, asked.initialPath}),
+                  joined({"Select file for output",
+                          "Tessara Output files (*.log)|*.log|All files (*.*)|*.*||", "out", logPath()}));
         EXPECT_EQ(asked.confirmOverwrite, !c.append);
         EXPECT_FALSE(asked.append.has_value());
 
@@ -154,31 +138,24 @@ TEST_F(LogFile, ViewersReportAMissingFileOrAFailedStart)
     opener.viewerResult = StartResult::AccessDenied;
     f.ViewLogFile();
     ASSERT_EQ(notifier.shown.size(), 2u);
-    EXPECT_EQ(notifier.shown[0].text,
-              "Error - message file not found\n\n" + folder.file("tessara_msg.log"));
-    EXPECT_EQ(notifier.shown[0].caption, "Tessara - display message file");
-    EXPECT_EQ(notifier.shown[1].text,
-              "Error - could not load 'xdg-open' to display the output file\n"
-              "The operating system denied access to the specified file.");
-    EXPECT_EQ(notifier.shown[1].caption, "Tessara - display output file");
+    EXPECT_EQ(joined({notifier.shown[0].text, notifier.shown[0].caption, notifier.shown[1].text,
+                      notifier.shown[1].caption}),
+              joined({"Error - message file not found\n\n" + folder.file("tessara_msg.log"),
+                      "Tessara - display message file",
+                      "Error - could not load 'xdg-open' to display the output file\n"
+                      "The operating system denied access to the specified file.",
+                      "Tessara - display output file"}));
     EXPECT_EQ(opener.viewed, (std::vector<std::string>{logPath(), logPath()}));
 }
 
 TEST(ViewerErrors, TextsPerStartResult)
 {
-    struct Case {
-        StartResult result;
-        const char* log;
-        const char* message;
-    };
+    struct Case { StartResult result; const char* log; const char* message; };
     const Case cases[] = {
-        {StartResult::FileNotFound, "The specified file was not found. ",
-         "The program file was not found. "},
-        {StartResult::PathNotFound, "The specified path was not found. ",
-         "The program path was not found. "},
+        {StartResult::FileNotFound, "The specified file was not found. ", "The program file was not found. "},
+        {StartResult::PathNotFound, "The specified path was not found. ", "The program path was not found. "},
         {StartResult::InvalidProgram, "The .exe file is invalid", "The .exe file is invalid"},
-        {StartResult::SharingViolation, "A sharing violation occurred.",
-         "A sharing violation occurred."},
+        {StartResult::SharingViolation, "A sharing violation occurred.", "A sharing violation occurred."},
         {StartResult::OtherFailure, "", ""},
     };
     for (const Case& c : cases) {
@@ -203,10 +180,9 @@ TEST_F(Messages, SaveAppendsOrReplacesAsTheBoxSays)
     files.answers.push_back(ChosenFile{target, true});
     f.SaveMessages();
     const SaveFileRequest& asked = files.saveRequests.at(0);
-    EXPECT_EQ(asked.title, "Select message file");
-    EXPECT_EQ(asked.filter, "Log files (*.log)|*.log||");
-    EXPECT_EQ(asked.defaultExtension, "log");
-    EXPECT_EQ(asked.initialPath, folder.file("tessara_msg.log"));
+    EXPECT_EQ(joined({asked.title, asked.filter, asked.defaultExtension, asked.initialPath}),
+              joined({"Select message file", "Log files (*.log)|*.log||", "log",
+                      folder.file("tessara_msg.log")}));
     EXPECT_EQ(asked.append, std::optional<bool>(true));
     EXPECT_EQ(readWholeFile(target), "old\r\nLine  3\r\nOutput - /tmp/out.txt\r\n");
     EXPECT_EQ(f.settings().interactive.messagefileName, target);
@@ -271,32 +247,25 @@ TEST_F(Restart, TheNextRunReadsWhatThisOneStored)
 
     InteractiveForm& second = start();
     EXPECT_FALSE(second.itrfToGda());
-    EXPECT_EQ(second.settings().gdaToItrf.inputType, InputType::Geographic);
-    EXPECT_EQ(second.settings().gdaToItrf.inputNotation, AngleNotation::Dmshp);
-    EXPECT_EQ(second.settings().gdaToItrf.outputNotation, AngleNotation::Dm);
+    const DirectionSettings& gda = second.settings().gdaToItrf;
+    EXPECT_TRUE(gda.inputType == InputType::Geographic && gda.inputNotation == AngleNotation::Dmshp &&
+                gda.outputNotation == AngleNotation::Dm);
     EXPECT_EQ(second.epochNotation(), EpochMode::DecimalYear);
     EXPECT_EQ(second.parameterList().selectedName(), "ITRF97");
     EXPECT_EQ(second.parameterList().names(),
               (std::vector<std::string>{"ITRF2000", "ITRF2000(IGS)", "ITRF97"}));
-    EXPECT_EQ(second.settings().window.width, 1200);
-    EXPECT_EQ(second.settings().window.height, 700);
-    EXPECT_EQ(second.fontSize(), 12);
+    EXPECT_EQ(joined({std::to_string(second.settings().window.width),
+                      std::to_string(second.settings().window.height), std::to_string(second.fontSize())}),
+              "1200|700|12|");
     EXPECT_EQ(second.layout(Half::Gda).latitudeLabel, "Latitude\n(d.mmssss)");
 }
 
 TEST_F(Restart, SavedSetNamesAreFoundIgnoringCaseOrFallBackToTheFirst)
 {
-    struct Case {
-        const char* name;
-        const char* saved;
-        const char* selected;
-        const char* savedAfter;
-    };
-    const Case cases[] = {
-        {"exact", "ITRF96", "ITRF96", "ITRF96"},
-        {"other case", "itrf2000(igs)", "ITRF2000(IGS)", "itrf2000(igs)"},
-        {"unknown", "ITRF2014", "ITRF2000", "ITRF2000"},
-    };
+    struct Case { const char* name; const char* saved; const char* selected; const char* savedAfter; };
+    const Case cases[] = {{"exact", "ITRF96", "ITRF96", "ITRF96"},
+                          {"other case", "itrf2000(igs)", "ITRF2000(IGS)", "itrf2000(igs)"},
+                          {"unknown", "ITRF2014", "ITRF2000", "ITRF2000"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         store.writeString(kItrfToGdaSection, "ITRFParameters", c.saved);

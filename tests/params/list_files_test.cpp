@@ -66,17 +66,14 @@ TEST_F(ParameterListFileTest, LastRecordWinsDamagedOnesAreReportedAndACutLastOne
     const std::size_t badEpoch = bytes.rfind("Bad") + 3;
     bytes[badEpoch + 2] = static_cast<char>(bytes[badEpoch + 2] ^ 0x10);
     bytes.resize(bytes.size() - 3);
-    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
     writeAll(path, bytes);
 
     const ParameterStore store = load();
     ASSERT_EQ(store.size(), 2u);
-    EXPECT_EQ(store.find("A")->base[0], 2.0);
-    EXPECT_TRUE(store.find("A")->valid);
-    EXPECT_FALSE(store.find("A")->builtIn);
-    EXPECT_FALSE(store.find("Bad")->valid);
-    EXPECT_FALSE(store.contains("C"));
+    const ParameterSet& a = *store.find("A");
+    EXPECT_TRUE(a.base[0] == 2.0 && a.valid && !a.builtIn);
+    EXPECT_TRUE(!store.find("Bad")->valid && !store.contains("C"));
     EXPECT_THAT(notifier.messages,
                 ElementsAre("Error - Parameters for Bad are incorrect - checksum does not match"));
 }
@@ -89,8 +86,7 @@ TEST_F(ParameterListFileTest, MissingFileSaysNothingAndWrongMarkerLoadsNothing)
     append(setNamed("A"));
     std::string bytes = readAll(path);
     bytes[3] = 'x';
-    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
     writeAll(path, bytes);
     EXPECT_TRUE(load().empty());
     EXPECT_THAT(notifier.messages, ElementsAre("Parameters file is incorrect"));
@@ -111,9 +107,7 @@ TEST_F(ParameterListFileTest, FailedAppendCutsTheFileBackSoLaterRecordsStillLoad
     notifier.messages.clear();
     append(setNamed("C"));
     const ParameterStore store = load();
-    EXPECT_TRUE(store.contains("A"));
-    EXPECT_TRUE(store.contains("C"));
-    EXPECT_FALSE(store.contains("B"));
+    EXPECT_TRUE(store.contains("A") && store.contains("C") && !store.contains("B"));
     EXPECT_THAT(notifier.messages, IsEmpty());
 }
 
@@ -138,10 +132,7 @@ TEST(EllipsoidListFile, LoadsOnTopOfTheBuiltInOneWithTheLastRecordWinningInPlace
 
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0].semiMajorAxis, 6378137.0);
-    EXPECT_EQ(list[1].name, "Mine");
-    EXPECT_EQ(list[1].semiMajorAxis, 4.0);
-    EXPECT_TRUE(list[1].valid);
-    EXPECT_FALSE(list[1].builtIn);
+    EXPECT_TRUE(list[1].name == "Mine" && list[1].semiMajorAxis == 4.0 && list[1].valid && !list[1].builtIn);
     EXPECT_EQ(list[2].name, "Other");
     EXPECT_THAT(notifier.messages, IsEmpty());
 

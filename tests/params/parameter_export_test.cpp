@@ -56,8 +56,7 @@ TEST(ParameterExport, WritesOneFilePerSetAndSaysHowManyToWhere)
         {"one set: singular", {"ITRF97"}, 1, "Exported 1 set of parameters to separate files\nto %s"},
         {"no sets", {}, 0, "No parameters available to be exported"},
         // Sets are written in name order: the one with "/" is the second.
-        {"a name that is no file name stops the export", {"A", "B/C", "D"}, 1,
-         "An error has occurred - exported 1 set from the 3 available\nto %s"},
+        {"a name that is no file name stops the export", {"A", "B/C", "D"}, 1, "An error has occurred - exported 1 set from the 3 available\nto %s"},
         {"a refused first name: none written", {"..", "Z"}, 0, "An error has occurred - exported 0 sets from the 2 available\nto %s"},
     };
     for (const Case& c : cases) {

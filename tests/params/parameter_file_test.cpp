@@ -56,20 +56,15 @@ TEST_F(ParameterFileTest, EditorReadsItsFileWholeAndTheProgramReadsItIncompleteB
 
     ParameterSet inEditor;
     const RecordFileRead editor = readParameterFileInEditor(path, inEditor, notifier);
-    EXPECT_TRUE(editor.goOn);
-    EXPECT_EQ(editor.record, RecordRead::Complete);
-    EXPECT_TRUE(editor.checksumMatches);
+    EXPECT_TRUE(editor.goOn && editor.record == RecordRead::Complete && editor.checksumMatches);
     EXPECT_EQ(inEditor.rate, itrf2000().rate);
 
     ParameterSet inProgram;
     inProgram.displayed = false;
     inProgram.builtIn = true;
     const RecordFileRead program = readParameterFileInProgram(path, inProgram, notifier);
-    EXPECT_TRUE(program.goOn);
-    EXPECT_EQ(program.record, RecordRead::Incomplete);
-    EXPECT_TRUE(inProgram.valid);
-    EXPECT_TRUE(inProgram.displayed);
-    EXPECT_FALSE(inProgram.builtIn);
+    EXPECT_TRUE(program.goOn && program.record == RecordRead::Incomplete);
+    EXPECT_TRUE(inProgram.valid && inProgram.displayed && !inProgram.builtIn);
     EXPECT_EQ(inProgram.name, "ITRF2000");
     EXPECT_THAT(notifier.messages, IsEmpty());
 }
@@ -87,8 +82,7 @@ TEST_F(ParameterFileTest, NameOf255CharactersTakesTheThreeBytePrefixAndReadsBack
     EXPECT_EQ(inEditor.name, name);
     ParameterSet inProgram;
     readParameterFileInProgram(path, inProgram, notifier);
-    EXPECT_EQ(inProgram.name, name);
-    EXPECT_TRUE(inProgram.valid);
+    EXPECT_TRUE(inProgram.name == name && inProgram.valid);
     EXPECT_THAT(notifier.messages, IsEmpty());
 }
 
@@ -102,19 +96,15 @@ TEST_F(ParameterFileTest, ProgramReadsAListRecordWholeAndZeroesAWrongStoredCheck
 
     ParameterSet good;
     EXPECT_EQ(readParameterFileInProgram(path, good, notifier).record, RecordRead::Complete);
-    EXPECT_TRUE(good.valid);
-    EXPECT_THAT(notifier.messages, IsEmpty());
+    EXPECT_TRUE(good.valid && notifier.messages.empty());
 
     bytes[40] = static_cast<char>(bytes[40] ^ 0x80);  // inside the epoch
     writeAll(path, bytes);
     ParameterSet damaged;
     const RecordFileRead read = readParameterFileInProgram(path, damaged, notifier);
-    EXPECT_TRUE(read.goOn);
-    EXPECT_EQ(damaged.checksum, 0u);
-    EXPECT_FALSE(damaged.valid);
+    EXPECT_TRUE(read.goOn && damaged.checksum == 0u && !damaged.valid);
     EXPECT_THAT(notifier.messages,
-                ElementsAre("Parameters file is incorrect - stored checksum does not match "
-                            "calculated checksum",
+                ElementsAre("Parameters file is incorrect - stored checksum does not match calculated checksum",
                             checksumMessage("ITRF2000")));
 }
 
@@ -130,8 +120,7 @@ TEST_F(ParameterFileTest, FileErrorsCarryThePathAndThePlatformText)
     const std::string dir = folder.file("dir.params");
     fs::create_directory(dir);
     const RecordFileRead read = readParameterFileInProgram(dir, set, notifier);
-    EXPECT_FALSE(read.goOn);
-    EXPECT_TRUE(read.fileError);
+    EXPECT_TRUE(!read.goOn && read.fileError);
     EXPECT_THAT(notifier.messages, ElementsAre(dir + ": Is a directory"));
 
     notifier.messages.clear();

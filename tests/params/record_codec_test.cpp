@@ -42,15 +42,7 @@ TEST(ParameterRecord, DataEndingInsideKeepsWhatWasReadAndNothingElse)
 
     // Offsets for a 2-character name: epoch at 3, base/rate pairs from 11,
     // checksum at 123, flag at 127, end at 131.
-    struct Case {
-        const char* name;
-        std::size_t cut;
-        bool nameRead;
-        bool epochRead;
-        int basesRead;
-        int ratesRead;
-        bool checksumRead;
-    };
+    struct Case { const char* name; std::size_t cut; bool nameRead; bool epochRead; int basesRead; int ratesRead; bool checksumRead; };
     const Case cases[] = {
         {"inside the name", 2, false, false, 0, 0, false},
         {"inside the epoch", 10, true, false, 0, 0, false},

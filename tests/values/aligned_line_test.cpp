@@ -59,17 +59,13 @@ TEST(LayoutCartesianLine, AllThreeAnchoredOnTheXPoint)
 {
     struct Case { const char* name; const char *x, *y, *z; std::string expected; };
     const Case cases[] = {
-        {"worked example", "-4052051.767", "4212836.012", "-2545106.027",
-         "-4052051.767     4212836.012      -2545106.027"},
-        {"short X shifts Y and Z with it", "1.5", "22.25", "-333.125",
-         textsAt({{7, "1.5"}, {24, "22.25"}, {41, "-333.125"}})},
+        {"worked example", "-4052051.767", "4212836.012", "-2545106.027", "-4052051.767     4212836.012      -2545106.027"},
+        {"short X shifts Y and Z with it", "1.5", "22.25", "-333.125", textsAt({{7, "1.5"}, {24, "22.25"}, {41, "-333.125"}})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         PointTransformer pt;
-        pt.outputX = c.x;
-        pt.outputY = c.y;
-        pt.outputZ = c.z;
+        pt.outputX = c.x, pt.outputY = c.y, pt.outputZ = c.z;
         EXPECT_EQ(LayoutCartesianLine(pt), c.expected);
     }
 }
@@ -82,29 +78,18 @@ TEST(LayoutGeographicLine, EachNotation)
     PointTransformer lettered = pt;
     ApplyFileHemisphere(lettered, FileHemisphereStyle::Letter, false);
 
-    struct Case {
-        const char* name;
-        const PointTransformer* point;
-        AngleNotation notation;
-        bool withLetters;
-        std::string expected;
-    };
+    struct Case { const char* name; const PointTransformer* point; AngleNotation notation; bool withLetters; std::string expected; };
     using N = AngleNotation;
     const Case cases[] = {
-        {"DMS worked example", &pt, N::Dms, false,
-         "33  52 07.75085  151  12 00.00000       12.345"},
+        {"DMS worked example", &pt, N::Dms, false, "33  52 07.75085  151  12 00.00000       12.345"},
         {"DM", &pt, N::Dm, false, "33  52.1291808   151  12.0000000        12.345"},
         {"DD", &pt, N::Dd, false, "33.86881968      151.20000000           12.345"},
         {"DMSHP", &pt, N::Dmshp, false, "33.520775085     151.120000000          12.345"},
         {"DMHP", &pt, N::Dmhp, false, "33.521291808     151.120000000          12.345"},
-        {"letters ignored without the flag", &lettered, N::Dd, false,
-         textsAt({{1, "33.86881968"}, {18, "151.20000000"}, {40, "12.345"}})},
-        {"DD with letters", &lettered, N::Dd, true,
-         " 33.86881968    S 151.20000000    E     12.345"},
-        {"DMS with letters", &lettered, N::Dms, true,
-         " 33 52 07.75085 S 151 12 00.00000 E     12.345"},
-        {"unknown notation: letters and height", &lettered, static_cast<N>(7), true,
-         "                S                 E     12.345"},
+        {"letters ignored without the flag", &lettered, N::Dd, false, textsAt({{1, "33.86881968"}, {18, "151.20000000"}, {40, "12.345"}})},
+        {"DD with letters", &lettered, N::Dd, true, " 33.86881968    S 151.20000000    E     12.345"},
+        {"DMS with letters", &lettered, N::Dms, true, " 33 52 07.75085 S 151 12 00.00000 E     12.345"},
+        {"unknown notation: letters and height", &lettered, static_cast<N>(7), true, "                S                 E     12.345"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,36 +110,12 @@ TEST(LayoutGeographicLine, DmUsesTheCarriedDmDegrees)
 }
 
 // The texts a reader would have kept for each layout.
-struct EchoTexts {
-    const char *latDegrees = "", *latMinutes = "", *latSeconds = "";
-    const char *lonDegrees = "", *lonMinutes = "", *lonSeconds = "";
-    const char *latDm = "", *lonDm = "";
-    const char *latDd = "", *lonDd = "";
-    const char *latDmshp = "", *lonDmshp = "";
-    const char *latDmhp = "", *lonDmhp = "";
-    const char *x = "", *y = "", *z = "";
-    const char* height = "";
-};
+struct EchoTexts { AngleTexts lat, lon; std::string x, y, z, height; };
 
 PointTransformer withEchoTexts(const EchoTexts& t)
 {
     PointTransformer pt;
-    AngleTexts& lat = pt.inputAnglesRead.latitude;
-    AngleTexts& lon = pt.inputAnglesRead.longitude;
-    lat.degrees = t.latDegrees;
-    lat.minutes = t.latMinutes;
-    lat.seconds = t.latSeconds;
-    lat.decimalMinutes = t.latDm;
-    lat.decimalDegrees = t.latDd;
-    lat.packedDms = t.latDmshp;
-    lat.packedDm = t.latDmhp;
-    lon.degrees = t.lonDegrees;
-    lon.minutes = t.lonMinutes;
-    lon.seconds = t.lonSeconds;
-    lon.decimalMinutes = t.lonDm;
-    lon.decimalDegrees = t.lonDd;
-    lon.packedDms = t.lonDmshp;
-    lon.packedDm = t.lonDmhp;
+    pt.inputAnglesRead = {t.lat, t.lon};
     pt.inputXText = t.x;
     pt.inputYText = t.y;
     pt.inputZText = t.z;
@@ -164,23 +125,33 @@ PointTransformer withEchoTexts(const EchoTexts& t)
 
 TEST(LayoutInputEcho, EveryLayout)
 {
-    const EchoTexts dms{.latDegrees = "-33", .latMinutes = "52", .latSeconds = "10.5",
-                        .lonDegrees = "151", .lonMinutes = "12", .lonSeconds = "0", .height = "12.5"};
-    EchoTexts dmsOneField = dms;
-    dmsOneField.latDegrees = "33";
-    dmsOneField.latMinutes = "5";
-    dmsOneField.latSeconds = " ";  // a component the split did not find
-    dmsOneField.lonMinutes = "123";
-    const EchoTexts dm{.latDegrees = "33", .lonDegrees = "151", .latDm = "52.5", .lonDm = "12.25",
-                       .height = "100"};
+    // The texts of one angle as each reader keeps them.
+    const auto dmsTexts = [](const char* d, const char* m, const char* sec) {
+        AngleTexts t;
+        t.degrees = d, t.minutes = m, t.seconds = sec;
+        return t;
+    };
+    const auto dmTexts = [](const char* d, const char* m) {
+        AngleTexts t;
+        t.degrees = d, t.decimalMinutes = m;
+        return t;
+    };
+    const auto oneFieldTexts = [](const char* dd, const char* dmshp, const char* dmhp) {
+        AngleTexts t;
+        t.decimalDegrees = dd, t.packedDms = dmshp, t.packedDm = dmhp;
+        return t;
+    };
+    const EchoTexts dms{dmsTexts("-33", "52", "10.5"), dmsTexts("151", "12", "0"), "", "", "", "12.5"};
+    // " ": a component the split did not find.
+    const EchoTexts dmsOneField{dmsTexts("33", "5", " "), dmsTexts("151", "123", "0"), "", "", "", "12.5"};
+    const EchoTexts dm{dmTexts("33", "52.5"), dmTexts("151", "12.25"), "", "", "", "100"};
     EchoTexts negativeDm = dm;
-    negativeDm.latDegrees = "-0";
-    const EchoTexts dd{.latDd = "-33.5", .lonDd = "151.25", .height = "-5.25"};
-    const EchoTexts packed{.latDmshp = "-33.5234567", .lonDmshp = "151.1234", .latDmhp = "33.52129",
-                           .lonDmhp = "151.12", .height = "0"};
+    negativeDm.lat.degrees = "-0";
+    const EchoTexts dd{oneFieldTexts("-33.5", "", ""), oneFieldTexts("151.25", "", ""), "", "", "", "-5.25"};
+    const EchoTexts packed{oneFieldTexts("", "-33.5234567", "33.52129"), oneFieldTexts("", "151.1234", "151.12"),
+                           "", "", "", "0"};
     // The height is left from an earlier point; a Cartesian echo never shows it.
-    const EchoTexts cartesian{.x = "-4052052.048", .y = "4212836.105", .z = "-2545105.587",
-                              .height = "999.0"};
+    const EchoTexts cartesian{{}, {}, "-4052052.048", "4212836.105", "-2545105.587", "999.0"};
 
     const std::string dmLine =
         textsAt({{1, "33"}, {4, "52.5"}, {17, "151"}, {21, "12.25"}, {39, "100"}});
@@ -197,8 +168,7 @@ TEST(LayoutInputEcho, EveryLayout)
         {"2 with DM read", dm, false, 2, dmLine},
         {"6 DM one field", dm, false, 6, dmLine},
         {"6 shows no DD", dd, false, 6, std::string(40, ' ') + "-5.25"},
-        {"6 DM minus zero degrees", negativeDm, false, 6,
-         textsAt({{0, "-0"}, {4, "52.5"}, {17, "151"}, {21, "12.25"}, {39, "100"}})},
+        {"6 DM minus zero degrees", negativeDm, false, 6, textsAt({{0, "-0"}, {4, "52.5"}, {17, "151"}, {21, "12.25"}, {39, "100"}})},
         {"3 DMSHP", packed, false, 3, textsAt({{0, "-33.5234567"}, {17, "151.1234"}, {41, "0"}})},
         {"4 DMHP", packed, false, 4, textsAt({{1, "33.52129"}, {17, "151.12"}, {41, "0"}})},
         {"unknown layout: height only", dms, false, 9, std::string(40, ' ') + "12.5"},

