@@ -58,7 +58,9 @@ std::string chooseProgramFolder(const ProgramFolderInputs& inputs)
 {
     if (isSet(inputs.tessaraHome))
         return *inputs.tessaraHome;
-    if (inputs.executableFolderWritable)
+    // A shared install keeps each user's files apart, even for root, who
+    // could write into the system folder but must not leave files there.
+    if (inputs.executableFolderWritable && !inputs.executableFolderShared)
         return inputs.executableFolder;
     // A relative XDG_DATA_HOME is to be ignored, as the XDG rules say.
     if (isSet(inputs.xdgDataHome) && inputs.xdgDataHome->front() == '/')
@@ -75,15 +77,24 @@ std::string runningProgramPath()
     return ec ? std::string() : path.string();
 }
 
-std::string locateProgramFolder(const std::string& programPath)
+ProgramFolderInputs observeProgramFolderInputs(const std::string& executableFolder)
 {
     ProgramFolderInputs inputs;
-    inputs.executableFolder = programFolderOf(programPath);
-    inputs.executableFolderWritable = ::access(inputs.executableFolder.c_str(), W_OK) == 0;
+    inputs.executableFolder = executableFolder;
+    inputs.executableFolderWritable = ::access(executableFolder.c_str(), W_OK) == 0;
     inputs.tessaraHome = environment("TESSARA_HOME");
     inputs.xdgDataHome = environment("XDG_DATA_HOME");
     inputs.home = environment("HOME");
-    const std::string folder = chooseProgramFolder(inputs);
+    std::error_code ec;
+    inputs.executableFolderShared =
+        fs::exists(fs::path(executableFolder) / kSharedFolderMarker, ec);
+    return inputs;
+}
+
+std::string locateProgramFolder(const std::string& programPath)
+{
+    const ProgramFolderInputs inputs = observeProgramFolderInputs(programFolderOf(programPath));
+    std::string folder = chooseProgramFolder(inputs);
     if (folder != inputs.executableFolder && !isSet(inputs.tessaraHome)) {
         // The per-user data folder is made on first use; a failure shows
         // later, as the file error of the first file written there.

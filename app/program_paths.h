@@ -14,6 +14,11 @@ std::string programFolderOf(std::string_view programPath);
 // folder is used unchanged.
 std::string inProgramFolder(std::string_view name, std::string_view programFolder);
 
+// The file an installation puts beside the programs to mark their folder as
+// shared by every user of the machine. Root may write into a system folder,
+// so writability alone cannot tell a shared install from a private copy.
+inline constexpr std::string_view kSharedFolderMarker = "tessara-shared-install";
+
 // What decides the program folder, where the stored lists and the default
 // log and message files live.
 struct ProgramFolderInputs {
@@ -22,13 +27,18 @@ struct ProgramFolderInputs {
     std::optional<std::string> tessaraHome;  // TESSARA_HOME
     std::optional<std::string> xdgDataHome;  // XDG_DATA_HOME
     std::optional<std::string> home;         // HOME
+    bool executableFolderShared = false;     // holds the shared-install marker
 };
 
 // TESSARA_HOME when it is set and not empty; else the executable's folder
-// when it is writable; else the per-user data folder "tessara" under
-// XDG_DATA_HOME (when that is an absolute path) or ~/.local/share. Without
-// any home folder the executable's folder stays.
+// when it is writable and not marked as shared; else the per-user data
+// folder "tessara" under XDG_DATA_HOME (when that is an absolute path) or
+// ~/.local/share. Without any home folder the executable's folder stays.
 std::string chooseProgramFolder(const ProgramFolderInputs& inputs);
+
+// The inputs for a program in that folder, read from the environment and the
+// file system (writability, the shared-install marker).
+ProgramFolderInputs observeProgramFolderInputs(const std::string& executableFolder);
 
 // The running program's full path; empty when it cannot be found.
 std::string runningProgramPath();

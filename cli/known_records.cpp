@@ -9,20 +9,11 @@
 #include "params/notifier.h"
 #include "params/parameter_file.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <unistd.h>
+#include <optional>
+#include <string>
 
 namespace tessara::cli {
 namespace {
-
-std::optional<std::string> environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    if (value == nullptr)
-        return std::nullopt;
-    return std::string(value);
-}
 
 // Keeps the core's messages about one named file, so that a file that
 // cannot be used is reported in one line.
@@ -104,13 +95,9 @@ std::optional<std::string> addEllipsoidFile(const std::string& path, KnownRecord
 
 std::string commandLineProgramFolder()
 {
-    ProgramFolderInputs inputs;
-    inputs.executableFolder = programFolderOf(runningProgramPath());
-    inputs.executableFolderWritable = ::access(inputs.executableFolder.c_str(), W_OK) == 0;
-    inputs.tessaraHome = environment("TESSARA_HOME");
-    inputs.xdgDataHome = environment("XDG_DATA_HOME");
-    inputs.home = environment("HOME");
-    return chooseProgramFolder(inputs);
+    // The same choice as the desktop program's, without creating the folder:
+    // the command line only reads the stored lists.
+    return chooseProgramFolder(observeProgramFolderInputs(programFolderOf(runningProgramPath())));
 }
 
 std::optional<std::string> loadKnownRecords(const RecordSources& sources, KnownRecords& records,

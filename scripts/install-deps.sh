@@ -12,7 +12,7 @@ packages=(
     locales
     clang libclang-rt-14-dev
     clang-tidy cppcheck
-    dpkg-dev file
+    dpkg-dev file desktop-file-utils
 )
 
 # The number readers are tested under a locale whose decimal symbol is a comma.

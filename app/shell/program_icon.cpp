@@ -44,7 +44,7 @@ QPixmap globe(int size)
 QIcon programIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64})
+    for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addPixmap(globe(size));
     return icon;
 }

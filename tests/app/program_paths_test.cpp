@@ -12,10 +12,7 @@ namespace {
 
 TEST(ProgramPaths, FolderIsCutBeforeTheLastSlash)
 {
-    struct Case {
-        const char* path;
-        const char* folder;
-    };
+    struct Case { const char* path; const char* folder; };
     const Case cases[] = {
         {"/opt/tessara/bin/tessara", "/opt/tessara/bin"},
         {"/tessara", "/tessara"},  // the only "/" is the first character
@@ -37,28 +34,48 @@ TEST(ProgramPaths, BareNamesGoIntoTheProgramFolder)
 
 TEST(ProgramPaths, FolderChoiceFromEnvironmentAndWritability)
 {
-    struct Case {
-        const char* name;
-        ProgramFolderInputs inputs;
-        const char* folder;
-    };
+    struct Case { const char* name; ProgramFolderInputs inputs; const char* folder; };
     const Case cases[] = {
         {"writable program folder", {"/opt/t", true, std::nullopt, "/x", "/home/u"}, "/opt/t"},
         {"TESSARA_HOME wins", {"/opt/t", true, "/data/t", "/x", "/home/u"}, "/data/t"},
         {"empty TESSARA_HOME is unset", {"/opt/t", true, "", "/x", "/home/u"}, "/opt/t"},
-        {"unwritable: XDG data folder", {"/usr/bin", false, std::nullopt, "/x", "/home/u"},
-         "/x/tessara"},
-        {"relative XDG_DATA_HOME is ignored", {"/usr/bin", false, std::nullopt, "rel", "/home/u"},
-         "/home/u/.local/share/tessara"},
-        {"no XDG_DATA_HOME", {"/usr/bin", false, std::nullopt, std::nullopt, "/home/u"},
-         "/home/u/.local/share/tessara"},
-        {"no home at all", {"/usr/bin", false, std::nullopt, std::nullopt, std::nullopt},
-         "/usr/bin"},
+        {"unwritable: XDG data folder", {"/usr/bin", false, std::nullopt, "/x", "/home/u"}, "/x/tessara"},
+        {"relative XDG_DATA_HOME is ignored", {"/usr/bin", false, std::nullopt, "rel", "/home/u"}, "/home/u/.local/share/tessara"},
+        {"no XDG_DATA_HOME", {"/usr/bin", false, std::nullopt, std::nullopt, "/home/u"}, "/home/u/.local/share/tessara"},
+        {"no home at all", {"/usr/bin", false, std::nullopt, std::nullopt, std::nullopt}, "/usr/bin"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(chooseProgramFolder(c.inputs), c.folder);
     }
+}
+
+TEST(ProgramPaths, SharedInstallSendsFilesToTheUsersFolder)
+{
+    struct Case { const char* name; ProgramFolderInputs inputs; const char* folder; };
+    const Case cases[] = {
+        {"root can write the shared folder",
+         {"/usr/lib/tessara", true, std::nullopt, std::nullopt, "/root", true},
+         "/root/.local/share/tessara"},
+        {"a user cannot", {"/usr/lib/tessara", false, std::nullopt, "/x", "/home/u", true},
+         "/x/tessara"},
+        {"TESSARA_HOME still wins", {"/usr/lib/tessara", true, "/data/t", "/x", "/home/u", true},
+         "/data/t"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(chooseProgramFolder(c.inputs), c.folder);
+    }
+}
+
+TEST(ProgramPaths, SharedInstallIsKnownByItsMarkerFile)
+{
+    test::TempFolder folder;
+    const std::string path = folder.path().string();
+    EXPECT_FALSE(observeProgramFolderInputs(path).executableFolderShared);
+    EXPECT_TRUE(observeProgramFolderInputs(path).executableFolderWritable);
+    test::writeAll(folder.file(std::string(kSharedFolderMarker)), "");
+    EXPECT_TRUE(observeProgramFolderInputs(path).executableFolderShared);
 }
 
 TEST(ProgramPaths, StartupPathsFromTheProgramFolder)
@@ -86,18 +103,12 @@ TEST(ProgramPaths, TessaraHomeDecidesTheRunningProgramsFolder)
 
 TEST(HelpPath, IniValueExtensionAndFolderRules)
 {
-    struct Case {
-        const char* name;
-        const char* program;
-        const char* ini;
-        const char* path;
-    };
+    struct Case { const char* name; const char* program; const char* ini; const char* path; };
     const Case cases[] = {
         {"default from the program path", "/opt/t/tessara", "", "/opt/t/tessara.chm"},
         {"program with an extension", "/opt/t/tessara.bin", "", "/opt/t/tessara.chm"},
         {"dot only in a folder name", "/opt/t.d/tessara", "", "/opt/t.d/tessara.chm"},
-        {"absolute ini value", "/opt/t/tessara", "/usr/share/doc/t/help.html",
-         "/usr/share/doc/t/help.html"},
+        {"absolute ini value", "/opt/t/tessara", "/usr/share/doc/t/help.html", "/usr/share/doc/t/help.html"},
         {"relative ini value", "/opt/t/tessara", "doc/help.html", "/opt/t/doc/help.html"},
         {"capital HLP becomes chm", "/opt/t/tessara", "/h/Manual.HLP", "/h/Manual.chm"},
         {"no dot: unchanged", "/opt/t/tessara", "/h/manual", "/h/manual"},

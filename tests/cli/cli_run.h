@@ -36,7 +36,7 @@ inline CliRun runCommandLine(const std::vector<std::string>& args)
 
 inline std::filesystem::path sourceRoot()
 {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    return std::filesystem::path(TESSARA_SOURCE_DIR);
 }
 inline std::string examplePath(const std::string& name)
 {

@@ -18,7 +18,7 @@ using testing::RecordingNotifier;
 
 std::string fixture(const char* name)
 {
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "params/fixtures" / name;
+    return std::filesystem::path(TESSARA_SOURCE_DIR) / "tests/params/fixtures" / name;
 }
 
 std::vector<std::string> texts(const std::vector<RecordingNotifier::Shown>& shown)

@@ -24,7 +24,7 @@ using namespace std::string_literals;
 
 std::string fixture(const char* name)
 {
-    return (std::filesystem::path(__FILE__).parent_path() / "fixtures" / name).string();
+    return (std::filesystem::path(TESSARA_SOURCE_DIR) / "tests/params/fixtures" / name).string();
 }
 
 // The editor writes exactly the committed file, laid out by hand here.
