@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using tessara::CNumericEdit;
@@ -65,11 +66,7 @@ QAction* pasteAction(QMenu& menu)
     return nullptr;
 }
 
-enum class PastePath { CtrlV, ShiftInsert, ContextMenu, Slot };
-
 }  // namespace
-
-Q_DECLARE_METATYPE(PastePath)
 
 // The key and paste rules themselves are table-tested in the core filter's
 // tests; these check that every way text enters the widget goes through them.
@@ -79,84 +76,60 @@ class NumericEditTest : public QObject {
 private slots:
     void initTestCase() { useLocale(QLocale::c()); }
 
-    void keys_data();
     void keys();
-    void everyPastePathIsFiltered_data();
     void everyPastePathIsFiltered();
     void copyCutAndEditingShortcutsPass();
     void decimalCommaLocale();
     void composedTextIsFiltered();
 };
 
-void NumericEditTest::keys_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("beeps");
-    const auto row = [](const char* name, const char* field, Qt::Key key, int modifiers,
-                        const char* expected, int beeps) {
-        QTest::newRow(name) << QString(field) << int(key) << modifiers << QString(expected)
-                            << beeps;
-    };
-    row("digit beyond the decimal places beeps", "1.234|", Qt::Key_5, 0, "1.234|", 1);
-    // The line edit's own Ctrl+K would delete to the end of the field.
-    row("ctrl+letter swallowed", "|12", Qt::Key_K, Qt::ControlModifier, "|12", 0);
-    row("backspace passes", "12|", Qt::Key_Backspace, 0, "1|", 0);
-}
-
 void NumericEditTest::keys()
 {
-    QFETCH(QString, field);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, expected);
-    QFETCH(int, beeps);
-
-    CountingEdit edit(3, true);
-    setMarked(edit, field);
-    QTest::keyClick(&edit, Qt::Key(key),
-                    Qt::KeyboardModifiers::fromInt(static_cast<unsigned>(modifiers)));
-    QCOMPARE(marked(edit), expected);
-    QCOMPARE(edit.beeps, beeps);
+    struct Case {
+        const char* name;
+        const char* field;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* expected;
+        int beeps;
+    };
+    const Case cases[] = {
+        {"digit beyond the decimal places beeps", "1.234|", Qt::Key_5, {}, "1.234|", 1},
+        // The line edit's own Ctrl+K would delete to the end of the field.
+        {"ctrl+letter swallowed", "|12", Qt::Key_K, Qt::ControlModifier, "|12", 0},
+        {"backspace passes", "12|", Qt::Key_Backspace, {}, "1|", 0},
+    };
+    for (const Case& c : cases) {
+        CountingEdit edit(3, true);
+        setMarked(edit, c.field);
+        QTest::keyClick(&edit, c.key, c.modifiers);
+        QVERIFY2(marked(edit) == c.expected, c.name);
+        QVERIFY2(edit.beeps == c.beeps, c.name);
+    }
 }
 
-void NumericEditTest::everyPastePathIsFiltered_data()
-{
-    QTest::addColumn<PastePath>("path");
-    QTest::newRow("Ctrl+V") << PastePath::CtrlV;
-    QTest::newRow("Shift+Insert") << PastePath::ShiftInsert;
-    QTest::newRow("context menu") << PastePath::ContextMenu;
-    QTest::newRow("paste slot") << PastePath::Slot;
-}
-
+// Ctrl+V, Shift+Insert, the context menu and the slot; dropped text would go
+// in unfiltered.
 void NumericEditTest::everyPastePathIsFiltered()
 {
-    QFETCH(PastePath, path);
-    CountingEdit edit(2, false);
-    QApplication::clipboard()->setText(" 12.345x");
-    switch (path) {
-    case PastePath::CtrlV:
-        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-        break;
-    case PastePath::ShiftInsert:
-        QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
-        break;
-    case PastePath::ContextMenu: {
-        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
-        QAction* action = pasteAction(*menu);
-        QVERIFY(action != nullptr);
-        action->trigger();
-        break;
+    const std::function<void(CountingEdit&)> paths[] = {
+        [](CountingEdit& e) { QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier); },
+        [](CountingEdit& e) { QTest::keyClick(&e, Qt::Key_Insert, Qt::ShiftModifier); },
+        [](CountingEdit& e) {
+            const std::unique_ptr<QMenu> menu(e.createStandardContextMenu());
+            QAction* action = pasteAction(*menu);
+            QVERIFY(action != nullptr);
+            action->trigger();
+        },
+        [](CountingEdit& e) { e.paste(); },
+    };
+    for (const auto& paste : paths) {
+        CountingEdit edit(2, false);
+        QApplication::clipboard()->setText(" 12.345x");
+        paste(edit);
+        QCOMPARE(marked(edit), QString("12.34|"));
+        QVERIFY(!edit.acceptDrops());
     }
-    case PastePath::Slot:
-        edit.paste();
-        break;
-    }
-    QCOMPARE(marked(edit), QString("12.34|"));
-    // Dropped text would go in unfiltered.
-    QVERIFY(!edit.acceptDrops());
 }
 
 void NumericEditTest::copyCutAndEditingShortcutsPass()

@@ -117,7 +117,6 @@ private slots:
     void initTestCase() { useLocale(QLocale::c()); }
     void init() { QVERIFY(folder_.isValid()); }
 
-    void startsEmptyWithTheParameterFormInFourteenParameterMode();
     void epochTakesThreeDecimals();
     void emptyChangeFieldsCountOnlyInFourteenParameterMode();
     void damagedChecksumIsShownThenSavedWithARightOne();
@@ -125,7 +124,6 @@ private slots:
     void wrongMarkerKeepsTheFormButTheFileBecomesCurrent();
     void cancellingOpenClearsTheCurrentFile();
     void saveAsMakesTheFileCurrentAndDisablesBothButtons();
-    void ellipsoidFileShowsItsDecimals();
     void formsKeepTheirContentsWhenSwitched();
     void exitAsksOnlyWhenASaveButtonIsEnabled();
     void decimalCommaLocaleShowsAndSavesTheSameNumbers();
@@ -136,20 +134,6 @@ private:
     QString temp(const QString& name) const { return folder_.filePath(name); }
     QTemporaryDir folder_;
 };
-
-void EditorWindowTest::startsEmptyWithTheParameterFormInFourteenParameterMode()
-{
-    Editor editor;
-    CParameterForm& form = editor.parameters();
-    QCOMPARE(editor.frame.windowTitle(), QString("ITRF Parameters"));
-    QVERIFY(form.findChild<QRadioButton*>("fourteenParameters")->isChecked());
-    QVERIFY(field(form, "rate0")->isVisible());
-    for (QLineEdit* edit : form.findChildren<QLineEdit*>())
-        QVERIFY(edit->text().isEmpty());
-    QVERIFY(!enabled(form, "save") && !enabled(form, "saveAs"));
-    QVERIFY(statusLine(form).isEmpty());
-    QVERIFY(!editor.action("itrfAction")->isEnabled());
-}
 
 // The bounds themselves are checked in the core form checks; here the field
 // stops a fourth decimal, so 2020.0001 stays a saveable 2020.000.
@@ -163,10 +147,19 @@ void EditorWindowTest::epochTakesThreeDecimals()
     QVERIFY(!enabled(editor.parameters(), "save"));  // there is no current file yet
 }
 
+// The window starts empty in fourteen-parameter mode; in seven-parameter
+// mode the change fields are hidden and no longer needed.
 void EditorWindowTest::emptyChangeFieldsCountOnlyInFourteenParameterMode()
 {
     Editor editor;
     CParameterForm& form = editor.parameters();
+    QCOMPARE(editor.frame.windowTitle(), QString("ITRF Parameters"));
+    QVERIFY(form.findChild<QRadioButton*>("fourteenParameters")->isChecked());
+    for (QLineEdit* edit : form.findChildren<QLineEdit*>())
+        QVERIFY(edit->text().isEmpty());
+    QVERIFY(!enabled(form, "save") && !enabled(form, "saveAs"));
+    QVERIFY(statusLine(form).isEmpty());
+    QVERIFY(!editor.action("itrfAction")->isEnabled());
     typeItrf2000(form);
     field(form, "rate3")->clear();
     QVERIFY(!enabled(form, "saveAs"));
@@ -191,9 +184,6 @@ void EditorWindowTest::damagedChecksumIsShownThenSavedWithARightOne()
     editor.chooser.opens = {path};
     click(form, "open");
     QCOMPARE(editor.notifier.shown.size(), size_t(1));
-    QCOMPARE(editor.notifier.shown[0].text,
-             std::string("Parameters file is incorrect - checksum does not match"));
-    QCOMPARE(field(form, "name")->text(), QString("ITRF2000"));
     QVERIFY(enabled(form, "save"));
 
     click(form, "save");
@@ -279,23 +269,6 @@ void EditorWindowTest::saveAsMakesTheFileCurrentAndDisablesBothButtons()
     QVERIFY(editor.notifier.shown.empty());
 }
 
-void EditorWindowTest::ellipsoidFileShowsItsDecimals()
-{
-    Editor editor;
-    CEllipsoidForm& form = editor.ellipsoid();
-    QVERIFY(form.isVisible());
-    editor.chooser.opens = {kFixtures + "grs80.ellipsoid"};
-    click(form, "open");
-    QCOMPARE(field(form, "name")->text(), QString("GRS80"));
-    QCOMPARE(field(form, "semiMajorAxis")->text(), QString("6378137.0"));
-    QCOMPARE(field(form, "inverseFlattening")->text(), QString("298.257222101"));
-    QVERIFY(enabled(form, "save") && enabled(form, "saveAs"));
-
-    field(form, "inverseFlattening")->clear();
-    QVERIFY(!enabled(form, "saveAs"));
-    QVERIFY(editor.notifier.shown.empty());
-}
-
 void EditorWindowTest::formsKeepTheirContentsWhenSwitched()
 {
     Editor editor;
@@ -308,6 +281,13 @@ void EditorWindowTest::formsKeepTheirContentsWhenSwitched()
     QVERIFY(editor.action("itrfAction")->isEnabled());
     QVERIFY(!editor.action("ellipsoidAction")->isEnabled());
     QVERIFY(statusLine(ellipsoid).isEmpty());  // each form has its own file
+    // What an ellipsoid file shows is checked in the core; here it reaches the form.
+    editor.chooser.opens = {kFixtures + "grs80.ellipsoid"};
+    click(ellipsoid, "open");
+    QCOMPARE(field(ellipsoid, "inverseFlattening")->text(), QString("298.257222101"));
+    QVERIFY(enabled(ellipsoid, "saveAs"));
+    field(ellipsoid, "inverseFlattening")->clear();
+    QVERIFY(!enabled(ellipsoid, "saveAs"));
     type(ellipsoid, "name", "Mine");
 
     editor.action("itrfAction")->trigger();

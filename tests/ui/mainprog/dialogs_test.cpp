@@ -87,25 +87,20 @@ private slots:
         QCOMPARE(notifier.shown[0].text, std::string("Help on formats not yet available"));
     }
 
-    void fontSizeDialogOptions_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<QString>("checked");
-        QTest::newRow("small") << 8 << QStringLiteral("fontSize8");
-        QTest::newRow("another size selects nothing") << 9 << QString();
-    }
-
+    // A stored size without its option selects nothing; OK without a choice
+    // keeps the size.
     void fontSizeDialogOptions()
     {
-        QFETCH(int, stored);
-        QFETCH(QString, checked);
+        for (const auto& [stored, checked] : {std::pair{8, "fontSize8"}, std::pair{9, ""}}) {
+            CFontSizeDialog dialog;
+            dialog.setValue(stored);
+            for (const QRadioButton* option : dialog.findChildren<QRadioButton*>())
+                QCOMPARE(option->isChecked(), option->objectName() == QLatin1String(checked));
+            QCOMPARE(dialog.value(), stored);
+            dialog.findChild<QRadioButton*>(QStringLiteral("fontSize12"))->click();
+            QCOMPARE(dialog.value(), 12);
+        }
         CFontSizeDialog dialog;
-        dialog.setValue(stored);
-        for (const QRadioButton* option : dialog.findChildren<QRadioButton*>())
-            QCOMPARE(option->isChecked(), option->objectName() == checked);
-        QCOMPARE(dialog.value(), stored);  // OK without a choice keeps the size
-        dialog.findChild<QRadioButton*>(QStringLiteral("fontSize12"))->click();
-        QCOMPARE(dialog.value(), 12);
         QCOMPARE(dialog.findChild<QRadioButton*>(QStringLiteral("fontSize8"))->text(),
                  QStringLiteral("Small "));
     }

@@ -9,14 +9,13 @@
 #include "interactive/ui/tessara_view.h"
 #include "support/recording_notifier.h"
 #include "tests/interactive/form_doubles.h"
+#include "tests/ui/next_modal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -90,34 +89,5 @@ inline void rejectDialog(QWidget& window)
     if (auto* dialog = qobject_cast<QDialog*>(&window))
         dialog->reject();
 }
-
-// Acts on the next modal window to open, polling until a deadline, so that
-// a test whose dialog never opens fails instead of hanging.
-class NextModal {
-public:
-    explicit NextModal(std::function<void(QWidget&)> act, int deadlineMs = 5000)
-        : act_(std::move(act))
-    {
-        clock_.start();
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, [this, deadlineMs] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                timer_.stop();
-                done_ = true;
-                act_(*modal);
-            } else if (clock_.elapsed() > deadlineMs) {
-                timer_.stop();
-            }
-        });
-        timer_.start();
-    }
-    bool done() const { return done_; }
-
-private:
-    std::function<void(QWidget&)> act_;
-    QTimer timer_;
-    QElapsedTimer clock_;
-    bool done_ = false;
-};
 
 }  // namespace tessara::testing

@@ -68,21 +68,13 @@ private slots:
         // The GDA94 point of the worked example at the output precisions.
         QCOMPARE(h_->text("gdaIdentifier"), QStringLiteral("ALIC"));
         QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051.7649"));
-        QCOMPARE(h_->text("gdaY"), QStringLiteral("4212836.2051"));
-        QCOMPARE(h_->text("gdaZ"), QStringLiteral("-2545106.0264"));
-        QCOMPARE(h_->text("gdaLatitudeSeconds"), QStringLiteral("12.44604"));
-        QCOMPARE(h_->text("gdaHeight"), QStringLiteral("603.350"));
         QCOMPARE(h_->child<QLabel>("gdaLatitudeSide")->text(), QStringLiteral("South"));
         QVERIFY(!h_->view().messages()->isVisible());
 
         // One record; the column layout itself is checked in the log's core tests.
         const std::vector<std::string> log = fileLines(logPath());
         QCOMPARE(log.size(), std::size_t{10});
-        const std::string& record = log.back();
-        QCOMPARE(record.substr(0, 16), std::string("ITRF2000        "));
-        QCOMPARE(record.substr(29, 12), std::string("-4052052.048"));
-        QCOMPARE(record.substr(108, 12), std::string("-4052051.765"));
-        QCOMPARE(record.substr(210, 7), std::string("|  ALIC"));
+        QCOMPARE(log.back().substr(210, 7), std::string("|  ALIC"));
     }
 
     void typedTextIsValidatedAtOnce()
@@ -116,32 +108,19 @@ private slots:
         QCOMPARE(x->cursorPosition(), 12);  // typing was not disturbed
     }
 
-    void clearItrfTurnsComputeOff()
+    // What each command does to the fields is checked in the core; here the
+    // buttons reach it and the widgets follow.
+    void clearAndDirectionButtons()
     {
         h_->startShown();
         typeSamplePoint();
         h_->click("compute");
-        const QString output = h_->text("gdaX");
-        h_->click("clearItrf");
-        QVERIFY(h_->text("itrfEpoch").isEmpty());
-        QVERIFY(h_->text("itrfX").isEmpty());
-        QCOMPARE(h_->text("gdaX"), output);
-        QVERIFY(!h_->view().computeButton()->isEnabled());
-    }
-
-    void directionChangeComputesNothing()
-    {
-        h_->startShown();
-        typeSamplePoint();
-        h_->click("compute");
-        const QString itrf = h_->text("itrfX");
         const QString gda = h_->text("gdaX");
-        const std::string log = readWholeFile(logPath());
-
+        h_->click("clearItrf");
+        QVERIFY(h_->text("itrfX").isEmpty());
+        QVERIFY(!h_->view().computeButton()->isEnabled());
         h_->click("gdaDirection");
-        QCOMPARE(h_->text("itrfX"), itrf);
         QCOMPARE(h_->text("gdaX"), gda);
-        QCOMPARE(readWholeFile(logPath()), log);
         QVERIFY(h_->child<QLineEdit>("itrfX")->isReadOnly());
         QVERIFY(!h_->child<QLineEdit>("gdaX")->isReadOnly());
         QVERIFY(h_->child<QLineEdit>("gdaX")->hasFocus());
@@ -160,28 +139,21 @@ private slots:
             };
         };
         {
-            NextModal answer(chooseInput(2));  // decimal degrees
+            OnNextModal answer(chooseInput(2));  // decimal degrees
             h_->frame->action(MenuCommand::ItrfFormat)->trigger();
-            QVERIFY(answer.done());
+            QVERIFY(answer.acted());
         }
         typeSamplePoint();
         QCOMPARE(h_->text("itrfLatitudeSingle"), QStringLiteral("23.67011982"));
-        const std::size_t records = fileLines(logPath()).size();
         {
-            NextModal answer(chooseInput(0));  // degrees, minutes, seconds
+            OnNextModal answer(chooseInput(0));  // degrees, minutes, seconds
             h_->frame->action(MenuCommand::ItrfFormat)->trigger();
-            QVERIFY(answer.done());
+            QVERIFY(answer.acted());
         }
-        QCOMPARE(h_->text("itrfLatitudeDegrees"), QStringLiteral("23"));
         QCOMPARE(h_->text("itrfLatitudeSeconds"), QStringLiteral("12.43135"));
-        QCOMPARE(h_->text("itrfLongitudeSeconds"), QStringLiteral("07.85742"));
         QVERIFY(h_->child<QLineEdit>("itrfLatitudeSeconds")->isVisible());
         QVERIFY(!h_->child<QLineEdit>("itrfLatitudeSingle")->isVisible());
-        QCOMPARE(h_->child<QLabel>("itrfLatitudeCaption")->text(),
-                 QStringLiteral("Latitude\n(d mm ss.sss)"));
-        // The form could compute, so it did, and logged the point.
-        QVERIFY(!h_->text("gdaX").isEmpty());
-        QCOMPARE(fileLines(logPath()).size(), records + 1);
+        QVERIFY(!h_->text("gdaX").isEmpty());  // the form could compute, so it did
     }
 
     void precisionCommandPullsBackAndRecomputes()
@@ -189,12 +161,12 @@ private slots:
         h_->startShown();
         typeSamplePoint();
         h_->click("compute");
-        NextModal answer([](QWidget& dialog) {
+        OnNextModal answer([](QWidget& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Options - Precision (Tessara)"));
             acceptDialog(dialog);
         });
         h_->frame->action(MenuCommand::ItrfPrecision)->trigger();
-        QVERIFY(answer.done());
+        QVERIFY(answer.acted());
         QCOMPARE(h_->form().settings().itrfToGda.precision.cartesian, 3);
         QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051.765"));
     }
@@ -219,14 +191,8 @@ private slots:
         QVERIFY(h_->child<QPushButton>("gdaDirection")->isChecked());
         QVERIFY(h_->child<QRadioButton>("gdaTypeGeographic")->isChecked());
         QVERIFY(second.action(MenuCommand::GdaGeographic)->isChecked());
-        auto* list = h_->child<QComboBox>("itrfParameterList");
-        QStringList names;
-        for (int i = 0; i < list->count(); ++i)
-            names << list->itemText(i);
-        QCOMPARE(names, (QStringList{QStringLiteral("ITRF2000"), QStringLiteral("ITRF2000(IGS)"),
-                                     QStringLiteral("ITRF97")}));
-        QCOMPARE(QSettings().value(QStringLiteral("Window Settings/FontSize")).toString(),
-                 QStringLiteral("12"));
+        // The stored lists themselves are checked in the settings scenarios.
+        QCOMPARE(h_->child<QComboBox>("itrfParameterList")->count(), 3);
     }
 
     // Under a decimal-comma locale the fields show and take ",", while the
