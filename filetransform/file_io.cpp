@@ -1,5 +1,6 @@
 #include "filetransform/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -11,6 +12,7 @@ namespace tessara {
 namespace {
 
 constexpr std::size_t kReadBlock = 1 << 20;
+constexpr std::size_t kSmallBlock = 4096;
 // Output files get the usual permissions, narrowed by the umask.
 constexpr mode_t kNewFileMode = 0666;
 
@@ -83,8 +85,13 @@ LineReader::LineReader(int descriptor) : LineReader(descriptor, false, 0) {}
 LineReader::LineReader(int descriptor, bool owned, int error)
     : descriptor_(descriptor), owned_(owned), error_(error), size_(regularFileSize(descriptor))
 {
+    // A small regular file gets a buffer of about its own size (the buffer
+    // grows for a file that is longer by the time it is read); pipes,
+    // terminals and large files read in whole blocks.
     if (descriptor_ >= 0)
-        buffer_.resize(kReadBlock);
+        buffer_.resize(size_ > 0 && size_ < kReadBlock
+                           ? std::max<std::size_t>(static_cast<std::size_t>(size_) + 1, kSmallBlock)
+                           : kReadBlock);
 }
 
 LineReader LineReader::open(const std::string& path)

@@ -47,6 +47,18 @@ TEST(LineReader, LineEnds)
     }
 }
 
+TEST(LineReader, FileThatGrowsAfterOpening)
+{
+    // The buffer is sized from the file at opening; what is appended later,
+    // here a line far longer than that, is still read whole.
+    testing::TempFolder folder;
+    testing::writeFile(folder.file("f"), "a\n");
+    LineReader reader = LineReader::open(folder.file("f"));
+    const std::string longLine(20000, 'x');
+    testing::writeFile(folder.file("f"), "a\n" + longLine + "\nb\n");
+    EXPECT_EQ(allLines(reader), (std::vector<std::string>{"a", longLine, "b"}));
+}
+
 TEST(LineReader, PeekedLinesAreStillRead)
 {
     testing::TempFolder folder;
