@@ -37,8 +37,10 @@ std::string withHelpViewerExtension(std::string path)
     const std::size_t dot = path.rfind('.');
     if (dot == std::string::npos || dot == 0)
         return path;
-    if (equalIgnoringCase(std::string_view(path).substr(dot), ".hlp"))
-        path.replace(dot, std::string::npos, ".chm");
+    if (equalIgnoringCase(std::string_view(path).substr(dot), ".hlp")) {
+        path.resize(dot);
+        path += ".chm";
+    }
     return path;
 }
 

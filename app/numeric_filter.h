@@ -92,7 +92,7 @@ std::u32string numberToPaste(std::u32string_view clipboard, const NumericRules& 
 
 // The field after pasting the clipboard text over its selection, or nothing
 // when the paste is refused (the caller beeps).
-std::optional<PasteResult> pasteInto(const NumericField& field, std::u32string_view clipboard,
+std::optional<PasteResult> pasteInto(const NumericField& original, std::u32string_view clipboard,
                                      const NumericRules& rules);
 
 }  // namespace tessara

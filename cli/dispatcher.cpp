@@ -9,18 +9,19 @@
 #include <algorithm>
 
 namespace tessara::cli {
-namespace {
 
-const Command kCommands[] = {
-    {"transform", kTransformHelp, runTransformCommand},
-    {"point", kPointHelp, runPointCommand},
-    {"sets", kSetsHelp, runSetsCommand},
-    {"params", kParamsHelp, runParamsCommand},
-};
-
-}  // namespace
-
-std::span<const Command> commands() { return kCommands; }
+std::span<const Command> commands()
+{
+    // Built on first use: the help texts are globals of other files, so a table
+    // at namespace scope would depend on the order of their initialisation.
+    static const Command table[] = {
+        {"transform", kTransformHelp, runTransformCommand},
+        {"point", kPointHelp, runPointCommand},
+        {"sets", kSetsHelp, runSetsCommand},
+        {"params", kParamsHelp, runParamsCommand},
+    };
+    return table;
+}
 
 std::string usageText()
 {

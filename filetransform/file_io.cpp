@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <locale.h>  // newlocale, strftime_l
+#include <locale.h>  // NOLINT(modernize-deprecated-headers): POSIX newlocale, strftime_l
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,7 +38,7 @@ std::uint64_t regularFileSize(int descriptor)
 
 int openRetrying(const char* path, int flags, mode_t mode = 0)
 {
-    int fd;
+    int fd = -1;
     do
         fd = ::open(path, flags | O_CLOEXEC, mode);
     while (fd < 0 && errno == EINTR);

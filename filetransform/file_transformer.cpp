@@ -27,7 +27,7 @@ constexpr std::string_view kEmptyLineStandIn = "   ";
 // Progress is reported about every thousandth of the input, but not more
 // often than every quarter megabyte.
 constexpr std::uint64_t kProgressSteps = 1000;
-constexpr std::uint64_t kSmallestProgressStep = 256 * 1024;
+constexpr std::uint64_t kSmallestProgressStep = std::uint64_t{256} * 1024;
 
 std::string_view trimmed(std::string_view text)
 {

@@ -27,11 +27,11 @@ void InteractiveForm::SameHalfConversion(Half half, SameHalfTarget target)
 {
     engine_.messages.clear();
     const DirectionSettings& group = inputGroupOf(settings_, half);
-    HalfTexts& texts = texts_.half(half);
+    HalfTexts& fields = texts_.half(half);
     if (target == SameHalfTarget::Cartesian)
-        readGeographicInput(engine_, texts, group.inputNotation, group);
+        readGeographicInput(engine_, fields, group.inputNotation, group);
     else
-        readCartesianInput(engine_, texts);
+        readCartesianInput(engine_, fields);
 
     resetMessages();
     appendEngineMessages();
@@ -51,13 +51,13 @@ void InteractiveForm::SameHalfConversion(Half half, SameHalfTarget target)
     FormatOutputPoint(engine_, kSameHalfMetres, kSameHalfMetres, kDegreesDecimals,
                       kMinutesDecimals, kSecondsDecimals);
     if (target == SameHalfTarget::Geographic) {
-        writeAngleFields(texts.latitude, engine_.outputAngles.latitude, group.inputNotation);
-        writeAngleFields(texts.longitude, engine_.outputAngles.longitude, group.inputNotation);
-        texts.height = engine_.outputHeight;
+        writeAngleFields(fields.latitude, engine_.outputAngles.latitude, group.inputNotation);
+        writeAngleFields(fields.longitude, engine_.outputAngles.longitude, group.inputNotation);
+        fields.height = engine_.outputHeight;
     } else {
-        texts.x = engine_.outputX;
-        texts.y = engine_.outputY;
-        texts.z = engine_.outputZ;
+        fields.x = engine_.outputX;
+        fields.y = engine_.outputY;
+        fields.z = engine_.outputZ;
     }
     if (!messages_.empty())
         messagesShown_ = true;
@@ -91,9 +91,9 @@ void InteractiveForm::FormatCommand(bool itrfToGdaGroup)
 
     if (canReexpress && inputChanged) {
         FormatInputPoint(engine_, kDegreesDecimals, kMinutesDecimals, kSecondsDecimals);
-        HalfTexts& texts = texts_.half(half);
-        writeAngleFields(texts.latitude, engine_.inputAnglesFormatted.latitude, choice->input);
-        writeAngleFields(texts.longitude, engine_.inputAnglesFormatted.longitude, choice->input);
+        HalfTexts& fields = texts_.half(half);
+        writeAngleFields(fields.latitude, engine_.inputAnglesFormatted.latitude, choice->input);
+        writeAngleFields(fields.longitude, engine_.inputAnglesFormatted.longitude, choice->input);
     }
     LiveValidation();
     if (computeEnabled_)

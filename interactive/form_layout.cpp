@@ -56,7 +56,9 @@ const DirectionSettings& inputGroupOf(const Settings& settings, Half half)
 
 DirectionSettings& inputGroupOf(Settings& settings, Half half)
 {
-    return half == Half::Itrf ? settings.itrfToGda : settings.gdaToItrf;
+    if (half == Half::Itrf)
+        return settings.itrfToGda;
+    return settings.gdaToItrf;
 }
 
 AngleNotation notationShown(const Settings& settings, Half half)

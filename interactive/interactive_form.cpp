@@ -24,7 +24,7 @@ int halfIndex(Half half) { return static_cast<int>(half); }
 
 }  // namespace
 
-InteractiveForm::InteractiveForm(StartupPaths paths, FormServices services)
+InteractiveForm::InteractiveForm(StartupPaths paths, const FormServices& services)
     : paths_(std::move(paths)),
       services_(services),
       settings_(LoadSettings(services.store, paths_.programFolder)),
@@ -131,7 +131,7 @@ void InteractiveForm::LiveValidation()
 
     bool ok = true;
     if (itrfList_.selectedIndex() < 0) {
-        messages_.push_back(kSelectSetMessage);
+        messages_.emplace_back(kSelectSetMessage);
         ok = false;
     }
     // An empty epoch only keeps Compute off; it is read, and reported, by Compute.
@@ -167,7 +167,7 @@ void InteractiveForm::Compute()
     // Compute runs only when validation found a set; another caller (the
     // ellipsoid menu) must not transform with a set that is not there.
     if (itrfList_.selectedIndex() < 0 || set == nullptr) {
-        messages_.push_back(kSelectSetMessage);
+        messages_.emplace_back(kSelectSetMessage);
         messagesShown_ = true;
         return;
     }

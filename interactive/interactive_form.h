@@ -42,7 +42,7 @@ enum class SameHalfTarget { Geographic, Cartesian };  // "To Lat/Long", "To XYZ"
 class InteractiveForm {
 public:
     // Reads the settings; nothing else happens until StartUp.
-    InteractiveForm(StartupPaths paths, FormServices services);
+    InteractiveForm(StartupPaths paths, const FormServices& services);
 
     // Loads the sets and ellipsoids, selects the saved sets and validates.
     void StartUp();

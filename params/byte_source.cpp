@@ -32,7 +32,7 @@ void appendLittleEndian(std::string& out, Unsigned value)
 
 // Without a known size, a long text is taken in pieces of this size, so the
 // memory held never runs far ahead of the data that really arrived.
-constexpr std::size_t kPieceSize = 64 * 1024;
+constexpr std::size_t kPieceSize = std::size_t{64} * 1024;
 
 }  // namespace
 

@@ -12,7 +12,7 @@ packages=(
     locales
     clang libclang-rt-14-dev
     clang-tidy cppcheck
-    dpkg-dev file desktop-file-utils
+    dpkg-dev file desktop-file-utils python3
 )
 
 # The number readers are tested under a locale whose decimal symbol is a comma.

@@ -20,6 +20,7 @@ public:
     explicit AlignedLine(std::string& target);
     AlignedLine(const AlignedLine&) = delete;
     AlignedLine& operator=(const AlignedLine&) = delete;
+    ~AlignedLine() = default;
 
     void place(std::string_view text, int startColumn);
     // Places a text so that its decimal point (or, without one, its end)

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
-#include <locale.h>  // newlocale, strtod_l, strtol_l
+#include <locale.h>  // NOLINT(modernize-deprecated-headers): POSIX newlocale, strtod_l
 
 namespace tessara::numtext {
 namespace {
@@ -46,8 +46,11 @@ bool isCSpace(char c)
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
+// cppcheck reads neither member as used: both are read through std::optional's ->.
 struct PlainStart {
+    // cppcheck-suppress unusedStructMember
     std::size_t digits;  // position after white space and sign
+    // cppcheck-suppress unusedStructMember
     bool negative;
 };
 

@@ -6,6 +6,8 @@
 #include "params/dialogs/parameter_commands.h"
 #include "params/dialogs/path_chooser.h"
 
+#include <utility>
+
 namespace tessara {
 
 void provideDialogCommands(CMainFrame& frame, Notifier& notifier, PathChooser& paths)
@@ -18,7 +20,7 @@ void provideDialogCommands(CMainFrame& frame, Notifier& notifier, PathChooser& p
     };
     const auto provide = [&frame](MenuCommand command, std::function<void(InteractiveForm&)> run,
                                   CTessaraView* v) {
-        frame.provideCommand(command, [v, run] { v->run(run); });
+        frame.provideCommand(command, [v, run = std::move(run)] { v->run(run); });
     };
 
     provide(MenuCommand::ViewParameters, [window, services](InteractiveForm& f) {

@@ -36,7 +36,7 @@ public:
 
     bool showTopic(const std::string& helpPath, int topic) override;
     std::optional<std::string> lastError() override;
-    CHelpWindow* window() const { return window_; }
+    CHelpWindow* window() const { return window_.data(); }
 
 private:
     QPointer<CHelpWindow> window_;

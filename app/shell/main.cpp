@@ -5,5 +5,5 @@ int main(int argc, char** argv)
     tessara::CTessaraApp app(argc, argv);
     if (!app.InitInstance())
         return 1;
-    return app.exec();
+    return tessara::CTessaraApp::exec();
 }

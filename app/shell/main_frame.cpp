@@ -15,6 +15,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include <utility>
+
 namespace tessara {
 namespace {
 
@@ -27,9 +29,9 @@ constexpr MenuCommand kProvidedLater[] = {
 
 }  // namespace
 
-CMainFrame::CMainFrame(const StartupPaths& paths, const QString& versionText,
-                       ShellServices services, QWidget* parent)
-    : QMainWindow(parent), services_(services), versionText_(versionText)
+CMainFrame::CMainFrame(const StartupPaths& paths, QString versionText, ShellServices services,
+                       QWidget* parent)
+    : QMainWindow(parent), services_(services), versionText_(std::move(versionText))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Tessara"));
@@ -102,7 +104,8 @@ void CMainFrame::carryOut(MenuCommand command)
     const auto layout = [this](const std::function<void(InteractiveForm&)>& c) {
         view_->runWithLayout(c);
     };
-    if (const auto& handler = provided_[static_cast<std::size_t>(command)]) {
+    const auto& handler = provided_[static_cast<std::size_t>(command)];
+    if (handler) {
         handler();
         return;
     }

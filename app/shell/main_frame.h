@@ -38,9 +38,10 @@ struct ShellServices {
 // disabled until it provides them.
 class CMainFrame : public QMainWindow, public StatusLine {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CMainFrame)
 
 public:
-    CMainFrame(const StartupPaths& paths, const QString& versionText, ShellServices services,
+    CMainFrame(const StartupPaths& paths, QString versionText, ShellServices services,
                QWidget* parent = nullptr);
     ~CMainFrame() override;
 

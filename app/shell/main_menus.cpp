@@ -77,12 +77,12 @@ MainMenus::MainMenus(QMenuBar& bar, QObject* parent) : QObject(parent)
             if (item.menu == kEllipsoidMenu)
                 ellipsoidSeparator_ = separator;
         }
-        QAction* action = menu->addAction(QString::fromLatin1(item.caption));
-        action->setStatusTip(QString::fromLatin1(item.prompt));
-        action->setCheckable(item.checkable);
+        QAction* added = menu->addAction(QString::fromLatin1(item.caption));
+        added->setStatusTip(QString::fromLatin1(item.prompt));
+        added->setCheckable(item.checkable);
         const auto command = static_cast<MenuCommand>(c);
-        connect(action, &QAction::triggered, this, [this, command] { emit triggered(command); });
-        actions_[static_cast<std::size_t>(c)] = action;
+        connect(added, &QAction::triggered, this, [this, command] { emit triggered(command); });
+        actions_[static_cast<std::size_t>(c)] = added;
     }
 }
 
@@ -95,21 +95,21 @@ void MainMenus::showEllipsoids(const EllipsoidMenu& items, int current)
 {
     // Items added since the last look are inserted above the separator.
     QList<QAction*> shown;
-    for (QAction* action : ellipsoidMenu_->actions()) {
-        if (action == ellipsoidSeparator_)
+    for (QAction* item : ellipsoidMenu_->actions()) {
+        if (item == ellipsoidSeparator_)
             break;
-        shown << action;
+        shown << item;
     }
     for (int position = static_cast<int>(shown.size()); position < items.size(); ++position) {
-        auto* action = new QAction(
+        auto* added = new QAction(
             menuCaption(items.names()[static_cast<std::size_t>(position)]), ellipsoidMenu_);
-        action->setCheckable(true);
-        action->setData(EllipsoidMenu::commandId(position));
-        ellipsoidMenu_->insertAction(ellipsoidSeparator_, action);
-        connect(action, &QAction::triggered, this, [this, position] {
+        added->setCheckable(true);
+        added->setData(EllipsoidMenu::commandId(position));
+        ellipsoidMenu_->insertAction(ellipsoidSeparator_, added);
+        connect(added, &QAction::triggered, this, [this, position] {
             emit ellipsoidChosen(position);
         });
-        shown << action;
+        shown << added;
     }
     for (int position = 0; position < static_cast<int>(shown.size()); ++position)
         shown[position]->setChecked(EllipsoidMenu::isChecked(position, current));

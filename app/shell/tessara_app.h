@@ -21,6 +21,7 @@ class QSettingsStore;
 // window and the main form, and finds the help file.
 class CTessaraApp : public QApplication {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CTessaraApp)
 
 public:
     CTessaraApp(int& argc, char** argv);

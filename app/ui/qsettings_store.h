@@ -22,6 +22,8 @@ public:
     // Any settings object, e.g. an ini file of a test.
     explicit QSettingsStore(std::unique_ptr<QSettings> settings);
     ~QSettingsStore() override;
+    QSettingsStore(const QSettingsStore&) = delete;
+    QSettingsStore& operator=(const QSettingsStore&) = delete;
 
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const override;

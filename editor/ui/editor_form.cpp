@@ -91,6 +91,7 @@ void CEditorForm::updateButtons()
     setButtons(editor::updateButtons(formIsValid(), path_));
 }
 
+// NOLINTNEXTLINE(readability-make-member-function-const): wires the field to this form
 void CEditorForm::watch(QLineEdit* field)
 {
     connect(field, &QLineEdit::textChanged, this, &CEditorForm::updateButtons);

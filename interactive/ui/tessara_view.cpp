@@ -13,7 +13,8 @@
 
 namespace tessara {
 
-CTessaraView::CTessaraView(const StartupPaths& paths, FormServices services, QWidget* parent)
+CTessaraView::CTessaraView(const StartupPaths& paths, const FormServices& services,
+                           QWidget* parent)
     : QWidget(parent), form_(std::make_unique<InteractiveForm>(paths, services))
 {
     setObjectName(QStringLiteral("tessaraView"));

@@ -22,9 +22,11 @@ class MessagePanel;
 // and shows the state again. The font is the program's size at creation.
 class CTessaraView : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CTessaraView)
 
 public:
-    CTessaraView(const StartupPaths& paths, FormServices services, QWidget* parent = nullptr);
+    CTessaraView(const StartupPaths& paths, const FormServices& services,
+                 QWidget* parent = nullptr);
     // Saves every setting and the display list, as the end of the run.
     ~CTessaraView() override;
 

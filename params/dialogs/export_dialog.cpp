@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tessara {
 namespace {
 
@@ -18,8 +20,8 @@ constexpr std::string_view kExplanation =
 
 }  // namespace
 
-CExportDialog::CExportDialog(const std::string& folder, PathChooser& chooser, QWidget* parent)
-    : QDialog(parent), chooser_(chooser), folder_(folder)
+CExportDialog::CExportDialog(std::string folder, PathChooser& chooser, QWidget* parent)
+    : QDialog(parent), chooser_(chooser), folder_(std::move(folder))
 {
     setWindowTitle(QStringLiteral("Export parameter files"));
 

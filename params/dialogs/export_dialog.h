@@ -18,7 +18,7 @@ class CExportDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CExportDialog(const std::string& folder, PathChooser& chooser, QWidget* parent = nullptr);
+    CExportDialog(std::string folder, PathChooser& chooser, QWidget* parent = nullptr);
 
     std::string folder() const { return folder_; }
 
