@@ -12,6 +12,22 @@ void prefixMinus(std::string& text)
         text.insert(0, "-");
 }
 
+// One output axis's side: in the sign style a negative angle puts "-" in
+// front of every degrees text; otherwise the side's name is shown.
+void showSide(AngleFields& fields, std::string& side, double angle, OutputHemisphereStyle style,
+              const char* positiveSide, const char* negativeSide)
+{
+    if (style != OutputHemisphereStyle::Sign) {
+        side = angle >= 0 ? positiveSide : negativeSide;
+        return;
+    }
+    if (angle < 0) {
+        prefixMinus(fields.degrees);
+        prefixMinus(fields.dmDegrees);
+        prefixMinus(fields.single);
+    }
+}
+
 }  // namespace
 
 int latitudeSide(const DirectionSettings& group)
@@ -106,26 +122,10 @@ void displayOutput(const PointTransformer& pt, const HalfTexts& inputTexts, Half
     writeAngleFields(output.latitude, pt.outputAngles.latitude, notation);
     writeAngleFields(output.longitude, pt.outputAngles.longitude, notation);
 
-    const double latitude = pt.outputGeographic.latitude;
-    const double longitude = pt.outputGeographic.longitude;
-    if (group.latitudeOutput == OutputHemisphereStyle::Sign) {
-        if (latitude < 0) {
-            prefixMinus(output.latitude.degrees);
-            prefixMinus(output.latitude.dmDegrees);
-            prefixMinus(output.latitude.single);
-        }
-    } else {
-        sides.latitude = latitude >= 0 ? "North" : "South";
-    }
-    if (group.longitudeOutput == OutputHemisphereStyle::Sign) {
-        if (longitude < 0) {
-            prefixMinus(output.longitude.degrees);
-            prefixMinus(output.longitude.dmDegrees);
-            prefixMinus(output.longitude.single);
-        }
-    } else {
-        sides.longitude = longitude >= 0 ? "East" : "West";
-    }
+    showSide(output.latitude, sides.latitude, pt.outputGeographic.latitude,
+             group.latitudeOutput, "North", "South");
+    showSide(output.longitude, sides.longitude, pt.outputGeographic.longitude,
+             group.longitudeOutput, "East", "West");
 }
 
 void fillSamplePoint(HalfTexts& half, std::string& epoch, Half which, InputType type,
