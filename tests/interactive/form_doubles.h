@@ -3,6 +3,7 @@
 // Test doubles of the main form's services, shared by the core tests and
 // the widget tests: scripted answers instead of dialogs, records instead of
 // windows. No test framework is needed here.
+#include "app/shell/help_routine.h"
 #include "interactive/form_services.h"
 
 #include <cstdlib>
@@ -145,6 +146,23 @@ class RecordingStatusLine : public StatusLine {
 public:
     void setStatusText(const std::string& text) override { texts.push_back(text); }
     std::vector<std::string> texts;
+};
+
+// A help viewer that answers as told.
+class ScriptedHelpViewer : public HelpViewer {
+public:
+    bool showTopic(const std::string& helpPath, int topic) override
+    {
+        shown.push_back(helpPath);
+        topics.push_back(topic);
+        return succeeds;
+    }
+    std::optional<std::string> lastError() override { return error; }
+
+    bool succeeds = true;
+    std::optional<std::string> error;
+    std::vector<std::string> shown;
+    std::vector<int> topics;
 };
 
 }  // namespace tessara::testing

@@ -10,22 +10,6 @@
 namespace tessara::testing {
 namespace {
 
-class ScriptedHelpViewer : public HelpViewer {
-public:
-    bool showTopic(const std::string& helpPath, int topic) override
-    {
-        shown.push_back(helpPath);
-        topics.push_back(topic);
-        return succeeds;
-    }
-    std::optional<std::string> lastError() override { return error; }
-
-    bool succeeds = true;
-    std::optional<std::string> error;
-    std::vector<std::string> shown;
-    std::vector<int> topics;
-};
-
 class Help : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder.valid()); }

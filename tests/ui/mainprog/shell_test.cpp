@@ -17,26 +17,6 @@
 #include <QTemporaryDir>
 
 namespace tessara::testing {
-namespace {
-
-// A help viewer that answers as told.
-class ScriptedHelpViewer : public HelpViewer {
-public:
-    bool showTopic(const std::string& helpPath, int topic) override
-    {
-        shown.push_back(helpPath);
-        topics.push_back(topic);
-        return succeeds;
-    }
-    std::optional<std::string> lastError() override { return error; }
-
-    bool succeeds = true;
-    std::optional<std::string> error;
-    std::vector<std::string> shown;
-    std::vector<int> topics;
-};
-
-}  // namespace
 
 class ShellTest : public QObject {
     Q_OBJECT
