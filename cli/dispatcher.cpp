@@ -1,6 +1,7 @@
 #include "cli/dispatcher.h"
 
 #include "app/version_text.h"
+#include "cli/detect_command.h"
 #include "cli/params_command.h"
 #include "cli/point_command.h"
 #include "cli/sets_command.h"
@@ -16,6 +17,7 @@ std::span<const Command> commands()
     // at namespace scope would depend on the order of their initialisation.
     static const Command table[] = {
         {"transform", kTransformHelp, runTransformCommand},
+        {"detect", kDetectHelp, runDetectCommand},
         {"point", kPointHelp, runPointCommand},
         {"sets", kSetsHelp, runSetsCommand},
         {"params", kParamsHelp, runParamsCommand},

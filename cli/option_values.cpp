@@ -51,18 +51,31 @@ std::optional<AngleNotation> notationNamed(std::string_view name)
     return lookUp(kNames, name);
 }
 
+namespace {
+
+constexpr std::array<std::pair<std::string_view, AngleLayout>, 7> kLayoutNames = {{
+    {"dms", AngleLayout::Dms},
+    {"dd", AngleLayout::Dd},
+    {"dm", AngleLayout::Dm},
+    {"dmshp", AngleLayout::Dmshp},
+    {"dmhp", AngleLayout::Dmhp},
+    {"dms1", AngleLayout::DmsOneField},
+    {"dm1", AngleLayout::DmOneField},
+}};
+
+}  // namespace
+
 std::optional<AngleLayout> layoutNamed(std::string_view name)
 {
-    static constexpr std::array<std::pair<std::string_view, AngleLayout>, 7> kNames = {{
-        {"dms", AngleLayout::Dms},
-        {"dd", AngleLayout::Dd},
-        {"dm", AngleLayout::Dm},
-        {"dmshp", AngleLayout::Dmshp},
-        {"dmhp", AngleLayout::Dmhp},
-        {"dms1", AngleLayout::DmsOneField},
-        {"dm1", AngleLayout::DmOneField},
-    }};
-    return lookUp(kNames, name);
+    return lookUp(kLayoutNames, name);
+}
+
+std::string_view layoutName(AngleLayout layout)
+{
+    for (const auto& [name, value] : kLayoutNames)
+        if (value == layout)
+            return name;
+    return {};
 }
 
 std::optional<FileHemisphereStyle> hemisphereNamed(std::string_view name)

@@ -20,6 +20,8 @@ std::optional<AngleNotation> notationNamed(std::string_view name);
 // The record layouts: the five notations, and "dms1" and "dm1" for an angle
 // held in one field.
 std::optional<AngleLayout> layoutNamed(std::string_view name);
+// The name layoutNamed takes for a layout.
+std::string_view layoutName(AngleLayout layout);
 // "aust", "sign", "letter".
 std::optional<FileHemisphereStyle> hemisphereNamed(std::string_view name);
 // "xyz", "geo".

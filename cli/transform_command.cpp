@@ -1,6 +1,7 @@
 #include "cli/transform_command.h"
 
 #include "cli/arguments.h"
+#include "cli/interrupt_guard.h"
 #include "cli/known_records.h"
 #include "cli/option_values.h"
 #include "cli/stream_notifier.h"
@@ -60,7 +61,16 @@ const std::string_view kTransformHelp =
     "        --no-header                no header (default: header)\n"
     "        --progress                 progress bar on standard error when it is a\n"
     "                                   terminal; --progress=always draws it anyway\n"
-    "                                   (default: none)\n";
+    "                                   (default: none)\n"
+    "        --quiet                    no \"Detected:\" line (by default, when any of\n"
+    "                                   the layout was detected, one line on standard\n"
+    "                                   error says what was taken)\n"
+    "      Ctrl+C (SIGINT) or SIGTERM stops a run: a named OUTPUT stays as it was\n"
+    "      (exit 130 or 143); OUTPUT is replaced only when the run completes.\n";
+
+const std::string_view kConfirmDecimalDegreesNote =
+    "the angles were taken as decimal degrees (dd); packed files look the same: give --layout "
+    "dmshp or dmhp for them";
 
 namespace {
 
@@ -73,7 +83,7 @@ constexpr OptionRule kRules[] = {
     {"output", 1},         {"notation", 1},   {"hemisphere", 1},
     {"precision", 1},      {"csv", 0},        {"no-header", 0},
     {"ellipsoid", 1},      {"params", 1, true}, {"ellipsoid-file", 1, true},
-    {"progress", 0},       {"help", 0},
+    {"progress", 0},       {"quiet", 0},      {"help", 0},
 };
 
 // Takes "--progress=WHEN" out of the arguments (leaving "--progress"), as
@@ -249,6 +259,7 @@ TransformParse parseTransformArguments(std::span<const std::string> args)
     }
     out.includeHeader = !parsed.has("no-header");
     o.commaSeparated = parsed.has("csv");
+    o.quiet = parsed.has("quiet");
 
     for (const OptionValue* file : parsed.all("params"))
         o.parameterFiles.push_back(file->values.front());
@@ -339,11 +350,38 @@ FormatOutcome formatChoiceFor(const TransformOptions& options,
         outcome.error = f.epochSource == EpochSource::SetDate ? "--epoch: " + *reason : *reason;
         return outcome;
     }
-    if (confirmLayout) {
-        outcome.note = "the angles were taken as decimal degrees (dd); packed files look the "
-                       "same: give --layout dmshp or dmhp for them";
-    }
+    if (confirmLayout)
+        outcome.note = std::string(kConfirmDecimalDegreesNote);
+    outcome.detectionUsed =
+        detected && !(options.type && options.fields && options.identifierField &&
+                      (options.epoch || options.epochField) &&
+                      (f.coordinateType == CoordinateType::Cartesian || options.layout));
     return outcome;
+}
+
+std::string describeFormat(const FileFormatChoice& f, bool epochOption)
+{
+    const auto number = [](int field) {
+        return field < 0 ? std::string("none") : numtext::integer(static_cast<long>(field) + 1);
+    };
+    std::string text;
+    if (f.coordinateType == CoordinateType::Cartesian) {
+        text = "cartesian";
+    } else {
+        text = "geographic";
+        if (f.angleLayout)
+            text.append(" ").append(layoutName(*f.angleLayout));
+    }
+    text += ", fields " + number(f.field1) + "," + number(f.field2) + "," + number(f.field3);
+    text += f.identifierField < 0 ? ", no identifier"
+                                  : ", identifier " + number(f.identifierField);
+    if (f.epochSource == EpochSource::EachRecord)
+        text += ", epoch from field " + number(f.epochField);
+    else if (epochOption)
+        text += ", epoch from --epoch";
+    else
+        text += ", no epoch in the records (give --epoch)";
+    return text;
 }
 
 TransformPlan planTransform(const TransformOptions& options, const KnownRecords& records,
@@ -362,6 +400,7 @@ TransformPlan planTransform(const TransformOptions& options, const KnownRecords&
     FormatOutcome format = formatChoiceFor(options, detected, std::move(start));
     plan.error = std::move(format.error);
     plan.note = std::move(format.note);
+    plan.detectionUsed = format.detectionUsed;
     if (!plan.ok())
         return plan;
 
@@ -396,25 +435,30 @@ int runTransform(std::span<const std::string> args, Streams& io, const ProcessSt
     if (std::optional<std::string> problem = loadKnownRecords(sources, records, notifier))
         return usageError(io, *problem);
 
-    // The first lines, for the detection; standard input keeps them for the run.
+    // The input is opened once: the detection reads its first lines from the
+    // buffer, and the run goes on from the same stream, so that pipes and
+    // /dev/fd work as files do.
     const bool fromStandardInput = options.input == "-";
-    std::optional<LineReader> standardInput;
-    FilePreview preview;
-    if (fromStandardInput) {
-        standardInput.emplace(process.input);
-        preview = previewLines(standardInput->peekLines(kPreviewLineCount));
-        preview.error = standardInput->error();
-    } else {
-        preview = previewFile(options.input);
-    }
-    if (preview.error != 0) {
-        return usageError(io, streamName(options.input, kStandardInputName) + ": " +
-                                  errorText(preview.error));
+    const std::string inputName = streamName(options.input, kStandardInputName);
+    LineReader input =
+        fromStandardInput ? LineReader(process.input) : LineReader::open(options.input);
+    if (!input.isOpen())
+        return usageError(io, inputName + ": " + errorText(input.error()));
+    const FilePreview preview = previewLines(input.peekLines(kPreviewLineCount));
+    if (input.error() != 0)
+        return usageError(io, inputName + ": " + errorText(input.error()));
+    if (input.problem() != InputProblem::None) {
+        return usageError(io, inputProblemText(input.problem(), inputName,
+                                               static_cast<long>(preview.lines.size()) + 1));
     }
     TransformPlan plan = planTransform(options, records, preview.detected);
     if (!plan.ok())
         return usageError(io, plan.error);
-    if (!plan.note.empty())
+    if (plan.detectionUsed && !options.quiet) {
+        io.err << "Detected: " << describeFormat(plan.settings.format, options.epoch.has_value())
+               << '\n';
+    }
+    if (!plan.note.empty() && !options.quiet)
         io.err << "tessara-cli transform: note: " << plan.note << '\n';
 
     const bool showProgress =
@@ -429,9 +473,11 @@ int runTransform(std::span<const std::string> args, Streams& io, const ProcessSt
     if (showProgress)
         callbacks.progress = [&bar](const FileRunProgress& progress) { bar.update(progress); };
 
+    const InterruptGuard interrupt;
+    callbacks.cancelled = [&interrupt] { return interrupt.signal() != 0; };
+
     FileRunStreams streams;
-    if (fromStandardInput)
-        streams.input = &*standardInput;
+    streams.input = &input;
     if (options.output.empty() || options.output == "-") {
         // The records go straight to the descriptor, after anything written before.
         io.out.flush();
@@ -440,6 +486,8 @@ int runTransform(std::span<const std::string> args, Streams& io, const ProcessSt
     FileTransformer run(std::move(plan.settings), std::move(callbacks));
     const FileRunResult result = run.Run(streams);
     bar.finish();
+    if (result.status == FileRunStatus::Cancelled)
+        return kExitSignalBase + interrupt.signal();
     if (result.status != FileRunStatus::Completed)
         return kExitUsage;
     return result.errors > 0 ? kExitFailure : kExitSuccess;

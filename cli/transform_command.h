@@ -28,6 +28,14 @@ extern const std::string_view kTransformHelp;
 inline constexpr std::string_view kStandardInputName = "(standard input)";
 inline constexpr std::string_view kStandardOutputName = "(standard output)";
 
+// Decimal degrees were detected, which packed files look like too.
+extern const std::string_view kConfirmDecimalDegreesNote;
+
+// A run's layout in the words of the options, for example "geographic dd,
+// fields 2,3,4, identifier 1, epoch from field 5" (fields counted from 1).
+// `epochOption`: a set date came from --epoch.
+std::string describeFormat(const FileFormatChoice& format, bool epochOption);
+
 // What the command line says, values read but nothing looked up or opened.
 // Field numbers count from 0 here (the command line counts from 1).
 struct TransformOptions {
@@ -48,6 +56,7 @@ struct TransformOptions {
     std::vector<std::string> parameterFiles;
     std::vector<std::string> ellipsoidFiles;
     ProgressMode progress = ProgressMode::Off;
+    bool quiet = false;  // no line about what was detected
     bool help = false;
 };
 
@@ -73,6 +82,8 @@ struct FormatOutcome {
     // Decimal degrees were detected, which packed files look like too: the
     // file dialog asks the user to confirm; the command line says so.
     std::string note;
+    // Some of the layout came from the detection, not from the options.
+    bool detectionUsed = false;
     bool ok() const { return error.empty(); }
 };
 FormatOutcome formatChoiceFor(const TransformOptions& options,
@@ -85,6 +96,7 @@ struct TransformPlan {
     FileRunSettings settings;
     std::string error;
     std::string note;  // as FormatOutcome's
+    bool detectionUsed = false;
     bool ok() const { return error.empty(); }
 };
 TransformPlan planTransform(const TransformOptions& options, const KnownRecords& records,

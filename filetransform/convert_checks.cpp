@@ -89,6 +89,10 @@ FilePreview previewFile(const std::string& path)
     std::vector<std::string> lines = reader.peekLines(kPreviewLineCount);
     FilePreview preview = previewLines(std::move(lines));
     preview.error = reader.error();
+    if (reader.problem() != InputProblem::None) {
+        preview.problemText = inputProblemText(reader.problem(), path,
+                                               static_cast<long>(preview.lines.size()) + 1);
+    }
     return preview;
 }
 

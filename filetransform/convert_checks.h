@@ -25,6 +25,9 @@ struct FilePreview {
     std::size_t columnCount = 0;                  // the largest field count
     std::optional<DetectedFormat> detected;
     int error = 0;  // errno when the file could not be read
+    // Text the run cannot take (UTF-16, NUL bytes, an endless line): a run
+    // would be refused, and problemText says why.
+    std::string problemText;
 };
 
 // Splits and detects the given first lines of a file.

@@ -25,7 +25,9 @@ void applyPreview(ConvertForm& form, const FilePreview& preview)
     form.identifierField = -1;
     form.epochSource = EpochSource::SetDate;
     form.epochField = -1;
-    if (!preview.detected)
+    // A file the run would refuse (UTF-16, NUL bytes) offers no choices, so
+    // "Convert" stays disabled.
+    if (!preview.detected || !preview.problemText.empty())
         return;
 
     const DetectionChoice choice = choiceFromDetection(*preview.detected);

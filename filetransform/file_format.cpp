@@ -2,6 +2,7 @@
 
 #include "values/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -112,6 +113,42 @@ public:
 
     int latitudeField() const { return d_.latitude; }
 
+    // The ellipsoidal height is the field right after the coordinates (after
+    // the last component of the axis that comes second), passing over an
+    // epoch that stands there, when it reads as a number in the height
+    // window. Position decides, not the value alone: heights below 80 m or
+    // between 100 and 160 m look like latitudes or longitudes, and a
+    // minutes or seconds field of 0 looks like a height.
+    void placeHeight(const std::vector<std::string>& fields)
+    {
+        int perAxis = 0;
+        switch (d_.angleFields) {
+        case DetectedAngleFields::SingleFieldDecimal:
+        case DetectedAngleFields::OneFieldTwoBlanks:
+        case DetectedAngleFields::OneFieldOneBlank:
+            perAxis = 1;
+            break;
+        case DetectedAngleFields::TwoFields:
+            perAxis = 2;
+            break;
+        case DetectedAngleFields::ThreeFields:
+            perAxis = 3;
+            break;
+        case DetectedAngleFields::None:
+            return;  // no layout: the fields of the axes are not known
+        }
+        int candidate = std::max(d_.latitude, d_.longitude) + perAxis;
+        if (candidate == d_.epoch)
+            ++candidate;
+        d_.height = -1;
+        if (static_cast<std::size_t>(candidate) >= fields.size())
+            return;
+        const std::string& text = fields[static_cast<std::size_t>(candidate)];
+        const numtext::Scan<double> scan = numtext::scanReal(text);
+        if (scan.length > 0 && scan.length == text.size() && isHeightValue(scan.value))
+            d_.height = candidate;
+    }
+
 private:
     // A number; false when it falls in no window and is taken as text.
     bool classifyNumber(int i, double v)
@@ -204,6 +241,7 @@ std::optional<DetectedFormat> DetectFileFormat(
                     ? std::string_view((*line)[static_cast<std::size_t>(lat)])
                     : std::string_view();
             classifier.setAngleFields(latitudeText);
+            classifier.placeHeight(*line);
             d = classifier.result();
         }
         if (d.geographicFound || d.cartesianFound)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): POSIX newlocale, strftime_l
@@ -104,12 +106,17 @@ LineReader::LineReader(LineReader&& other) noexcept
     : descriptor_(other.descriptor_),
       owned_(other.owned_),
       error_(other.error_),
+      problem_(other.problem_),
       atEnd_(other.atEnd_),
+      started_(other.started_),
       buffer_(std::move(other.buffer_)),
       begin_(other.begin_),
       end_(other.end_),
+      feed_(other.feed_),
+      feedKnown_(other.feedKnown_),
       bytesRead_(other.bytesRead_),
-      size_(other.size_)
+      size_(other.size_),
+      stop_(std::move(other.stop_))
 {
     other.descriptor_ = -1;
     other.owned_ = false;
@@ -123,31 +130,91 @@ LineReader::~LineReader()
 
 bool LineReader::fill()
 {
-    if (atEnd_ || error_ != 0 || descriptor_ < 0)
+    if (atEnd_ || error_ != 0 || problem_ != InputProblem::None || descriptor_ < 0)
         return false;
-    // Keep the unread part at the front; grow only for a line longer than
-    // the whole buffer.
-    if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
-        end_ -= begin_;
-        begin_ = 0;
+    // Keep the unread part (and the lines being peeked) at the front; grow
+    // only for a line longer than the whole buffer, which the line-length
+    // limit bounds.
+    const std::size_t shift = peeking_ ? peekStart_ : begin_;
+    if (shift > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + shift, end_ - shift);
+        end_ -= shift;
+        begin_ -= shift;
+        peekStart_ -= std::min(peekStart_, shift);
+        feed_ -= std::min(feed_, shift);
     }
     if (end_ == buffer_.size())
         buffer_.resize(buffer_.size() * 2);
     for (;;) {
         const ssize_t n = ::read(descriptor_, buffer_.data() + end_, buffer_.size() - end_);
         if (n > 0) {
+            const std::size_t from = end_;
             end_ += static_cast<std::size_t>(n);
-            return true;
+            checkForNul(from);
+            return problem_ == InputProblem::None;
         }
         if (n == 0) {
             atEnd_ = true;
             return false;
         }
-        if (errno != EINTR) {
+        if (errno != EINTR || (stop_ && stop_())) {
             error_ = errno;
             return false;
         }
+    }
+}
+
+namespace {
+
+// UTF-16 text of mostly Latin letters has a NUL in every other byte.
+bool looksLikeUtf16(const char* bytes, std::size_t size)
+{
+    const std::size_t pairs = std::min<std::size_t>(size, 64) / 2;
+    if (pairs == 0)
+        return false;
+    std::size_t evenNuls = 0;
+    std::size_t oddNuls = 0;
+    for (std::size_t i = 0; i < pairs; ++i) {
+        evenNuls += bytes[2 * i] == '\0' ? 1 : 0;
+        oddNuls += bytes[2 * i + 1] == '\0' ? 1 : 0;
+    }
+    const auto most = [pairs](std::size_t n) { return 4 * n >= 3 * pairs; };
+    const auto few = [pairs](std::size_t n) { return 4 * n < pairs; };
+    return (most(oddNuls) && few(evenNuls)) || (most(evenNuls) && few(oddNuls));
+}
+
+}  // namespace
+
+void LineReader::checkForNul(std::size_t from)
+{
+    if (!std::memchr(buffer_.data() + from, '\0', end_ - from))
+        return;
+    // At the start of the input the pattern tells UTF-16 from binary data.
+    problem_ = !started_ && looksLikeUtf16(buffer_.data(), end_) ? InputProblem::Utf16
+                                                                 : InputProblem::NulBytes;
+}
+
+void LineReader::start()
+{
+    started_ = true;
+    if (buffer_.empty())
+        return;
+    while (end_ - begin_ < 3 && !atEnd_ && error_ == 0 && problem_ == InputProblem::None) {
+        started_ = false;  // the first bytes are still being read
+        fill();
+        started_ = true;
+    }
+    const auto startsWith = [this](std::string_view mark) {
+        return end_ - begin_ >= mark.size() &&
+               std::memcmp(buffer_.data() + begin_, mark.data(), mark.size()) == 0;
+    };
+    if (startsWith("\xEF\xBB\xBF")) {
+        // A UTF-8 byte-order mark belongs to no field.
+        begin_ += 3;
+        bytesRead_ += 3;
+        feed_ = begin_;
+    } else if (startsWith("\xFF\xFE") || startsWith("\xFE\xFF")) {
+        problem_ = InputProblem::Utf16;
     }
 }
 
@@ -156,35 +223,55 @@ bool LineReader::next(std::string_view& line)
     // Nothing was opened (or the reader was moved from): no buffer.
     if (buffer_.empty())
         return false;
-    // Where the search for the line feed resumes after more was read.
-    std::size_t searched = begin_;
+    if (!started_)
+        start();
     for (;;) {
-        const void* found =
-            std::memchr(buffer_.data() + searched, '\n', end_ - searched);
-        if (found) {
-            const auto feed =
-                static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data());
-            std::size_t lineEnd = feed;
-            if (lineEnd > begin_ && buffer_[lineEnd - 1] == '\r')
-                --lineEnd;
-            line = std::string_view(buffer_.data() + begin_, lineEnd - begin_);
-            bytesRead_ += feed + 1 - begin_;
-            begin_ = feed + 1;
-            return true;
+        if (problem_ != InputProblem::None)
+            return false;
+        if (!feedKnown_) {
+            const std::size_t from = std::max(feed_, begin_);
+            const void* found = std::memchr(buffer_.data() + from, '\n', end_ - from);
+            feedKnown_ = found != nullptr;
+            feed_ = found ? static_cast<std::size_t>(static_cast<const char*>(found) -
+                                                     buffer_.data())
+                          : end_;
         }
-        const std::size_t unreadBefore = begin_;
-        searched = end_;
-        if (!fill()) {
-            // The last line may end without a line feed.
+        // A carriage return before the line feed ends the line: alone, or
+        // as the first half of CR LF.
+        const std::size_t limit = feedKnown_ ? feed_ : end_;
+        const void* ret = std::memchr(buffer_.data() + begin_, '\r', limit - begin_);
+        std::size_t lineEnd = limit;
+        std::size_t after = 0;
+        if (ret) {
+            lineEnd = static_cast<std::size_t>(static_cast<const char*>(ret) - buffer_.data());
+            // A carriage return that ends what was read may be followed by a
+            // line feed not read yet.
+            if (lineEnd + 1 < end_ || atEnd_)
+                after = lineEnd + 1 < end_ && buffer_[lineEnd + 1] == '\n' ? lineEnd + 2
+                                                                            : lineEnd + 1;
+        } else if (feedKnown_) {
+            after = feed_ + 1;
+        } else if (atEnd_ || error_ != 0) {
+            // The last line may end without a line end; after a read error
+            // the part line is not returned.
             if (error_ != 0 || begin_ == end_)
                 return false;
-            line = std::string_view(buffer_.data() + begin_, end_ - begin_);
-            bytesRead_ += end_ - begin_;
-            begin_ = end_;
+            after = end_;
+        }
+        if (after > 0 && lineEnd - begin_ <= kMaxLineLength) {
+            line = std::string_view(buffer_.data() + begin_, lineEnd - begin_);
+            bytesRead_ += after - begin_;
+            begin_ = after;
+            if (feedKnown_ && begin_ > feed_)
+                feedKnown_ = false;
             return true;
         }
-        // fill() moved the unread part to the front.
-        searched -= unreadBefore;
+        if (lineEnd - begin_ > kMaxLineLength || end_ - begin_ > kMaxLineLength + 1) {
+            problem_ = InputProblem::LineTooLong;
+            return false;
+        }
+        if (!fill() && !atEnd_)
+            return false;
     }
 }
 
@@ -193,27 +280,20 @@ std::vector<std::string> LineReader::peekLines(std::size_t count)
     std::vector<std::string> lines;
     if (buffer_.empty())
         return lines;
-    std::size_t p = begin_;
-    while (lines.size() < count) {
-        const void* found = std::memchr(buffer_.data() + p, '\n', end_ - p);
-        if (!found) {
-            const std::size_t offset = p - begin_;
-            if (!fill()) {
-                if (error_ == 0 && p < end_)
-                    lines.emplace_back(buffer_.data() + p, end_ - p);
-                break;
-            }
-            p = begin_ + offset;
-            continue;
-        }
-        const auto feed =
-            static_cast<std::size_t>(static_cast<const char*>(found) - buffer_.data());
-        std::size_t lineEnd = feed;
-        if (lineEnd > p && buffer_[lineEnd - 1] == '\r')
-            --lineEnd;
-        lines.emplace_back(buffer_.data() + p, lineEnd - p);
-        p = feed + 1;
-    }
+    if (!started_)
+        start();
+    // Read ahead as next() reads, keeping the bytes, then step back.
+    peeking_ = true;
+    peekStart_ = begin_;
+    const std::uint64_t bytesBefore = bytesRead_;
+    std::string_view line;
+    while (lines.size() < count && next(line))
+        lines.emplace_back(line);
+    begin_ = peekStart_;
+    bytesRead_ = bytesBefore;
+    feedKnown_ = false;
+    feed_ = begin_;
+    peeking_ = false;
     return lines;
 }
 
@@ -234,6 +314,75 @@ OutputWriter OutputWriter::create(const std::string& path)
     return OutputWriter(fd, fd >= 0, fd >= 0 ? 0 : errno);
 }
 
+namespace {
+
+// The permissions a new file gets: everything the umask leaves of rw-rw-rw-.
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return kNewFileMode & ~mask;
+}
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+OutputWriter OutputWriter::replace(const std::string& path)
+{
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    const auto direct = [](const std::string& name, int flags) {
+        const int fd = openRetrying(name.c_str(), flags, kNewFileMode);
+        return OutputWriter(fd, fd >= 0, fd >= 0 ? 0 : errno);
+    };
+    // A pipe, terminal or device is written as it is; a folder fails to open.
+    if (exists && !S_ISREG(st.st_mode))
+        return direct(path, O_WRONLY);
+    if (exists && ::access(path.c_str(), W_OK) != 0)
+        return OutputWriter(-1, false, errno);
+    std::string target = path;
+    if (exists) {
+        // Through links to the file itself, so that the link stays a link.
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            target = real;
+            std::free(real);  // NOLINT(cppcoreguidelines-no-malloc): realpath allocates with malloc
+        }
+    } else {
+        struct stat link {};
+        // A link that leads nowhere yet: the file is made where it points.
+        if (::lstat(path.c_str(), &link) == 0)
+            return direct(path, O_WRONLY | O_CREAT | O_TRUNC);
+    }
+    std::string temporary = folderOf(target) + "/." + nameOf(target) + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        // A folder that cannot take a new file: an existing file that may be
+        // written is still written in place, as it always could be.
+        if (exists && (errno == EACCES || errno == EPERM || errno == EROFS))
+            return direct(target, O_WRONLY | O_TRUNC);
+        return OutputWriter(-1, false, errno);
+    }
+    ::fchmod(fd, exists ? (st.st_mode & 07777) : newFileMode());
+    OutputWriter writer(fd, true, 0);
+    writer.atomic_ = true;
+    writer.temporary_ = std::move(temporary);
+    writer.target_ = std::move(target);
+    return writer;
+}
+
 OutputWriter OutputWriter::append(const std::string& path, bool create)
 {
     const int flags = O_WRONLY | O_APPEND | (create ? O_CREAT : 0);
@@ -245,16 +394,62 @@ OutputWriter::OutputWriter(OutputWriter&& other) noexcept
     : descriptor_(other.descriptor_),
       owned_(other.owned_),
       error_(other.error_),
-      buffer_(std::move(other.buffer_))
+      buffer_(std::move(other.buffer_)),
+      bytesWritten_(other.bytesWritten_),
+      atomic_(other.atomic_),
+      temporary_(std::move(other.temporary_)),
+      target_(std::move(other.target_))
 {
     other.descriptor_ = -1;
     other.owned_ = false;
+    other.temporary_.clear();
 }
 
 OutputWriter::~OutputWriter()
 {
+    if (!temporary_.empty())
+        discard();
     if (owned_ && descriptor_ >= 0)
         ::close(descriptor_);
+}
+
+bool OutputWriter::commit()
+{
+    if (temporary_.empty())
+        return close();
+    bool ok = flush();
+    // The bytes are on the disk before the name leads to them, so that a
+    // power loss leaves the old file or the new one, never an empty one.
+    if (ok && ::fsync(descriptor_) != 0 && errno != EINVAL) {
+        error_ = errno;
+        ok = false;
+    }
+    if (::close(descriptor_) != 0 && ok && errno != EINTR) {
+        error_ = errno;
+        ok = false;
+    }
+    descriptor_ = -1;
+    owned_ = false;
+    if (ok && std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        error_ = errno;
+        ok = false;
+    }
+    if (!ok)
+        ::unlink(temporary_.c_str());
+    temporary_.clear();
+    return ok;
+}
+
+void OutputWriter::discard()
+{
+    buffer_.clear();
+    if (owned_ && descriptor_ >= 0)
+        ::close(descriptor_);
+    descriptor_ = -1;
+    owned_ = false;
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+    temporary_.clear();
 }
 
 bool OutputWriter::flush()
@@ -269,10 +464,13 @@ bool OutputWriter::flush()
             if (errno == EINTR)
                 continue;
             error_ = errno;
+            // The buffer keeps what was not written.
+            buffer_.erase(0, static_cast<std::size_t>(data - buffer_.data()));
             return false;
         }
         data += n;
         left -= static_cast<std::size_t>(n);
+        bytesWritten_ += static_cast<std::uint64_t>(n);
     }
     buffer_.clear();
     return true;
@@ -280,6 +478,8 @@ bool OutputWriter::flush()
 
 bool OutputWriter::close()
 {
+    if (!temporary_.empty())
+        return commit();
     const bool flushed = flush();
     if (owned_ && descriptor_ >= 0) {
         // A file system that reports a failed write only at close (a full

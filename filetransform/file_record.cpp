@@ -1,7 +1,10 @@
 #include "filetransform/file_record.h"
 
 #include "values/epoch.h"
+#include "values/number_text.h"
 #include "values/readers.h"
+
+#include <vector>
 
 namespace tessara {
 namespace {
@@ -77,6 +80,63 @@ bool ReadFileRecord(PointTransformer& pt, const FieldViews& fields, int identifi
     if (field3 >= 0 && !ReadHeight(pt, field(fields, field3)))
         ok = false;
     return ok;
+}
+
+namespace {
+
+struct NeededField {
+    int number;
+    std::string_view role;
+};
+
+// The fields a choice reads, in the order a user reads a record.
+std::vector<NeededField> neededFields(const FileFormatChoice& f)
+{
+    std::vector<NeededField> needed;
+    if (f.epochField >= 0)
+        needed.push_back({f.epochField, "epoch"});
+    if (f.coordinateType == CoordinateType::Cartesian) {
+        needed.push_back({f.field1, "X"});
+        needed.push_back({f.field2, "Y"});
+        needed.push_back({f.field3, "Z"});
+        return needed;
+    }
+    int perAxis = 1;
+    if (f.angleLayout == AngleLayout::Dms)
+        perAxis = 3;
+    else if (f.angleLayout == AngleLayout::Dm)
+        perAxis = 2;
+    for (int k = 0; k < perAxis; ++k)
+        needed.push_back({f.field1 < 0 ? -1 : f.field1 + k, "latitude"});
+    for (int k = 0; k < perAxis; ++k)
+        needed.push_back({f.field2 < 0 ? -1 : f.field2 + k, "longitude"});
+    if (f.field3 >= 0)
+        needed.push_back({f.field3, "height"});
+    return needed;
+}
+
+}  // namespace
+
+std::string RecordFailureReason(const FieldViews& fields, const LineSplit& split,
+                                std::size_t lineFields, const FileFormatChoice& format)
+{
+    if (split.quoteOpen) {
+        return numtext::format("Field %s opens a quote (\") that is not closed",
+                               {numtext::integer(static_cast<long>(lineFields) + 1)});
+    }
+    for (const NeededField& n : neededFields(format)) {
+        if (n.number < 0)
+            return numtext::format("No field is chosen for the %s", {n.role});
+        const std::string number = numtext::integer(static_cast<long>(n.number) + 1);
+        if (static_cast<std::size_t>(n.number) >= lineFields) {
+            return numtext::format("Too few fields: the %s is read from field %s, the record has %s",
+                                   {n.role, number, numtext::integer(static_cast<long>(lineFields))});
+        }
+        const std::string_view text = field(fields, n.number);
+        if (text.empty())
+            return numtext::format("The %s field (%s) is empty", {n.role, number});
+    }
+    return "The record cannot be read with the chosen layout";
 }
 
 }  // namespace tessara

@@ -16,4 +16,12 @@ bool ReadFileRecord(PointTransformer& pt, const FieldViews& fields, int identifi
                     int epochField, CoordinateType type, std::optional<AngleLayout> layout,
                     int field1, int field2, int field3);
 
+// Why a record failed when no reader said so (a reader refuses an empty
+// field without a message): a quote left open, or the first field the
+// choice reads that the record does not have or leaves empty. `lineFields`
+// is the number of fields the line itself holds (hemisphere letters taken
+// out); fields are counted from 1 in the text, as the user sees them.
+std::string RecordFailureReason(const FieldViews& fields, const LineSplit& split,
+                                std::size_t lineFields, const FileFormatChoice& format);
+
 }  // namespace tessara

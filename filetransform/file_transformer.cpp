@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace tessara {
 namespace {
@@ -21,13 +22,13 @@ constexpr std::string_view kNoAngleLayout =
 constexpr std::string_view kNoEpochField = "No epoch field chosen!";
 constexpr std::string_view kUnreadableEpoch = "Epoch date cannot be read from (%s)";
 constexpr std::string_view kErrorMark = "** Error - ";
-// An empty line is read as this, so that it splits like a blank line.
-constexpr std::string_view kEmptyLineStandIn = "   ";
 
 // Progress is reported about every thousandth of the input, but not more
 // often than every quarter megabyte.
 constexpr std::uint64_t kProgressSteps = 1000;
 constexpr std::uint64_t kSmallestProgressStep = std::uint64_t{256} * 1024;
+// A request to cancel is looked at after this many lines at the latest.
+constexpr long kLinesBetweenCancelChecks = 1024;
 
 std::string_view trimmed(std::string_view text)
 {
@@ -118,24 +119,54 @@ void FileTransformer::message(std::string_view text) const
         callbacks_.message(text);
 }
 
-void FileTransformer::appendSummary(const FileRunResult& result) const
+void FileTransformer::appendSummary(long lines, long errors) const
 {
-    std::string summary = "Transformed " + numtext::integer(result.lines) + " lines (" +
-                          numtext::integer(result.errors) + " error";
-    summary.append(result.errors == 1 ? ")" : "s)");
+    std::string summary = "Transformed " + numtext::integer(lines) + " lines (" +
+                          numtext::integer(errors) + " error";
+    summary.append(errors == 1 ? ")" : "s)");
     message(summary);
     message("Output - " + settings_.outputPath);
     message("************");
+}
+
+void FileTransformer::appendStoppedSummary(const FileRunResult& result, bool cancelled) const
+{
+    std::string stopped = cancelled ? "Cancelled after " : "Stopped after ";
+    stopped += numtext::integer(result.lines) + (result.lines == 1 ? " line" : " lines");
+    if (!result.outputWritten) {
+        message(stopped + "; no output was written");
+        message("************");
+        return;
+    }
+    // Standard output or a pipe: what was written stays written.
+    message(stopped);
+    appendSummary(result.linesWritten, result.errors);
 }
 
 FileRunResult FileTransformer::fail(FileRunResult result, bool inputOpened) const
 {
     result.status = FileRunStatus::FileError;
     message(result.errorText);
-    // Once the input was opened, the counts so far are reported.
     if (inputOpened)
-        appendSummary(result);
+        appendStoppedSummary(result, false);
     return result;
+}
+
+std::string inputProblemText(InputProblem problem, std::string_view path, long line)
+{
+    switch (problem) {
+    case InputProblem::Utf16:
+        return numtext::format("%s is UTF-16 text; save it as UTF-8 or plain text", {path});
+    case InputProblem::NulBytes:
+        return numtext::format("%s holds NUL bytes: it is not a text file", {path});
+    case InputProblem::LineTooLong:
+        return numtext::format("%s: line %s is longer than %s bytes; it is not a point file",
+                               {path, numtext::integer(line),
+                                numtext::integer(static_cast<long>(kMaxLineLength))});
+    case InputProblem::None:
+        break;
+    }
+    return {};
 }
 
 std::optional<std::string> FileTransformer::refusal(const FileRunStreams& streams) const
@@ -218,9 +249,11 @@ FileRunResult FileTransformer::Run(FileRunStreams streams)
         }
         input = &*ownedInput;
     }
+    input->setInterruptCheck(callbacks_.cancelled);
+    // A named output is replaced only when the run completes.
     OutputWriter output = streams.outputDescriptor >= 0
                               ? OutputWriter(streams.outputDescriptor)
-                              : OutputWriter::create(settings_.outputPath);
+                              : OutputWriter::replace(settings_.outputPath);
     if (!output.isOpen()) {
         result.errorText = pathError(settings_.outputPath, output.error());
         return fail(std::move(result), true);
@@ -256,32 +289,86 @@ FileRunResult FileTransformer::transformLines(LineReader& input, OutputWriter& o
     report();
 
     FileRunResult result;
-    const auto failWith = [&](std::string_view path, int errorNumber) {
+    // Lines (and failed records among them) whose output reached the file;
+    // where each line of the buffer ends in the output, and whether it
+    // failed, so that a write that stops part-way is counted exactly.
+    long written = 0;
+    long writtenErrors = 0;
+    struct LineEnd {
+        std::uint64_t offset;
+        bool failed;
+    };
+    std::vector<LineEnd> bufferedLines;
+    bufferedLines.reserve(1024);
+    const auto countWrittenLines = [&] {
+        for (const LineEnd& end : bufferedLines) {
+            if (end.offset > output.bytesWritten())
+                break;
+            ++written;
+            writtenErrors += end.failed ? 1 : 0;
+        }
+        bufferedLines.clear();
+    };
+    const auto stop = [&](FileRunStatus status, std::string text) {
+        countWrittenLines();
+        result.status = status;
         result.lines = context.lines;
-        result.errors = context.errors;
-        result.errorText = pathError(path, errorNumber);
-        output.close();
+        result.outputWritten = !output.replacesAtomically() && output.bytesWritten() > 0;
+        result.linesWritten = written;
+        result.errors = result.outputWritten ? writtenErrors : context.errors;
+        // What is still buffered is not written: the summary counts only
+        // lines that reached the output.
+        output.discard();
+        result.errorText = std::move(text);
+        if (status == FileRunStatus::Cancelled) {
+            appendStoppedSummary(result, true);
+            return result;
+        }
         return fail(std::move(result), true);
     };
+    const auto cancelled = [this] { return callbacks_.cancelled && callbacks_.cancelled(); };
+    const auto cancel = [&] { return stop(FileRunStatus::Cancelled, {}); };
     std::string_view line;
     while (input.next(line)) {
         ++context.lines;
+        const long errorsBefore = context.errors;
         transformLine(line, context);
-        if (!output.flushIfFull())
-            return failWith(settings_.outputPath, output.error());
+        bufferedLines.push_back(
+            {output.bytesWritten() + output.buffer().size(), context.errors > errorsBefore});
+        if (output.buffer().size() >= OutputWriter::kBlockSize) {
+            if (!output.flush())
+                return stop(FileRunStatus::FileError,
+                            pathError(settings_.outputPath, output.error()));
+            countWrittenLines();
+        }
+        if (context.lines % kLinesBetweenCancelChecks == 0 && cancelled())
+            return cancel();
         if (input.bytesRead() >= nextReport) {
             nextReport = input.bytesRead() + step;
             report();
+            if (cancelled())
+                return cancel();
         }
     }
+    if (cancelled())
+        return cancel();
     if (input.error() != 0)
-        return failWith(settings_.inputPath, input.error());
-    if (!output.close())
-        return failWith(settings_.outputPath, output.error());
+        return stop(FileRunStatus::FileError, pathError(settings_.inputPath, input.error()));
+    if (input.problem() != InputProblem::None)
+        return stop(FileRunStatus::FileError,
+                    inputProblemText(input.problem(), settings_.inputPath, context.lines + 1));
+    if (!output.close()) {
+        // A commit that failed leaves the old file; a direct output that
+        // failed to flush holds what was written before.
+        const int error = output.error();
+        return stop(FileRunStatus::FileError, pathError(settings_.outputPath, error));
+    }
     report();
     result.lines = context.lines;
     result.errors = context.errors;
-    appendSummary(result);
+    result.outputWritten = true;
+    result.linesWritten = context.lines;
+    appendSummary(result.lines, result.errors);
     return result;
 }
 
@@ -291,9 +378,19 @@ bool FileTransformer::transformLine(std::string_view line, Context& c)
     PointTransformer& pt = engine_;
     pt.messages.clear();
 
-    c.work.assign(line.empty() ? kEmptyLineStandIn : line);
-    SplitLine(c.work, true, c.fields);
+    std::string& out = c.output.buffer();
+    // Empty lines, and lines of nothing but blanks and tabs, are copied as
+    // they are: no record, no error.
+    if (IsBlankLine(line)) {
+        out.append(line);
+        out.append(kLineEnd);
+        return false;
+    }
+
+    c.work.assign(line);
+    const LineSplit split = SplitLine(c.work, true, c.fields);
     const bool skip = IsNonDataLine(c.work, c.fields);
+    const std::size_t fieldsBefore = c.fields.size();
     const HemisphereLetters letters = TakeHemisphereLetters(c.fields);
     bool ok = ReadFileRecord(pt, c.fields, f.identifierField, f.epochField, f.coordinateType,
                              f.angleLayout, f.field1, f.field2, f.field3);
@@ -312,7 +409,6 @@ bool FileTransformer::transformLine(std::string_view line, Context& c)
             ok = false;
     }
 
-    std::string& out = c.output.buffer();
     if (ok) {
         // With one epoch for the file its text is written once.
         const bool epochTextCurrent =
@@ -329,20 +425,27 @@ bool FileTransformer::transformLine(std::string_view line, Context& c)
         return true;
     }
 
-    if (!skip && !pt.messages.empty()) {
+    if (!skip) {
+        // Every failed record says why; the readers refuse an empty field
+        // without a message.
+        // A quote left open comes first: the readers' complaints are about
+        // the fields it swallowed.
+        if (pt.messages.empty() || split.quoteOpen) {
+            const std::size_t letterFields = fieldsBefore - c.fields.size();
+            pt.messages.insert(pt.messages.begin(),
+                               RecordFailureReason(c.fields, split,
+                                                   split.lineFields -
+                                                       std::min(split.lineFields, letterFields),
+                                                   f));
+        }
         message("Line  " + numtext::integer(c.lines));
         for (const std::string& m : pt.messages)
             message(m);
+        out.append(kErrorMark);
+        ++c.errors;
     }
-    // Blank lines stay blank and comment or heading lines stay as they
-    // were; neither counts as an error.
-    if (!line.empty()) {
-        if (!skip) {
-            out.append(kErrorMark);
-            ++c.errors;
-        }
-        out.append(line);
-    }
+    // Comment and heading lines stay as they were.
+    out.append(line);
     out.append(kLineEnd);
     return false;
 }

@@ -52,18 +52,29 @@ struct FileRunCallbacks {
     // Called when the run starts, about every thousandth of the input (and
     // at least every few hundred kilobytes), and at the end.
     std::function<void(const FileRunProgress&)> progress;
+    // Asked about every thousand lines, at every progress report and when
+    // a read is interrupted by a signal; true stops the run, which then
+    // leaves the old output as it was.
+    std::function<bool()> cancelled;
 };
 
 enum class FileRunStatus {
     Completed,  // every line read and written; some records may have failed
     Refused,    // the choices cannot give a sound result; no file was touched
-    FileError,  // a file could not be opened, read or written
+    FileError,  // a file could not be opened, read or written, or the input is no text
+    Cancelled,  // stopped on request
 };
 
 struct FileRunResult {
     FileRunStatus status = FileRunStatus::Completed;
     long lines = 0;   // lines read, blank and comment lines included
     long errors = 0;  // records that failed
+    // Whether the output holds the run's lines: always after a completed
+    // run; after a failed or cancelled one only when the output could not
+    // be replaced as a whole (standard output, a pipe), and then it holds
+    // the lines counted by linesWritten.
+    bool outputWritten = false;
+    long linesWritten = 0;
     // For Refused and FileError: the text to show in a message box (it is
     // in the message list as well).
     std::string errorText;
@@ -74,6 +85,10 @@ struct FileRunStreams {
     LineReader* input = nullptr;  // stdin, or a file already previewed
     int outputDescriptor = -1;    // stdout; written but not closed
 };
+
+// What to tell the user about an input the reader stopped at: UTF-16 text,
+// NUL bytes, or a line (numbered from 1) beyond the longest allowed.
+std::string inputProblemText(InputProblem problem, std::string_view path, long line);
 
 // The status line text after a run, whatever its outcome.
 inline constexpr std::string_view kStatusAfterRun =
@@ -114,10 +129,14 @@ private:
     bool transformLine(std::string_view line, Context& context);
 
     void message(std::string_view text) const;
-    // Reports a file error (result.errorText), with the summary so far once
-    // the input was opened.
+    // Reports a file error (result.errorText), with what became of the
+    // output once the input was opened.
     FileRunResult fail(FileRunResult result, bool inputOpened) const;
-    void appendSummary(const FileRunResult& result) const;
+    // The summary of a run that stopped early: how far it came, and that no
+    // output was written or, where the output could not be replaced as a
+    // whole, how many lines were.
+    void appendStoppedSummary(const FileRunResult& result, bool cancelled) const;
+    void appendSummary(long lines, long errors) const;
 
     FileRunSettings settings_;
     FileRunCallbacks callbacks_;

@@ -157,8 +157,9 @@ void spacesToCommasInPlace(std::string& line)
 
 // Cuts the rewritten line into fields at its commas; a field that starts
 // with a double quote runs to the first comma after its closing quote.
+// False when a quote was left open, which ends the splitting.
 template <typename Fields>
-void cutFields(std::string_view line, Fields& fields)
+bool cutFields(std::string_view line, Fields& fields)
 {
     std::size_t p = 0;
     while (p < line.size()) {
@@ -167,11 +168,11 @@ void cutFields(std::string_view line, Fields& fields)
             closingQuote = line.find('"', p + 1);
             // An unclosed quote ends the splitting of the line.
             if (closingQuote == std::string_view::npos)
-                return;
+                return false;
         }
         std::size_t comma = line.find(',', p);
         if (comma == std::string_view::npos)
-            return;
+            return true;
         std::size_t end = comma;
         if (closingQuote != std::string_view::npos && comma < closingQuote) {
             while (comma != std::string_view::npos && comma < closingQuote)
@@ -179,22 +180,48 @@ void cutFields(std::string_view line, Fields& fields)
             if (comma == std::string_view::npos) {
                 // No comma after the quote: the field ends at the quote.
                 fields.emplace_back(trimmed(line.substr(p, closingQuote + 1 - p)));
-                return;
+                return true;
             }
             end = comma;
         }
         fields.emplace_back(trimmed(line.substr(p, end - p)));
         p = end + 1;
     }
+    return true;
+}
+
+bool isBlankOrTab(char c)
+{
+    return c == ' ' || c == '\t';
 }
 
 void prepareLine(std::string& line, bool forRun)
 {
+    // Blanks and tabs at the end separate nothing: dropped, they cannot
+    // form an empty last field or make the last value a data token.
+    std::size_t end = line.size();
+    while (end > 0 && isBlankOrTab(line[end - 1]))
+        --end;
+    line.resize(end);
     if (line.find('\t') != std::string::npos)
         std::replace(line.begin(), line.end(), '\t', ',');
     if (std::count(line.begin(), line.end(), ',') < 2)
         spacesToCommasInPlace(line);
     line.append(forRun ? kRunClosingCommas : kPreviewClosingComma);
+}
+
+template <typename Fields>
+LineSplit splitInto(std::string& line, bool forRun, Fields& fields)
+{
+    prepareLine(line, forRun);
+    LineSplit split;
+    split.quoteOpen = !cutFields(std::string_view(line), fields);
+    // The closing commas close the last field of the line and add empty
+    // fields after it; a quote left open stops before them.
+    const std::size_t closing = (forRun ? kRunClosingCommas : kPreviewClosingComma).size() - 1;
+    split.lineFields = split.quoteOpen || fields.size() < closing ? fields.size()
+                                                                   : fields.size() - closing;
+    return split;
 }
 
 template <typename Fields>
@@ -210,20 +237,19 @@ bool isNonData(std::string_view line, const Fields& fields)
 
 }  // namespace
 
-void SplitLine(std::string& line, bool forRun, FieldViews& fields)
+LineSplit SplitLine(std::string& line, bool forRun, FieldViews& fields)
 {
     fields.clear();
-    prepareLine(line, forRun);
-    cutFields(std::string_view(line), fields);
+    const LineSplit split = splitInto(line, forRun, fields);
     if (forRun && fields.size() < kRunFieldCount)
         fields.resize(kRunFieldCount, kFiller);
+    return split;
 }
 
 std::vector<std::string> SplitLine(std::string line, bool forRun)
 {
     std::vector<std::string> fields;
-    prepareLine(line, forRun);
-    cutFields(std::string_view(line), fields);
+    splitInto(line, forRun, fields);
     if (forRun && fields.size() < kRunFieldCount)
         fields.resize(kRunFieldCount, std::string(kFiller));
     return fields;
@@ -240,6 +266,11 @@ bool IsNumberText(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
         return kNumberCharacters[static_cast<unsigned char>(c)];
     });
+}
+
+bool IsBlankLine(std::string_view line)
+{
+    return std::all_of(line.begin(), line.end(), isBlankOrTab);
 }
 
 bool IsNonDataLine(std::string_view line, const FieldViews& fields)

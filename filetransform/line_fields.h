@@ -15,14 +15,25 @@ using FieldViews = std::vector<std::string_view>;
 // A run pads every line to at least this many fields.
 inline constexpr std::size_t kRunFieldCount = 12;
 
-// Cuts a line into fields. Tabs become commas; a line with fewer than two
-// commas is blank-separated and goes through SpacesToCommas first. Fields
-// are trimmed of white space and keep their double quotes; a quoted field
-// may hold commas. A run (forRun) appends six commas, so that the last
-// real fields are closed, and pads the list with one-blank filler fields
-// to twelve; the preview appends one comma and no filler. The line is
-// rewritten in place, and the run keeps using the rewritten line.
-void SplitLine(std::string& line, bool forRun, FieldViews& fields);
+// What SplitLine found besides the fields.
+struct LineSplit {
+    // The fields the line itself holds, before the closing empty fields
+    // and the filler of a run.
+    std::size_t lineFields = 0;
+    // A quoted field had no closing quote: the splitting stopped there, at
+    // field number lineFields.
+    bool quoteOpen = false;
+};
+
+// Cuts a line into fields. Blanks and tabs at the end of the line are
+// dropped first: they separate nothing. Tabs become commas; a line with
+// fewer than two commas is blank-separated and goes through SpacesToCommas
+// first. Fields are trimmed of white space and keep their double quotes; a
+// quoted field may hold commas. A run (forRun) appends six commas, so that
+// the last real fields are closed, and pads the list with one-blank filler
+// fields to twelve; the preview appends one comma and no filler. The line
+// is rewritten in place, and the run keeps using the rewritten line.
+LineSplit SplitLine(std::string& line, bool forRun, FieldViews& fields);
 // The same with fields of their own (the preview, tests).
 std::vector<std::string> SplitLine(std::string line, bool forRun);
 
@@ -36,6 +47,10 @@ std::string SpacesToCommas(std::string line);
 // True for a non-empty text of digits, blanks, "." and "-" only ("+" is not
 // taken).
 bool IsNumberText(std::string_view text);
+
+// True for a line of nothing but blanks and tabs (or nothing at all): it is
+// copied as it is, like an empty line, and is no record.
+bool IsBlankLine(std::string_view line);
 
 // True for an empty line, a line starting with "#", or a line in which more
 // than half of the fields after the first are not numbers (a heading).

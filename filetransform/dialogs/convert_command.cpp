@@ -68,8 +68,8 @@ FileRunResult runWithProgress(QWidget* parent, FileRunSettings settings,
     progress.setWindowTitle(toQString(kConvertDialogCaption));
     progress.setLabelText(QStringLiteral("Transforming ") + fileNameOf(settings.inputPath));
     progress.setMinimumWidth(progress.fontMetrics().averageCharWidth() * 50);
-    // The run has no way to stop part-way: no Cancel to promise it.
-    progress.setCancelButton(nullptr);
+    // Cancel stops the run; the old output file stays as it was.
+    progress.setCancelButtonText(QStringLiteral("Cancel"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(kProgressDelayMs);
     progress.setRange(0, kProgressSteps);
@@ -92,10 +92,15 @@ FileRunResult runWithProgress(QWidget* parent, FileRunSettings settings,
             progress.setRange(0, 0);
         else
             progress.setValue(static_cast<int>(p.bytesDone * kProgressSteps / p.bytesTotal));
-        // Repaints and timers only: a click meant for the main window waits
-        // until the run is over instead of starting a command inside it.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Once the modal progress dialog is up it takes the clicks (Cancel)
+        // and the main window gets none; before that, repaints and timers
+        // only, so that a click meant for the main window waits until the
+        // run is over instead of starting a command inside it.
+        QCoreApplication::processEvents(progress.isVisible()
+                                            ? QEventLoop::AllEvents
+                                            : QEventLoop::ExcludeUserInputEvents);
     };
+    callbacks.cancelled = [&progress] { return progress.wasCanceled(); };
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     FileTransformer transformer(std::move(settings), std::move(callbacks));
@@ -154,8 +159,10 @@ ConvertCommandResult transformFile(QWidget* parent, ConvertContext& context,
 
     result.converted = true;
     result.run = runWithProgress(parent, std::move(run), result.messages);
-    // The run has put the same text into the message list.
-    if (result.run.status != FileRunStatus::Completed)
+    // The run has put the same text into the message list; a cancelled
+    // run says so there and needs no box.
+    if (result.run.status != FileRunStatus::Completed &&
+        result.run.status != FileRunStatus::Cancelled)
         services.notifier.showMessage(result.run.errorText);
     return result;
 }

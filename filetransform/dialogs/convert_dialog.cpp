@@ -324,14 +324,17 @@ void CConvertFileDialog::browseOutput()
 void CConvertFileDialog::showPreview(const FilePreview& preview)
 {
     inputName_->setText(toQString(form_.inputPath));
-    if (preview.rows.empty()) {
+    if (preview.rows.empty() || !preview.problemText.empty()) {
         // Nothing to show in the grid: the instructions say why.
         instructions_->clear();
         instructions_->addItem(toQString(kSelectFileInstruction));
         instructions_->addItem(toQString(kDetectInstruction));
-        instructions_->addItem(preview.error != 0
-                                   ? toQString(form_.inputPath + ": " + errorText(preview.error))
-                                   : toQString(kNoRecordsNote));
+        if (!preview.problemText.empty())
+            instructions_->addItem(toQString(preview.problemText));
+        else if (preview.error != 0)
+            instructions_->addItem(toQString(form_.inputPath + ": " + errorText(preview.error)));
+        else
+            instructions_->addItem(toQString(kNoRecordsNote));
         grid_->clear();
         grid_->setRowCount(0);
         grid_->setColumnCount(0);

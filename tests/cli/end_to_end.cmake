@@ -65,7 +65,7 @@ endfunction()
 # standard error must equal its stored message list.
 function(golden_run status output)
     cmake_parse_arguments(RUN "CHECK_MESSAGES" "" "" ${ARGN})
-    execute_process(COMMAND "${CLI}" transform ${RUN_UNPARSED_ARGUMENTS} "${output}"
+    execute_process(COMMAND "${CLI}" transform --quiet ${RUN_UNPARSED_ARGUMENTS} "${output}"
                     WORKING_DIRECTORY "${samples}"
                     RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT result EQUAL status)
@@ -134,7 +134,9 @@ if(NOT status EQUAL 0)
 endif()
 file(READ "${WORK_DIR}/stdout.csv" text)
 expect_same_text("${text}" "${golden}/sign_dd.csv" "standard output")
-set(expected_messages "Input - (standard input)\nTransformed 7 lines (0 errors)\n")
+# What the detection supplied is said first, in the words of the options.
+set(expected_messages "Detected: geographic dd, fields 2,3,4, identifier 1, epoch from --epoch\n")
+string(APPEND expected_messages "Input - (standard input)\nTransformed 7 lines (0 errors)\n")
 string(APPEND expected_messages "Output - (standard output)\n************\n")
 if(NOT err STREQUAL expected_messages)
     message(FATAL_ERROR "unexpected messages of the standard streams:\n${err}")
@@ -167,4 +169,49 @@ expect_status(0 "${CLI}" transform ${date} --progress=always "${samples}/geograp
               "${WORK_DIR}/progress.txt")
 if(NOT last_err MATCHES "\r\\[#+\\] 100%[^\n]*\nTransformed 7 lines \\(0 errors\\)\n")
     message(FATAL_ERROR "no finished progress bar:\n${last_err}")
+endif()
+
+# --- inputs that are not plain files ----------------------------------------
+# A named pipe and a /dev/fd name are read once, detection included: every
+# line is transformed, as from the file itself.
+find_program(BASH bash)
+set(fifo_dir "${WORK_DIR}/fifo")
+file(MAKE_DIRECTORY "${fifo_dir}/fifo" "${fifo_dir}/devfd")
+foreach(kind fifo devfd)
+    if(kind STREQUAL "fifo")
+        set(script "mkfifo points.txt && (cat '${samples}/geographic_dms.txt' > points.txt &) && \"$1\" transform --quiet --epoch 01/01/2005 points.txt ${kind}/sample_geographic_dms.out")
+    else()
+        set(script "\"$1\" transform --quiet --epoch 01/01/2005 <(cat '${samples}/geographic_dms.txt') ${kind}/sample_geographic_dms.out")
+    endif()
+    execute_process(COMMAND "${BASH}" -c "${script}" bash "${CLI}"
+                    WORKING_DIRECTORY "${fifo_dir}" TIMEOUT 30
+                    RESULT_VARIABLE status ERROR_VARIABLE err)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${kind} input: exit ${status}\n${err}")
+    endif()
+    if(NOT err MATCHES "Transformed 7 lines \\(0 errors\\)")
+        message(FATAL_ERROR "${kind} input: not every line transformed\n${err}")
+    endif()
+    read_masked("${fifo_dir}/${kind}/sample_geographic_dms.out" text)
+    string(REGEX REPLACE "Input File:      [^\r\n]*" "Input File:      geographic_dms.txt" text "${text}")
+    string(REPLACE "${kind}/sample" "sample" text "${text}")
+    expect_same_text("${text}" "${golden}/sample_geographic_dms.out" "output from ${kind} input")
+endforeach()
+
+# A line without an end stops the run with a message in bounded memory: under
+# a limit of 200 MB of address space, 300 MB of one line. (The sanitizers
+# reserve far more address space than that, so their build skips the limit.)
+set(limit "ulimit -v 200000;")
+if(SANITIZED)
+    set(limit "")
+endif()
+execute_process(
+    COMMAND "${BASH}" -c "${limit} head -c 300000000 /dev/zero | tr '\\0' x | \"$1\" transform --epoch 2005 --type geo --layout dd --fields 1,2,none - '${fifo_dir}/endless.txt'"
+            bash "${CLI}"
+    TIMEOUT 120 RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 2 OR NOT err MATCHES "line 1 is longer than 1048576 bytes")
+    message(FATAL_ERROR "endless line: exit ${status}, expected 2\n${err}")
+endif()
+if(EXISTS "${fifo_dir}/endless.txt")
+    message(FATAL_ERROR "endless line: an output was written")
 endif()

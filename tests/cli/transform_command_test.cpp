@@ -368,7 +368,7 @@ TEST_F(TransformRun, ExitStatusFollowsTheRun)
     const CliRun full = run({"--epoch", "2005.0", "cartesian.csv"}, {}, "/dev/full");
     EXPECT_EQ(full.status, kExitUsage);
     EXPECT_THAT(full.err, HasSubstr("(standard output): No space left on device\n"
-                                    "Transformed 8 lines (0 errors)\n"));
+                                    "Stopped after 8 lines; no output was written\n"));
 }
 
 // The forced bar is checked end to end; asked for without a terminal, none.

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
+#include <thread>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -22,17 +26,19 @@ std::vector<std::string> allLines(LineReader& reader)
 TEST(LineReader, LineEnds)
 {
     struct Case { const char* name; std::string bytes; std::vector<std::string> lines; };
-    const std::string longLine(3 << 20, 'x');  // longer than one read block
+    // The longest line taken, longer than one read block.
+    const std::string longLine(kMaxLineLength, 'x');
     const Case cases[] = {
         {"line feeds", "a\nb\n", {"a", "b"}},
         {"carriage return and line feed", "a\r\nb\r\n", {"a", "b"}},
-        {"no line feed at the end", "a\nb", {"a", "b"}},
-        {"empty lines", "\n\na\n\n", {"", "", "a", ""}},
-        {"a carriage return alone stays", "a\rb\n", {"a\rb"}},
-        {"a carriage return at the very end stays", "a\r", {"a\r"}},
-        {"an embedded NUL stays", std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
+        {"carriage returns alone", "a\rb\rc", {"a", "b", "c"}},
+        {"all three mixed", "a\r\nb\rc\nd\r", {"a", "b", "c", "d"}},
+        {"no line end at the end", "a\nb", {"a", "b"}},
+        {"empty lines", "\n\na\n\r\r\n", {"", "", "a", "", ""}},
+        {"a UTF-8 byte-order mark is skipped", "\xEF\xBB\xBF-33.5,151.2\r\n", {"-33.5,151.2"}},
+        {"a byte-order mark alone", "\xEF\xBB\xBF", {}},
         {"nothing", "", {}},
-        {"a line longer than the buffer", "a\n" + longLine + "\r\nb\n", {"a", longLine, "b"}},
+        {"the longest line", "a\n" + longLine + "\r\nb\n", {"a", longLine, "b"}},
     };
     testing::TempFolder folder;
     for (const Case& c : cases) {
@@ -41,10 +47,86 @@ TEST(LineReader, LineEnds)
         LineReader reader = LineReader::open(folder.file("f"));
         ASSERT_TRUE(reader.isOpen());
         EXPECT_EQ(reader.size(), c.bytes.size());
+        EXPECT_EQ(reader.peekLines(c.lines.size() + 1), c.lines);
         EXPECT_EQ(allLines(reader), c.lines);
         EXPECT_EQ(reader.bytesRead(), c.bytes.size());
         EXPECT_EQ(reader.error(), 0);
+        EXPECT_EQ(reader.problem(), InputProblem::None);
     }
+}
+
+TEST(LineReader, TextItCannotTakeStopsTheReading)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;  // returned before the reading stopped
+        InputProblem problem;
+    };
+    const std::string tooLong(kMaxLineLength + 1, 'x');
+    const Case cases[] = {
+        {"UTF-16 little-endian with its mark", std::string("\xFF\xFE" "1\0,\0" "2\0\n\0", 10), {},
+         InputProblem::Utf16},
+        {"UTF-16 big-endian with its mark", std::string("\xFE\xFF\0" "1\0,\0" "2\0\n", 10), {},
+         InputProblem::Utf16},
+        {"UTF-16 without a mark", std::string("-\0" "3\0" "3\0,\0" "1\0" "5\0" "1\0\n\0", 16), {},
+         InputProblem::Utf16},
+        {"NUL bytes in text", std::string("P1,-33.5,151.2\nP2,\0\0,151.2\n", 29), {},
+         InputProblem::NulBytes},
+        {"a line one byte too long", "a\n" + tooLong + "\nb\n", {"a"}, InputProblem::LineTooLong},
+        {"no line end at all", tooLong + tooLong, {}, InputProblem::LineTooLong},
+    };
+    testing::TempFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::writeFile(folder.file("f"), c.bytes);
+        LineReader reader = LineReader::open(folder.file("f"));
+        EXPECT_EQ(allLines(reader), c.lines);
+        EXPECT_EQ(reader.problem(), c.problem);
+        std::string_view line;
+        EXPECT_FALSE(reader.next(line));
+    }
+}
+
+TEST(LineReader, EndlessLineFromAPipeEndsWithinTheBound)
+{
+    // An endless line from a pipe (as from /dev/zero through tr) is not
+    // gathered in memory: the reading stops past the longest line allowed.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    std::thread writer([fd = fds[1]] {
+        const std::string block(65536, 'x');
+        // Written until the reader closes its end.
+        while (write(fd, block.data(), block.size()) > 0) {
+        }
+        close(fd);
+    });
+    signal(SIGPIPE, SIG_IGN);
+    {
+        LineReader reader(fds[0]);
+        std::string_view line;
+        EXPECT_FALSE(reader.next(line));
+        EXPECT_EQ(reader.problem(), InputProblem::LineTooLong);
+        close(fds[0]);
+    }
+    writer.join();
+}
+
+TEST(LineReader, CarriageReturnAndLineFeedInTwoReads)
+{
+    // A carriage return that ends one read may be the first half of CR LF.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    std::thread writer([fd = fds[1]] {
+        EXPECT_EQ(write(fd, "a\r", 2), 2);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(write(fd, "\nb\r", 3), 3);
+        close(fd);
+    });
+    LineReader reader(fds[0]);
+    EXPECT_EQ(allLines(reader), (std::vector<std::string>{"a", "b"}));
+    writer.join();
+    close(fds[0]);
 }
 
 TEST(LineReader, FileThatGrowsAfterOpening)

@@ -4,8 +4,12 @@
 
 #include "run_fixture.h"
 
+#include <algorithm>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace tessara {
@@ -71,7 +75,16 @@ TEST_F(FileRun, OneOutputLinePerInputLine)
          {"** Error - P1,x,151.2,40", "** Error - P2,-33.5,y,40"}, 2, 2,
          {"Line  1", "Latitude value (x) invalid", "Line  2", "Longitude value (y) invalid"}},
         {"empty lines stay empty and are no errors", "\nP1,-33.5,151.2,40\n\n", {"", "ITRF2000", ""}, 3, 0, {}},
-        {"a blank line fails quietly", "   \nP1,-33.5,151.2,40\n", {"** Error -    ", "ITRF2000"}, 2, 1, {}},
+        {"lines of blanks and tabs are copied and are no records", " \t \nP1,-33.5,151.2,40\n\t\n",
+         {" \t ", "ITRF2000", "\t"}, 3, 0, {}},
+        {"an empty coordinate says why", "P1,,151.2,40\n", {"** Error - P1,,151.2,40"}, 1, 1,
+         {"Line  1", "The latitude field (2) is empty"}},
+        {"too few fields say why", "P1 -33.5\n", {"** Error - P1 -33.5"}, 1, 1,
+         {"Line  1", "Too few fields: the longitude is read from field 3, the record has 2"}},
+        {"a quote left open says why", "\"P1,-33.5,151.2,40\n", {"** Error - \"P1"}, 1, 1,
+         {"Line  1", "Field 1 opens a quote (\") that is not closed", "Latitude value ( ) invalid",
+          "Longitude value ( ) invalid"}},
+        {"a trailing blank separates nothing", "P1 -33.5 151.2 40 \n", {"ITRF2000"}, 1, 0, {}},
         {"a failing comment stays as it was", "# P1,x,151.2,40\n", {"# P1,x,151.2,40"}, 1, 0, {}},
         // The comment test only matters for records that fail.
         {"a comment that reads is transformed", "#P1,-33.5,151.2,40\n", {"ITRF2000"}, 1, 0, {}},
@@ -207,15 +220,15 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
         {"output in a missing folder", "in.txt", "missing/out.txt",
          "missing/out.txt: No such file or directory",
          {"Input - in.txt", "missing/out.txt: No such file or directory",
-          "Transformed 0 lines (0 errors)", "Output - missing/out.txt", "************"}},
+          "Stopped after 0 lines; no output was written", "************"}},
         {"input that cannot be read", "folder", "out.txt", "folder: Is a directory",
-         {"Input - folder", "folder: Is a directory", "Transformed 0 lines (0 errors)",
-          "Output - out.txt", "************"}},
-        // The device takes nothing: the write at the end fails.
-        {"a full disk", "in.txt", "/dev/full", "/dev/full: No space left on device",
+         {"Input - folder", "folder: Is a directory", "Stopped after 0 lines; no output was written",
+          "************"}},
+        // A device is written directly; this one takes nothing.
+        {"a full device", "in.txt", "/dev/full", "/dev/full: No space left on device",
          {"Input - in.txt", "Line  2", "Latitude value (x) invalid",
-          "/dev/full: No space left on device", "Transformed 2 lines (1 error)",
-          "Output - /dev/full", "************"}},
+          "/dev/full: No space left on device", "Stopped after 2 lines; no output was written",
+          "************"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -223,27 +236,107 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
         EXPECT_EQ(r.result.status, FileRunStatus::FileError);
         EXPECT_EQ(r.result.errorText, c.errorText);
         EXPECT_EQ(r.messages, c.messages);
-        // A missing input creates no output.
-        if (std::string(c.input) == "none.txt") {
-            EXPECT_FALSE(std::filesystem::exists("out.txt"));
+        EXPECT_FALSE(r.result.outputWritten);
+        EXPECT_FALSE(std::filesystem::exists("out.txt"));
+    }
+}
+
+// Writes beyond `bytes` fail with EFBIG, as on a full disk, while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousSignal_)(int) = nullptr;
+};
+
+// The names in the working folder, so that a temporary file left behind shows.
+std::vector<std::string> folderEntries()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(FileRun, AStoppedRunKeepsTheOldOutput)
+{
+    // More than one output block, so that the run stops part-way.
+    std::string input;
+    for (int i = 0; i < 40000; ++i)
+        input += "P" + std::to_string(i) + ",-33.5,151.2,400\n";
+    writeFile("in.txt", input);
+    const std::string old = "the previous output\r\n";
+    struct Case { const char* name; rlim_t sizeLimit; std::size_t cancelAfter; FileRunStatus status; std::string lastMessage; };
+    const Case cases[] = {
+        {"a full disk", 1 << 20, 0, FileRunStatus::FileError, "out.txt: File too large"},
+        {"a cancel", 0, 2, FileRunStatus::Cancelled, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile("out.txt", old);
+        RunOutcome r;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.sizeLimit > 0)
+                limit.emplace(c.sizeLimit);
+            r = run(ddSettings("in.txt", "out.txt"), {}, c.cancelAfter);
+        }
+        EXPECT_EQ(r.result.status, c.status);
+        EXPECT_GT(r.result.lines, 0);
+        EXPECT_LT(r.result.lines, 40000);
+        EXPECT_FALSE(r.result.outputWritten);
+        EXPECT_EQ(readFile("out.txt"), old);
+        EXPECT_EQ(folderEntries(), (std::vector<std::string>{"in.txt", "out.txt"}));
+        const std::string stopped = c.status == FileRunStatus::Cancelled ? "Cancelled" : "Stopped";
+        EXPECT_EQ(r.messages.end()[-2], stopped + " after " + std::to_string(r.result.lines) +
+                                            " lines; no output was written");
+        if (!c.lastMessage.empty()) {
+            EXPECT_EQ(r.messages.end()[-3], c.lastMessage);
         }
     }
 }
 
-TEST_F(FileRun, AFullDiskStopsTheRunWhereItFails)
+TEST_F(FileRun, AStoppedRunOnAStreamCountsTheLinesWritten)
 {
-    // More than one output block, so that the first write fails mid-run.
+    // A stream cannot be replaced as a whole: what reached it stays, and the
+    // summary counts exactly the whole lines that did.
     std::string input;
-    for (int i = 0; i < 20000; ++i)
+    for (int i = 0; i < 40000; ++i)
         input += "P" + std::to_string(i) + ",-33.5,151.2,400\n";
     writeFile("in.txt", input);
-    const RunOutcome r = run(ddSettings("in.txt", "/dev/full"));
+    const int out = ::open("streamed.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(out, 0);
+    RunOutcome r;
+    {
+        const FileSizeLimit limit(1536 * 1024);
+        r = run(ddSettings("in.txt", "-"), {nullptr, out});
+    }
+    ::close(out);
     EXPECT_EQ(r.result.status, FileRunStatus::FileError);
-    EXPECT_EQ(r.result.errorText, "/dev/full: No space left on device");
-    EXPECT_GT(r.result.lines, 0);
-    EXPECT_LT(r.result.lines, 20000);
+    ASSERT_TRUE(r.result.outputWritten);
+    const std::vector<std::string> written = outputLines(readFile("streamed.txt").substr(
+        0, readFile("streamed.txt").rfind("\r\n") + 2));
+    EXPECT_EQ(static_cast<long>(written.size()), r.result.linesWritten);
+    EXPECT_EQ(r.messages.end()[-4], "Stopped after " + std::to_string(r.result.lines) + " lines");
     EXPECT_EQ(r.messages.end()[-3],
-              "Transformed " + std::to_string(r.result.lines) + " lines (0 errors)");
+              "Transformed " + std::to_string(r.result.linesWritten) + " lines (0 errors)");
 }
 
 TEST_F(FileRun, StreamsGivenByTheCaller)

@@ -54,12 +54,17 @@ protected:
         return s;
     }
 
-    static RunOutcome run(FileRunSettings s, FileRunStreams streams = {})
+    // cancelAfter: a request to cancel comes once that many progress
+    // reports were made (none by default).
+    static RunOutcome run(FileRunSettings s, FileRunStreams streams = {},
+                          std::size_t cancelAfter = 0)
     {
         RunOutcome outcome;
         FileRunCallbacks callbacks;
         callbacks.message = [&](std::string_view m) { outcome.messages.emplace_back(m); };
         callbacks.progress = [&](const FileRunProgress& p) { outcome.progress.push_back(p); };
+        if (cancelAfter > 0)
+            callbacks.cancelled = [&] { return outcome.progress.size() >= cancelAfter; };
         const std::string outputPath = s.outputPath;
         FileTransformer run(std::move(s), std::move(callbacks));
         outcome.result = run.Run(streams);

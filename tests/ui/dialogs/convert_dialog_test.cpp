@@ -356,7 +356,8 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TESSARA_HOME"), folder_->path());
         cli.setProcessEnvironment(environment);
-        QStringList arguments{QStringLiteral("transform"), QStringLiteral("--set"),
+        QStringList arguments{QStringLiteral("transform"), QStringLiteral("--quiet"),
+                              QStringLiteral("--set"),
                               QStringLiteral("ITRF2000"), QStringLiteral("--input-hemisphere"),
                               QStringLiteral("letter")};
         if (!setDate.isEmpty())
