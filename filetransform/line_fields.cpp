@@ -78,7 +78,7 @@ bool looksLikeDate(std::string_view text)
 // Whether a blank-separated token starts the data of a line, judged with
 // its right-hand neighbour: a date, a decimal year, a cartesian value, or
 // latitude degrees followed by a hemisphere letter or by minutes.
-bool isDataToken(std::string_view token, std::string_view neighbour)
+bool isDataToken(std::string_view token, std::string_view neighbour, bool letterCounts = true)
 {
     if (token.empty())
         return false;
@@ -95,7 +95,7 @@ bool isDataToken(std::string_view token, std::string_view neighbour)
     if (!isLatitudeDegrees(v.value))
         return false;
     const LeadingNumber w = leadingNumber(neighbour);
-    if (w.value == 0.0 && !w.rest.empty()) {
+    if (letterCounts && w.value == 0.0 && !w.rest.empty()) {
         const char letter = w.rest.front();
         if (letter == 'N' || letter == 'n' || letter == 'S' || letter == 's')
             return true;
@@ -139,6 +139,16 @@ void spacesToCommasInPlace(std::string& line)
         return p;
     };
     std::size_t separator = nextSeparator(0);
+    // A line whose first token is already data has no identifier: its
+    // separators all stay, or the minutes of a longitude followed by a
+    // height (which read like latitude degrees and minutes) would glue the
+    // coordinates before them into one field. A house number followed by a
+    // word ("12 South Rd") stays an identifier: a letter does not count here.
+    if (separator != std::string::npos && line.find(',') == separator) {
+        const std::string_view first = std::string_view(line).substr(0, separator);
+        if (isDataToken(first, tokenAfter(line, separator), false))
+            return;
+    }
     while (separator != std::string::npos) {
         const std::size_t next = nextSeparator(separator + 1);
         if (next == std::string::npos)

@@ -41,12 +41,17 @@ constexpr auto kGeo = CoordinateType::Geographic;
 constexpr auto kDmy = EpochMode::DayMonthYear;
 constexpr auto kDec = EpochMode::DecimalYear;
 
-// Heights are recognised only outside the latitude and longitude windows
-// (80 to 100 m, 160 to 2500 m): the lines below keep to that.
 TEST(DetectFileFormat, LayoutsOfOneLine)
 {
     struct Case { const char* name; std::vector<std::string> lines; Expected expected; };
     const Case cases[] = {
+        // The height is the field after the coordinates, whatever window its
+        // value falls in; a minutes or seconds field of 0 is no height.
+        {"a coastal height", {"B,-33.780862450,151.150156830,12.5"}, {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+        {"a height like a longitude", {"B -33 46 51.1 151 9 0.6 130.25"}, {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
+        {"zero minutes and seconds, no height", {"P1 -33 0 0 151 0 0"}, {kGeo, 1, 4, -1, AngleLayout::Dms, 0, -1, kDmy, false}},
+        {"an epoch between the coordinates and the height", {"P1,-33.5,151.2,2005.5,12.5"}, {kGeo, 1, 2, 4, AngleLayout::Dd, 0, 3, kDec, true}},
+        {"a word after the coordinates is no height", {"P1,-33.5,151.2,pillar"}, {kGeo, 1, 2, -1, AngleLayout::Dd, 0, -1, kDmy, true}},
         {"tab-separated DM with a date", {"P1\t12/05/2005\t-33\t52.1\t151\t12.5\t400"}, {kGeo, 2, 4, 6, AngleLayout::Dm, 0, 1, kDmy, false}},
         {"longitude before latitude, DMS", {"P1,151,12,30.5,33,52,10.5"}, {kGeo, 4, 1, -1, AngleLayout::Dms, 0, -1, kDmy, false}},
         {"longitude before latitude, DM", {"P1,151,12.5,33,52.1"}, {kGeo, 3, 1, -1, AngleLayout::Dm, 0, -1, kDmy, false}},

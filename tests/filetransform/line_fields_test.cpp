@@ -76,6 +76,11 @@ TEST(SpacesToCommas, SeparatorsAndDataToken)
         {"a trailing blank separates an empty token", "A B ", "A,B,"},
         {"position 0 is never a separator", " A", " A"},
         {"a comma already there stays", "P1,-33 52 10", "P1,-33,52,10"},
+        // Longitude minutes and a height read like latitude degrees and
+        // minutes; a line that starts with its data keeps every separator.
+        {"data from the first token on", "-33 46.85 151 9.01 12.5", "-33,46.85,151,9.01,12.5"},
+        {"a house number before a word stays an identifier", "12 South Rd -33 52 10 151 12 30",
+         "12 South Rd,-33,52,10,151,12,30"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
