@@ -440,11 +440,20 @@ int runTransform(std::span<const std::string> args, Streams& io, const ProcessSt
     // /dev/fd work as files do.
     const bool fromStandardInput = options.input == "-";
     const std::string inputName = streamName(options.input, kStandardInputName);
+    // Ctrl+C or SIGTERM stops the command cleanly from here on, also while
+    // it waits for the first lines of a pipe.
+    const InterruptGuard interrupt;
+    const auto interrupted = [&interrupt] { return interrupt.signal() != 0; };
     LineReader input =
         fromStandardInput ? LineReader(process.input) : LineReader::open(options.input);
     if (!input.isOpen())
         return usageError(io, inputName + ": " + errorText(input.error()));
+    input.setInterruptCheck(interrupted);
     const FilePreview preview = previewLines(input.peekLines(kPreviewLineCount));
+    if (interrupted()) {
+        io.err << "tessara-cli transform: cancelled; no output was written\n";
+        return kExitSignalBase + interrupt.signal();
+    }
     if (input.error() != 0)
         return usageError(io, inputName + ": " + errorText(input.error()));
     if (input.problem() != InputProblem::None) {
@@ -473,8 +482,7 @@ int runTransform(std::span<const std::string> args, Streams& io, const ProcessSt
     if (showProgress)
         callbacks.progress = [&bar](const FileRunProgress& progress) { bar.update(progress); };
 
-    const InterruptGuard interrupt;
-    callbacks.cancelled = [&interrupt] { return interrupt.signal() != 0; };
+    callbacks.cancelled = interrupted;
 
     FileRunStreams streams;
     streams.input = &input;

@@ -215,3 +215,28 @@ endif()
 if(EXISTS "${fifo_dir}/endless.txt")
     message(FATAL_ERROR "endless line: an output was written")
 endif()
+
+# SIGTERM in the middle of a run (here waiting for more of a pipe that stays
+# open): the old output stays as it was, the messages say so, exit 143.
+file(WRITE "${fifo_dir}/cancelled.txt" "old output\n")
+execute_process(
+    COMMAND "${BASH}" -c [[
+mkfifo slow.txt
+exec 3<>slow.txt
+for i in $(seq 1 25); do printf 'P%d,-33.5,151.2,40\n' "$i" >&3; done
+"$1" transform --quiet --epoch 2005 --type geo --layout dd --fields 2,3,4 slow.txt cancelled.txt 2>err.txt &
+pid=$!
+sleep 1
+kill -TERM "$pid"
+wait "$pid"
+echo "exit $?"
+cat err.txt
+]] bash "${CLI}"
+    WORKING_DIRECTORY "${fifo_dir}" TIMEOUT 30 OUTPUT_VARIABLE out)
+if(NOT out MATCHES "^exit 143\n.*Cancelled after 25 lines; no output was written\n")
+    message(FATAL_ERROR "a cancelled run:\n${out}")
+endif()
+file(READ "${fifo_dir}/cancelled.txt" text)
+if(NOT text STREQUAL "old output\n")
+    message(FATAL_ERROR "a cancelled run changed its output:\n${text}")
+endif()

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -369,6 +370,54 @@ TEST_F(TransformRun, ExitStatusFollowsTheRun)
     EXPECT_EQ(full.status, kExitUsage);
     EXPECT_THAT(full.err, HasSubstr("(standard output): No space left on device\n"
                                     "Stopped after 8 lines; no output was written\n"));
+}
+
+TEST_F(TransformRun, SaysWhatItDetected)
+{
+    copyExample("cartesian.csv");
+    copyExample("geographic_dd.csv");
+    struct Case { const char* name; std::vector<std::string> args; std::string firstLines; };
+    const Case cases[] = {
+        {"all detected", {"--epoch", "2005.0", "cartesian.csv", "out.txt"},
+         "Detected: cartesian, fields 2,3,4, identifier 1, epoch from --epoch\nInput - "},
+        {"decimal degrees also need confirming", {"--epoch", "2005.0", "geographic_dd.csv", "out.txt"},
+         "Detected: geographic dd, fields 2,3,4, identifier 1, epoch from --epoch\n"
+         "tessara-cli transform: note: the angles were taken as decimal degrees"},
+        {"--quiet", {"--quiet", "--epoch", "2005.0", "geographic_dd.csv", "out.txt"}, "Input - "},
+        {"nothing left to detect",
+         {"--type", "xyz", "--fields", "2,3,4", "--id-field", "1", "--epoch", "2005.0", "cartesian.csv",
+          "out.txt"},
+         "Input - "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun r = run(c.args);
+        EXPECT_EQ(r.status, kExitSuccess);
+        EXPECT_THAT(r.err, StartsWith(c.firstLines));
+    }
+}
+
+TEST_F(TransformRun, DetectShowsTheFieldsAndTheProposal)
+{
+    copyExample("geographic_dms.txt");
+    writeAll("headings.txt", "Name,Latitude,Longitude\n");
+    writeAll("utf16.txt", std::string("\xFF\xFEP\0" "1\0\n\0", 8));
+    const CliRun dms = runCommandLine({"detect", "geographic_dms.txt"});
+    EXPECT_EQ(dms.status, kExitSuccess);
+    EXPECT_THAT(dms.out, HasSubstr("Line 7:  1=TOW2  |  2=19  |  3=16  |  4=09.74809  |  5=147"));
+    EXPECT_THAT(dms.out, HasSubstr("\nProposed: geographic dms, fields 2,5,8, identifier 1, no epoch "
+                                   "in the records (give --epoch)\n"));
+
+    const CliRun none = runCommandLine({"detect", "headings.txt"});
+    EXPECT_EQ(none.status, kExitFailure);
+    EXPECT_THAT(none.out, HasSubstr("Proposed: nothing detected"));
+
+    const CliRun utf16 = runCommandLine({"detect", "utf16.txt"});
+    EXPECT_EQ(utf16.status, kExitUsage);
+    EXPECT_EQ(utf16.err,
+              "tessara-cli detect: utf16.txt is UTF-16 text; save it as UTF-8 or plain text\n");
+    EXPECT_EQ(run({"--epoch", "2005.0", "utf16.txt", "out.txt"}).status, kExitUsage);
+    EXPECT_FALSE(std::filesystem::exists("out.txt"));
 }
 
 // The forced bar is checked end to end; asked for without a terminal, none.
