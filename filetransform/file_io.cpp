@@ -113,7 +113,7 @@ LineReader::LineReader(LineReader&& other) noexcept
       begin_(other.begin_),
       end_(other.end_),
       feed_(other.feed_),
-      feedKnown_(other.feedKnown_),
+      return_(other.return_),
       bytesRead_(other.bytesRead_),
       size_(other.size_),
       stop_(std::move(other.stop_))
@@ -141,7 +141,13 @@ bool LineReader::fill()
         end_ -= shift;
         begin_ -= shift;
         peekStart_ -= std::min(peekStart_, shift);
-        feed_ -= std::min(feed_, shift);
+        for (NextByte* next : {&feed_, &return_}) {
+            // A byte already passed over is forgotten, not moved to the front.
+            if (next->at < shift)
+                next->forget(0);
+            else
+                next->at -= shift;
+        }
     }
     if (end_ == buffer_.size())
         buffer_.resize(buffer_.size() * 2);
@@ -212,10 +218,21 @@ void LineReader::start()
         // A UTF-8 byte-order mark belongs to no field.
         begin_ += 3;
         bytesRead_ += 3;
-        feed_ = begin_;
+        feed_.forget(begin_);
+        return_.forget(begin_);
     } else if (startsWith("\xFF\xFE") || startsWith("\xFE\xFF")) {
         problem_ = InputProblem::Utf16;
     }
+}
+
+std::size_t LineReader::NextByte::search(const std::vector<char>& buffer, std::size_t begin,
+                                         std::size_t end, char byte)
+{
+    const std::size_t from = std::max(at, begin);
+    const void* found = from < end ? std::memchr(buffer.data() + from, byte, end - from) : nullptr;
+    known = found != nullptr;
+    at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer.data()) : end;
+    return at;
 }
 
 bool LineReader::next(std::string_view& line)
@@ -228,42 +245,30 @@ bool LineReader::next(std::string_view& line)
     for (;;) {
         if (problem_ != InputProblem::None)
             return false;
-        if (!feedKnown_) {
-            const std::size_t from = std::max(feed_, begin_);
-            const void* found = std::memchr(buffer_.data() + from, '\n', end_ - from);
-            feedKnown_ = found != nullptr;
-            feed_ = found ? static_cast<std::size_t>(static_cast<const char*>(found) -
-                                                     buffer_.data())
-                          : end_;
-        }
-        // A carriage return before the line feed ends the line: alone, or
-        // as the first half of CR LF.
-        const std::size_t limit = feedKnown_ ? feed_ : end_;
-        const void* ret = std::memchr(buffer_.data() + begin_, '\r', limit - begin_);
-        std::size_t lineEnd = limit;
+        const std::size_t feed = feed_.find(buffer_, begin_, end_, '\n');
+        const std::size_t ret = return_.find(buffer_, begin_, end_, '\r');
+        std::size_t lineEnd = std::min(feed, ret);
         std::size_t after = 0;
-        if (ret) {
-            lineEnd = static_cast<std::size_t>(static_cast<const char*>(ret) - buffer_.data());
-            // A carriage return that ends what was read may be followed by a
-            // line feed not read yet.
-            if (lineEnd + 1 < end_ || atEnd_)
-                after = lineEnd + 1 < end_ && buffer_[lineEnd + 1] == '\n' ? lineEnd + 2
-                                                                            : lineEnd + 1;
-        } else if (feedKnown_) {
-            after = feed_ + 1;
+        if (ret < feed) {
+            // A carriage return ends the line, alone or as the first half of
+            // CR LF; one that ends what was read may be followed by a line
+            // feed not read yet.
+            if (ret + 1 < end_ || atEnd_)
+                after = ret + 1 < end_ && buffer_[ret + 1] == '\n' ? ret + 2 : ret + 1;
+        } else if (feed < end_) {
+            after = feed + 1;
         } else if (atEnd_ || error_ != 0) {
             // The last line may end without a line end; after a read error
             // the part line is not returned.
             if (error_ != 0 || begin_ == end_)
                 return false;
+            lineEnd = end_;
             after = end_;
         }
         if (after > 0 && lineEnd - begin_ <= kMaxLineLength) {
             line = std::string_view(buffer_.data() + begin_, lineEnd - begin_);
             bytesRead_ += after - begin_;
             begin_ = after;
-            if (feedKnown_ && begin_ > feed_)
-                feedKnown_ = false;
             return true;
         }
         if (lineEnd - begin_ > kMaxLineLength || end_ - begin_ > kMaxLineLength + 1) {
@@ -291,8 +296,8 @@ std::vector<std::string> LineReader::peekLines(std::size_t count)
         lines.emplace_back(line);
     begin_ = peekStart_;
     bytesRead_ = bytesBefore;
-    feedKnown_ = false;
-    feed_ = begin_;
+    feed_.forget(begin_);
+    return_.forget(begin_);
     peeking_ = false;
     return lines;
 }

@@ -103,11 +103,31 @@ private:
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // first unread byte
     std::size_t end_ = 0;    // end of the bytes read
-    // The next line feed at or after begin_ when feedKnown_; otherwise the
-    // bytes from begin_ up to feed_ are known to hold none, so that a file
-    // ended by carriage returns alone is searched for line feeds only once.
-    std::size_t feed_ = 0;
-    bool feedKnown_ = false;
+    // Where the next byte of one kind (a line feed, a carriage return) lies
+    // at or after the first unread byte, remembered between lines: a file
+    // that has none of a kind is searched for it once per block read, not
+    // once per line.
+    struct NextByte {
+        std::size_t at = 0;  // its place when known; else none lies before it
+        bool known = false;
+        // The place of the byte from `begin` on, or `end` when none is read yet.
+        std::size_t find(const std::vector<char>& buffer, std::size_t begin, std::size_t end,
+                         char byte)
+        {
+            if (known && at >= begin)
+                return at;
+            return search(buffer, begin, end, byte);
+        }
+        std::size_t search(const std::vector<char>& buffer, std::size_t begin, std::size_t end,
+                           char byte);
+        void forget(std::size_t begin)
+        {
+            at = begin;
+            known = false;
+        }
+    };
+    NextByte feed_;
+    NextByte return_;
     // While lines are peeked, the bytes from peekStart_ on are kept.
     bool peeking_ = false;
     std::size_t peekStart_ = 0;

@@ -75,15 +75,20 @@ bool looksLikeDate(std::string_view text)
            text.find('/', first + 1) != std::string_view::npos;
 }
 
+bool startsLikeANumber(std::string_view token)
+{
+    if (token.empty())
+        return false;
+    const char first = token.front();
+    return (first >= '0' && first <= '9') || first == '-' || first == '+';
+}
+
 // Whether a blank-separated token starts the data of a line, judged with
 // its right-hand neighbour: a date, a decimal year, a cartesian value, or
 // latitude degrees followed by a hemisphere letter or by minutes.
 bool isDataToken(std::string_view token, std::string_view neighbour, bool letterCounts = true)
 {
-    if (token.empty())
-        return false;
-    const char first = token.front();
-    if (!((first >= '0' && first <= '9') || first == '-' || first == '+'))
+    if (!startsLikeANumber(token))
         return false;
     if (looksLikeDate(token))
         return true;
@@ -144,7 +149,8 @@ void spacesToCommasInPlace(std::string& line)
     // height (which read like latitude degrees and minutes) would glue the
     // coordinates before them into one field. A house number followed by a
     // word ("12 South Rd") stays an identifier: a letter does not count here.
-    if (separator != std::string::npos && line.find(',') == separator) {
+    if (separator != std::string::npos && startsLikeANumber(line) &&
+        line.find(',') == separator) {
         const std::string_view first = std::string_view(line).substr(0, separator);
         if (isDataToken(first, tokenAfter(line, separator), false))
             return;
