@@ -108,7 +108,7 @@ bool importEllipsoid(QWidget* /*parent*/, EllipsoidList& list, EllipsoidMenu& me
         chooseFile(services, "Select ellipsoid file to import", kEllipsoidFilter);
     if (!path)
         return false;
-    return importEllipsoidFile(*path, list, menu, ellipsoidListPath, services.notifier);
+    return wasAdded(importEllipsoidFile(*path, list, menu, ellipsoidListPath, services.notifier));
 }
 
 }  // namespace tessara
