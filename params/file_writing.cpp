@@ -85,7 +85,14 @@ int resolveSaveTarget(const std::string& path, std::string& target)
         const fs::path link = fs::read_symlink(current, ec);
         if (ec)
             return ec.value();
-        current = link.is_absolute() ? link : current.parent_path() / link;
+        const fs::path next = link.is_absolute() ? link : current.parent_path() / link;
+        // A link the system follows to a file that no name reaches (a
+        // deleted file, a descriptor under /proc) cannot be replaced by name.
+        struct stat followed {};
+        struct stat named {};
+        if (::stat(current.c_str(), &followed) == 0 && ::lstat(next.c_str(), &named) != 0)
+            return kErrorNotRegularFile;
+        current = next;
     }
     return ELOOP;
 }
@@ -303,12 +310,11 @@ ListAppend appendToListFile(const std::string& path, std::string_view marker,
                             std::string_view record, ListRecordReader readRecord)
 {
     ListAppend result;
-    std::string target;
-    if ((result.error = resolveSaveTarget(path, target)) != 0)
-        return result;
-    // The first append creates the file; of two first appends at once, one
-    // creates it and the other opens what the first created.
-    Descriptor lock(openRetrying(target.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666));
+    // The name is opened as it is, so the system follows any link to the
+    // file (the checks of the file's type come once it is locked). The first
+    // append creates the file; of two first appends at once, one creates it
+    // and the other opens what the first created.
+    Descriptor lock(openRetrying(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0666));
     const bool created = lock.valid();
     if (!created) {
         if (errno != EEXIST) {
@@ -317,7 +323,11 @@ ListAppend appendToListFile(const std::string& path, std::string_view marker,
         }
         // Reading needs no write permission, so the lock is taken before the
         // protection is touched; no wait on a FIFO's other end.
-        lock.reset(openRetrying(target.c_str(), O_RDONLY | O_NONBLOCK));
+        lock.reset(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
+        // A link to a name that does not exist yet makes that file; two
+        // such first appends meet at the length check under the lock.
+        if (!lock.valid() && errno == ENOENT)
+            lock.reset(openRetrying(path.c_str(), O_RDWR | O_CREAT, 0666));
         if (!lock.valid()) {
             result.error = errnoOr(EIO);
             return result;
@@ -338,7 +348,7 @@ ListAppend appendToListFile(const std::string& path, std::string_view marker,
         result = appendLocked(lock.get(), marker, record, readRecord);
     } else {
         ::fchmod(lock.get(), (status.st_mode & mode_t{07777}) | S_IWUSR);
-        Descriptor file(openRetrying(target.c_str(), O_RDWR));
+        Descriptor file(openRetrying(path.c_str(), O_RDWR));
         if (file.valid())
             result = appendLocked(file.get(), marker, record, readRecord);
         else
