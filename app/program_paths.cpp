@@ -70,6 +70,18 @@ std::string chooseProgramFolder(const ProgramFolderInputs& inputs)
     return inputs.executableFolder;
 }
 
+std::string shippedSetsFolder(const std::string& executableFolder)
+{
+    const fs::path folder(executableFolder);
+    for (const fs::path& candidate :
+         {folder / ".." / ".." / "share" / "tessara" / "sets", folder / "sets"}) {
+        std::error_code ec;
+        if (fs::is_directory(candidate, ec))
+            return candidate.lexically_normal().string();
+    }
+    return {};
+}
+
 std::string runningProgramPath()
 {
     std::error_code ec;

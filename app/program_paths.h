@@ -47,6 +47,12 @@ std::string runningProgramPath();
 // environment). A per-user data folder is created when it is chosen.
 std::string locateProgramFolder(const std::string& programPath);
 
+// The folder of the parameter files shipped with the programs, for a program
+// in `executableFolder`: <prefix>/share/tessara/sets when the program is
+// installed in <prefix>/lib/tessara; else "sets" beside the program (a build
+// tree copies them there); empty when neither folder exists.
+std::string shippedSetsFolder(const std::string& executableFolder);
+
 // The paths the transformation program fixes at start-up.
 struct StartupPaths {
     std::string programPath;

@@ -14,8 +14,9 @@ class Notifier;
 
 // The parameter sets and ellipsoids the command line knows: the built-in
 // ones and the stored lists of the program folder, loaded as the
-// transformation program loads them at start-up (and never written), plus
-// records read from files named on the command line.
+// transformation program loads them at start-up (never written here: only
+// "params import" adds to them), plus records read from files named on the
+// command line.
 namespace tessara::cli {
 
 struct KnownRecords {

@@ -4,13 +4,20 @@
 #include "cli/record_builder.h"
 #include "cli/record_report.h"
 #include "cli/stream_notifier.h"
+#include "app/program_paths.h"
+#include "app/startup_loading.h"
+#include "params/ellipsoid_entry.h"
 #include "params/ellipsoid_file.h"
+#include "params/ellipsoid_list.h"
+#include "params/ellipsoid_menu.h"
 #include "params/file_error.h"
 #include "params/file_source.h"
 #include "params/name_list.h"
 #include "params/parameter_file.h"
+#include "params/parameter_list_file.h"
 #include "params/record_codec.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -25,7 +32,12 @@ const std::string_view kParamsHelp =
     "      Write a parameter file: translations in metres, rotations in\n"
     "      arc-seconds, scale in ppm, and their changes per year.\n"
     "  params new-ellipsoid --name NAME --a A --inverse-flattening F OUTPUT.ellipsoid\n"
-    "      Write an ellipsoid file; a and 1/f keep the decimals they are given with.\n";
+    "      Write an ellipsoid file; a and 1/f keep the decimals they are given with.\n"
+    "  params import FILE...\n"
+    "      Add the set of each .params file or the ellipsoid of each .ellipsoid\n"
+    "      file to the stored lists of the program folder, as Parameters > Import\n"
+    "      (with Save) and Ellipsoid > Import do; the only command that writes to\n"
+    "      them. Exit 1 when a file holds no valid record, 2 on a file error.\n";
 
 namespace {
 
@@ -159,12 +171,90 @@ int runNewEllipsoid(std::span<const std::string> args, Streams& io)
                                                                                  : kExitUsage;
 }
 
+// One .params file into the stored list of sets: the checks of the
+// program's import, and the save that follows the check dialog's Save, which
+// only a valid set gets.
+int importParameterFile(const std::string& path, const std::string& listPath, Streams& io,
+                        Notifier& notifier)
+{
+    ParameterSet set;
+    const RecordFileRead read = readParameterFileInProgram(path, set, notifier);
+    if (!read.found) {
+        io.err << fileErrorText(path, ENOENT) << '\n';
+        return kExitUsage;
+    }
+    if (read.fileError)
+        return kExitUsage;
+    if (!set.valid) {
+        io.err << path << ": the parameter set is not valid; it was not imported\n";
+        return kExitFailure;
+    }
+    if (!appendStoredSet(listPath, set, notifier))
+        return kExitUsage;
+    io.out << "Imported set " << set.name << " from " << path << '\n';
+    return kExitSuccess;
+}
+
+int importEllipsoid(const std::string& path, EllipsoidList& list, EllipsoidMenu& menu,
+                    const std::string& listPath, Streams& io, Notifier& notifier)
+{
+    switch (importEllipsoidFile(path, list, menu, listPath, notifier)) {
+    case EllipsoidImport::Saved:
+        io.out << "Imported the ellipsoid of " << path << '\n';
+        return kExitSuccess;
+    case EllipsoidImport::Refused:
+        return kExitFailure;
+    case EllipsoidImport::NotSaved:
+    case EllipsoidImport::FileError:
+        break;
+    }
+    return kExitUsage;
+}
+
+int runImport(std::span<const std::string> args, Streams& io)
+{
+    static constexpr OptionRule kRules[] = {{"help", 0}};
+    ParseOutcome outcome = parseArguments(args, kRules);
+    if (outcome.ok() && outcome.arguments.has("help")) {
+        io.out << "Usage:\n" << kParamsHelp;
+        return kExitSuccess;
+    }
+    if (outcome.ok() && outcome.arguments.positionals.empty())
+        outcome.error = "params import needs at least one file name";
+    if (!outcome.ok())
+        return usageError(io, outcome.error);
+
+    // The one command that writes to the stored lists: the program folder
+    // is chosen, and made when it is the per-user one, as the desktop
+    // program does at start-up.
+    const std::string program = runningProgramPath();
+    const StartupPaths paths = makeStartupPaths(program, locateProgramFolder(program));
+    StreamNotifier notifier(io.err);
+    // An ellipsoid replaces the stored one of its name in place and may not
+    // replace the built-in one, so the list is loaded as the program has it.
+    EllipsoidList ellipsoids;
+    EllipsoidMenu menu;
+    CurrentEllipsoids current;
+    LoadEllipsoids(ellipsoids, menu, current, true, {}, paths.ellipsoidListPath, notifier);
+
+    int status = kExitSuccess;
+    for (const std::string& path : outcome.arguments.positionals) {
+        const int fileStatus =
+            guessKind(path) == FileKind::Ellipsoid
+                ? importEllipsoid(path, ellipsoids, menu, paths.ellipsoidListPath, io, notifier)
+                : importParameterFile(path, paths.parameterListPath, io, notifier);
+        // A file error outweighs a file that is not valid.
+        status = std::max(status, fileStatus);
+    }
+    return status;
+}
+
 }  // namespace
 
 int runParamsCommand(std::span<const std::string> args, Streams& io)
 {
     if (args.empty())
-        return usageError(io, "params needs an action: show, new-set or new-ellipsoid");
+        return usageError(io, "params needs an action: show, new-set, new-ellipsoid or import");
     const std::string& action = args.front();
     const std::span<const std::string> rest = args.subspan(1);
     if (action == "show")
@@ -173,6 +263,8 @@ int runParamsCommand(std::span<const std::string> args, Streams& io)
         return runNewSet(rest, io);
     if (action == "new-ellipsoid")
         return runNewEllipsoid(rest, io);
+    if (action == "import")
+        return runImport(rest, io);
     if (action == "--help" || action == "-h") {
         io.out << "Usage:\n" << kParamsHelp;
         return kExitSuccess;

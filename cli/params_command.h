@@ -6,7 +6,8 @@ namespace tessara::cli {
 
 // "params show FILE", "params new-set ..." and "params new-ellipsoid ...":
 // looking into parameter and ellipsoid files and writing them as the
-// parameter editor does.
+// parameter editor does; "params import FILE...": adding them to the stored
+// lists as the transformation program's imports do.
 int runParamsCommand(std::span<const std::string> args, Streams& io);
 
 extern const std::string_view kParamsHelp;

@@ -4,6 +4,8 @@
 #                           tessara_help.html and the shared-install marker
 #   <prefix>/bin/           links to the three programs
 #   <prefix>/share/applications/, <prefix>/share/icons/hicolor/
+#   <prefix>/share/tessara/sets/  the shipped parameter files (ITRF2005,
+#                           ITRF2008, ITRF2014), where Import starts
 #
 # The programs find tessara.ini and the help page in the folder of the running
 # executable, which a link in bin/ resolves to lib/tessara/. The marker file
@@ -38,6 +40,10 @@ foreach(program IN LISTS tessara_installed_programs)
     install(FILES ${tessara_link_folder}/${program}
             DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT programs)
 endforeach()
+
+# Used by tessara-cli (import, --params) as much as by tessara.
+install(FILES ${TESSARA_SHIPPED_SETS}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/tessara/sets COMPONENT programs)
 
 if(NOT TESSARA_BUILD_UI)
     return()

@@ -189,7 +189,8 @@ int fuzzEllipsoidFile(const std::uint8_t* data, std::size_t size)
     list.addOrReplaceEllipsoid(builtInEllipsoid());
     EllipsoidMenu menu;
     menu.addItemsFor(list);
-    if (importEllipsoidFile(file.path(), list, menu, listFile().path(), notifier)) {
+    if (importEllipsoidFile(file.path(), list, menu, listFile().path(), notifier) ==
+        EllipsoidImport::Saved) {
         const Ellipsoid& added = list[list.size() - 1];
         ellipsoidFieldTexts(added);
         EllipsoidList restarted;

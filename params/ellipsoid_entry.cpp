@@ -8,6 +8,7 @@
 #include "params/parameter_view.h"
 
 #include <charconv>
+#include <utility>
 
 namespace tessara {
 namespace {
@@ -113,35 +114,47 @@ EllipsoidEntryCheck checkEllipsoidEntry(const EllipsoidFieldTexts& texts, const 
     return check;
 }
 
-bool addUserEllipsoid(Ellipsoid ellipsoid, EllipsoidList& list, EllipsoidMenu& menu,
-                      const std::string& listPath, Notifier& notifier)
+namespace {
+
+// Adds the ellipsoid to the list and the menu, then appends it to the list
+// file; nothing when it is named like a built-in one.
+EllipsoidImport addAndSave(Ellipsoid ellipsoid, EllipsoidList& list, EllipsoidMenu& menu,
+                           const std::string& listPath, Notifier& notifier)
 {
     ellipsoid.builtIn = false;
     if (!list.addOrReplaceEllipsoid(ellipsoid))
-        return false;
+        return EllipsoidImport::Refused;
     menu.addEllipsoidMenuItem(ellipsoid.name);
-    appendStoredEllipsoid(listPath, ellipsoid, notifier);
-    return true;
+    return appendStoredEllipsoid(listPath, ellipsoid, notifier) ? EllipsoidImport::Saved
+                                                                : EllipsoidImport::NotSaved;
 }
 
-bool importEllipsoidFile(const std::string& path, EllipsoidList& list, EllipsoidMenu& menu,
-                         const std::string& listPath, Notifier& notifier)
+}  // namespace
+
+bool addUserEllipsoid(Ellipsoid ellipsoid, EllipsoidList& list, EllipsoidMenu& menu,
+                      const std::string& listPath, Notifier& notifier)
+{
+    return wasAdded(addAndSave(std::move(ellipsoid), list, menu, listPath, notifier));
+}
+
+EllipsoidImport importEllipsoidFile(const std::string& path, EllipsoidList& list,
+                                    EllipsoidMenu& menu, const std::string& listPath,
+                                    Notifier& notifier)
 {
     Ellipsoid ellipsoid;
     if (!readEllipsoidFileInProgram(path, ellipsoid, notifier).goOn)
-        return false;
+        return EllipsoidImport::FileError;
     validate(ellipsoid);
     // A file cut short would otherwise add an ellipsoid without a name or
     // without values to the menu and to the list file, for good.
     if (!ellipsoid.valid) {
         notifier.showMessage(std::string(kEllipsoidFileIncorrect));
-        return false;
+        return EllipsoidImport::Refused;
     }
-    if (!addUserEllipsoid(ellipsoid, list, menu, listPath, notifier)) {
+    const EllipsoidImport outcome = addAndSave(ellipsoid, list, menu, listPath, notifier);
+    if (outcome == EllipsoidImport::Refused)
         notifier.showMessage("You cannot replace the parameters for ellipsoid - " + ellipsoid.name);
-        return false;
-    }
-    return true;
+    return outcome;
 }
 
 }  // namespace tessara

@@ -67,13 +67,26 @@ EllipsoidEntryCheck checkEllipsoidEntry(const EllipsoidFieldTexts& texts,
 bool addUserEllipsoid(Ellipsoid ellipsoid, EllipsoidList& list, EllipsoidMenu& menu,
                       const std::string& listPath, Notifier& notifier);
 
+// What became of an imported ellipsoid file.
+enum class EllipsoidImport {
+    Saved,      // added, and appended to the list file
+    NotSaved,   // added for this run; the failed append was reported
+    Refused,    // not valid, or named like a built-in ellipsoid; reported
+    FileError,  // the file could not be read; reported
+};
+inline bool wasAdded(EllipsoidImport outcome)
+{
+    return outcome == EllipsoidImport::Saved || outcome == EllipsoidImport::NotSaved;
+}
+
 // "&Import ..": reads an ellipsoid file with the program's reader (which
 // reports its own problems) and adds what it holds. A record that the file
 // does not hold whole (no name, a or 1/f missing) is refused with "Ellipsoid
 // file is incorrect" instead of being stored for good; an ellipsoid named
 // like a built-in one is refused with "You cannot replace the parameters for
-// ellipsoid - " and its name. Returns whether the ellipsoid was added.
-bool importEllipsoidFile(const std::string& path, EllipsoidList& list, EllipsoidMenu& menu,
-                         const std::string& listPath, Notifier& notifier);
+// ellipsoid - " and its name.
+EllipsoidImport importEllipsoidFile(const std::string& path, EllipsoidList& list,
+                                    EllipsoidMenu& menu, const std::string& listPath,
+                                    Notifier& notifier);
 
 }  // namespace tessara

@@ -9,6 +9,15 @@
 #include "params/record_codec.h"
 
 namespace tessara {
+namespace {
+
+bool readWholeEllipsoid(ByteSource& in)
+{
+    Ellipsoid ellipsoid;
+    return readEllipsoidRecord(in, ellipsoid) == RecordRead::Complete;
+}
+
+}  // namespace
 
 void loadStoredEllipsoids(const std::string& path, EllipsoidList& list, Notifier& notifier)
 {
@@ -40,10 +49,12 @@ bool appendStoredEllipsoid(const std::string& path, const Ellipsoid& ellipsoid,
     Ellipsoid written = ellipsoid;
     std::string record;
     writeEllipsoidRecord(record, written);
-    const int error = appendToListFile(path, kEllipsoidMarker, record);
-    if (error != 0)
-        notifier.showMessage(fileErrorText(path, error));
-    return error == 0;
+    const ListAppend append = appendToListFile(path, kEllipsoidMarker, record, &readWholeEllipsoid);
+    if (append.droppedDamagedRecord)
+        notifier.showMessage(droppedRecordMessage(path));
+    if (append.error != 0)
+        notifier.showMessage(fileErrorText(path, append.error));
+    return append.error == 0;
 }
 
 }  // namespace tessara

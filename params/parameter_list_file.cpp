@@ -9,6 +9,15 @@
 #include "params/record_codec.h"
 
 namespace tessara {
+namespace {
+
+bool readWholeSet(ByteSource& in)
+{
+    ParameterSet set;
+    return readParameterRecord(in, set, true) == RecordRead::Complete;
+}
+
+}  // namespace
 
 void loadStoredSets(const std::string& path, ParameterStore& store, Notifier& notifier)
 {
@@ -39,10 +48,12 @@ bool appendStoredSet(const std::string& path, const ParameterSet& set, Notifier&
     ParameterSet written = set;
     std::string record;
     writeParameterRecord(record, written, true);
-    const int error = appendToListFile(path, kParameterMarker, record);
-    if (error != 0)
-        notifier.showMessage(fileErrorText(path, error));
-    return error == 0;
+    const ListAppend append = appendToListFile(path, kParameterMarker, record, &readWholeSet);
+    if (append.droppedDamagedRecord)
+        notifier.showMessage(droppedRecordMessage(path));
+    if (append.error != 0)
+        notifier.showMessage(fileErrorText(path, append.error));
+    return append.error == 0;
 }
 
 }  // namespace tessara

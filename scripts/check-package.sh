@@ -5,8 +5,10 @@
 #
 # BUILD is a configured and built folder of the whole project. The script
 # makes the package there with cpack, installs it with dpkg, checks that every
-# file is where it belongs, runs tessara-cli, starts tessara and tessparams on
-# an X server of their own as a throwaway unprivileged user (and tessara once
+# file is where it belongs (the shipped parameter sets with their checksums
+# too), runs tessara-cli (importing the shipped sets), starts tessara (whose
+# Import must open in the shipped sets' folder) and tessparams on an X
+# server of their own as a throwaway unprivileged user (and tessara once
 # as root), checks that their files went to the user's data folder and that
 # nothing was written under /usr, then purges the package and checks that none
 # of its files is left. Pictures of the windows are kept in BUILD/package-check.
@@ -154,6 +156,14 @@ for file in "$lib/tessara.ini" "$lib/tessara_help.html" "$lib/tessara-shared-ins
     [[ -s "$file" ]] || fail "$file is missing or empty"
 done
 grep -q '^HelpFile=tessara_help.html' "$lib/tessara.ini" || fail "tessara.ini does not name the help page"
+shipped_sets=/usr/share/tessara/sets
+for set in ITRF2005 ITRF2008 ITRF2014; do
+    [[ -s "$shipped_sets/$set.params" ]] || fail "$shipped_sets/$set.params is missing or empty"
+    shown=$(/usr/bin/tessara-cli params show "$shipped_sets/$set.params") ||
+        fail "tessara-cli params show refuses $shipped_sets/$set.params"
+    grep -qx "Name: *$set" <<<"$shown" || fail "$shipped_sets/$set.params holds another set"
+    grep -q '^Checksum: .* - matches$' <<<"$shown" || fail "$shipped_sets/$set.params: checksum"
+done
 for size in 48 128 256; do
     png=/usr/share/icons/hicolor/${size}x${size}/apps/tessara.png
     [[ -s "$png" ]] || fail "$png is missing"
@@ -203,6 +213,11 @@ if [[ -x "$build/cli/tessara-cli" ]]; then
     diff -u "$work/cli-point.build" "$work/cli-point" >&2 ||
         fail "the installed tessara-cli computes otherwise than the build's"
 fi
+as_user tessara-cli params import "$shipped_sets"/ITRF2005.params "$shipped_sets"/ITRF2008.params \
+    "$shipped_sets"/ITRF2014.params >"$work/cli-import" 2>&1 ||
+    { cat "$work/cli-import" >&2; fail "tessara-cli params import of the shipped sets failed"; }
+as_user tessara-cli point --set ITRF2014 --epoch 2015.0 --xyz -4052052.048 4212836.105 -2545105.587 \
+    >"$work/cli-point-2014" 2>&1 || { cat "$work/cli-point-2014" >&2; fail "the imported ITRF2014 set is not usable"; }
 
 # ---------------------------------------------------------------------------
 # One X session: each program is started, its window awaited, pictured and
@@ -255,6 +270,20 @@ run_program()
         echo "help window of $program is shown"
         sleep 1
         picture "$program-help"
+        # Parameters > Import starts in the folder of the shipped sets: a
+        # bare name there opens the check dialog, which is cancelled.
+        xdotool windowfocus --sync "$main" && xdotool key --delay 80 alt+p i
+        chooser=$(wait_window "$pid" "Select parameter file to import") ||
+            { echo "$chooser"; kill "$pid"; return 1; }
+        xdotool windowfocus --sync "$chooser" && xdotool type --delay 20 "ITRF2014.params" &&
+            xdotool key Return
+        check=$(wait_window "$pid" "Check ITRF Parameters") ||
+            { echo "$check (the import did not start in the shipped sets' folder)";
+              picture "$program-import-failed"; kill "$pid"; return 1; }
+        echo "import of $program starts in the shipped sets' folder"
+        picture "$program-import-check"
+        xdotool windowfocus --sync "$check" && xdotool key Escape
+        sleep 1
     fi
     xdotool windowfocus --sync "$main" && xdotool key --delay 80 alt+f x
     end=$((SECONDS + deadline_seconds))

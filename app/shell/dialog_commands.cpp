@@ -1,11 +1,15 @@
 #include "app/shell/dialog_commands.h"
 
+#include "app/program_paths.h"
 #include "app/shell/main_frame.h"
 #include "filetransform/dialogs/convert_command.h"
 #include "interactive/ui/tessara_view.h"
 #include "params/dialogs/parameter_commands.h"
 #include "params/dialogs/path_chooser.h"
 
+#include <memory>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace tessara {
@@ -26,11 +30,16 @@ void provideDialogCommands(CMainFrame& frame, Notifier& notifier, PathChooser& p
     provide(MenuCommand::ViewParameters, [window, services](InteractiveForm& f) {
         viewParameters(window, f.parameterStore(), f.parameterList().selectedName(), services());
     }, view);
-    provide(MenuCommand::ImportParameters, [window, services](InteractiveForm& f) {
+    // The import starts in the folder of the sets shipped with the program,
+    // until the user has chosen a file elsewhere.
+    auto importFolder = std::make_shared<std::optional<std::string>>();
+    provide(MenuCommand::ImportParameters, [window, services, importFolder](InteractiveForm& f) {
+        if (!*importFolder)
+            *importFolder = shippedSetsFolder(programFolderOf(f.paths().programPath));
         // The selection is kept; choosing it again shows the marker of a
         // replaced set and revalidates.
         if (importParameters(window, f.parameterStore(), f.parameterList(),
-                             f.paths().parameterListPath, services()))
+                             f.paths().parameterListPath, **importFolder, services()))
             f.SelectParameterSet(f.parameterList().selectedIndex());
     }, view);
     provide(MenuCommand::ExportParameters, [window, services](InteractiveForm& f) {

@@ -13,6 +13,8 @@
 #include "params/parameter_import.h"
 #include "values/dialogs/dialog_font.h"
 
+#include <filesystem>
+
 namespace tessara {
 namespace {
 
@@ -20,9 +22,10 @@ constexpr const char* kParameterFilter = "Parameter files (*.params)|*.params||"
 constexpr const char* kEllipsoidFilter = "Ellipsoid files (*.ellipsoid)|*.ellipsoid||";
 
 std::optional<std::string> chooseFile(const DialogServices& services, const char* title,
-                                      const char* filter)
+                                      const char* filter, const std::string& startFolder = {})
 {
-    const std::optional<ChosenPath> chosen = services.paths.chooseOpenFile({title, filter, {}, 1});
+    const std::optional<ChosenPath> chosen =
+        services.paths.chooseOpenFile({title, filter, startFolder, 1});
     if (!chosen)
         return std::nullopt;
     return chosen->path;
@@ -40,12 +43,14 @@ void viewParameters(QWidget* parent, const ParameterStore& store, const std::str
 }
 
 bool importParameters(QWidget* parent, ParameterStore& store, NameList& visibleList,
-                      const std::string& parameterListPath, const DialogServices& services)
+                      const std::string& parameterListPath, std::string& importFolder,
+                      const DialogServices& services)
 {
     const std::optional<std::string> path =
-        chooseFile(services, "Select parameter file to import", kParameterFilter);
+        chooseFile(services, "Select parameter file to import", kParameterFilter, importFolder);
     if (!path)
         return false;
+    importFolder = std::filesystem::path(*path).parent_path().string();
     ParameterSet set;
     if (!readParameterFileInProgram(*path, set, services.notifier).goOn)
         return false;
@@ -108,7 +113,7 @@ bool importEllipsoid(QWidget* /*parent*/, EllipsoidList& list, EllipsoidMenu& me
         chooseFile(services, "Select ellipsoid file to import", kEllipsoidFilter);
     if (!path)
         return false;
-    return importEllipsoidFile(*path, list, menu, ellipsoidListPath, services.notifier);
+    return wasAdded(importEllipsoidFile(*path, list, menu, ellipsoidListPath, services.notifier));
 }
 
 }  // namespace tessara

@@ -35,10 +35,13 @@ void viewParameters(QWidget* parent, const ParameterStore& store, const std::str
 // "&Import ...": a .params file, read with the program's reader (which
 // shows its own messages), shown in the check dialog. On Save the set goes
 // into the store, its name into the visible list (the selection kept) and
-// the set into the list file. Returns true when a set was saved: the form
-// then shows its lists again and revalidates.
+// the set into the list file. The file chooser starts in `importFolder`
+// (the folder of the shipped sets, at first); the folder of a chosen file
+// becomes the next start. Returns true when a set was saved: the form then
+// shows its lists again and revalidates.
 bool importParameters(QWidget* parent, ParameterStore& store, NameList& visibleList,
-                      const std::string& parameterListPath, const DialogServices& services);
+                      const std::string& parameterListPath, std::string& importFolder,
+                      const DialogServices& services);
 
 // "&Export ...": every set of the store as a text file into a folder the
 // user chooses (starting at the program folder), then the result message.

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 namespace tessara {
 namespace {
@@ -85,6 +86,35 @@ TEST(ProgramPaths, StartupPathsFromTheProgramFolder)
     EXPECT_EQ(paths.parameterListPath, "/home/u/.local/share/tessara/params.tessara");
     EXPECT_EQ(paths.ellipsoidListPath, "/home/u/.local/share/tessara/ellipsoids.tessara");
     EXPECT_EQ(makeStartupPaths("/opt/t/tessara.bin", "/opt/t").iniPath, "/opt/t/tessara.ini");
+}
+
+TEST(ProgramPaths, ShippedSetsAreFoundInTheInstallOrBesideTheProgram)
+{
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* name;
+        std::vector<const char*> folders;  // made under the temporary folder
+        const char* programFolder;
+        const char* expected;  // relative to the temporary folder; "" for none
+    };
+    const Case cases[] = {
+        {"installed", {"usr/lib/tessara", "usr/share/tessara/sets"}, "usr/lib/tessara",
+         "usr/share/tessara/sets"},
+        {"build tree", {"build/app/sets"}, "build/app", "build/app/sets"},
+        {"installed wins over a copy beside the program",
+         {"usr/lib/tessara/sets", "usr/share/tessara/sets"}, "usr/lib/tessara",
+         "usr/share/tessara/sets"},
+        {"neither", {"usr/lib/tessara", "usr/share/tessara"}, "usr/lib/tessara", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder root;
+        for (const char* folder : c.folders)
+            fs::create_directories(root.path() / folder);
+        const std::string expected =
+            *c.expected == 0 ? std::string() : (root.path() / c.expected).string();
+        EXPECT_EQ(shippedSetsFolder((root.path() / c.programFolder).string()), expected);
+    }
 }
 
 TEST(ProgramPaths, TessaraHomeDecidesTheRunningProgramsFolder)

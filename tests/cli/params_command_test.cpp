@@ -1,5 +1,6 @@
 #include "cli_run.h"
 #include "params/parameter_list_file.h"
+#include "params/parameter_store.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -132,6 +133,57 @@ TEST(ParamsCommand, RefusalsAndUsageErrorsExitWithTwo)
                             "--inverse-flattening", "2", nowhere});
     EXPECT_EQ(failed.status, 2);
     EXPECT_EQ(failed.err, nowhere + ": No such file or directory\n");
+}
+
+class ParamsImport : public cli::test::CliTest {};
+
+TEST_F(ParamsImport, AddsEachValidFileToTheStoredListAndExitsWithTheWorstOutcome)
+{
+    ASSERT_EQ(run({"params", "new-ellipsoid", "--name", "Bessel 1841", "--a", "6377397.155",
+                   "--inverse-flattening", "299.1528128", "bessel.ellipsoid"})
+                  .status,
+              0);
+    const std::string gone = work_.file("gone.params");
+    struct Case {
+        const char* name;
+        std::vector<std::string> files;
+        int status;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"a set and an ellipsoid", {fixture("itrf2000.params"), "bessel.ellipsoid"}, 0,
+         "Imported the ellipsoid of bessel.ellipsoid", ""},
+        {"a damaged set beside a good one", {fixture("bad_crc.params"), fixture("itrf2000.params")},
+         1, "Imported set ITRF2000 from", "the parameter set is not valid; it was not imported"},
+        {"the built-in ellipsoid", {fixture("grs80.ellipsoid")}, 1, "",
+         "You cannot replace the parameters for ellipsoid - GRS80"},
+        {"a missing file beside a damaged one", {gone, fixture("bad_crc.params")}, 2, "",
+         ": No such file or directory"},
+        {"no file", {}, 2, "", "params import needs at least one file name"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> args = {"params", "import"};
+        args.insert(args.end(), c.files.begin(), c.files.end());
+        const CliRun imported = run(args);
+        EXPECT_EQ(imported.status, c.status);
+        EXPECT_THAT(imported.out, HasSubstr(c.out));
+        EXPECT_THAT(imported.err, HasSubstr(c.err));
+    }
+    // What was imported is there for every later command, and only that.
+    const CliRun sets = run({"sets"});
+    EXPECT_EQ(sets.status, 0) << sets.err;
+    EXPECT_THAT(sets.out, HasSubstr("Bessel 1841"));
+    const ParameterStore stored = [this] {
+        ParameterStore store;
+        tessara::test::RecordingNotifier notifier;
+        loadStoredSets(home_.file(std::string(kParameterListFileName)), store, notifier);
+        EXPECT_THAT(notifier.messages, IsEmpty());
+        return store;
+    }();
+    EXPECT_EQ(stored.size(), 1u);
+    EXPECT_TRUE(stored.contains("ITRF2000") && stored.find("ITRF2000")->valid);
 }
 
 TEST(Dispatcher, Help)

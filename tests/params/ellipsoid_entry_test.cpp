@@ -138,7 +138,7 @@ TEST(EllipsoidEntry, ImportAddsAFileAndRefusesBuiltInNamesAndCutFiles)
         SCOPED_TRACE(c.name);
         Lists lists;
         RecordingNotifier notifier;
-        EXPECT_EQ(importEllipsoidFile(c.file, lists.list, lists.menu, listPath, notifier), c.added);
+        EXPECT_EQ(wasAdded(importEllipsoidFile(c.file, lists.list, lists.menu, listPath, notifier)), c.added);
         EXPECT_EQ(notifier.messages, c.messages);
         EXPECT_EQ(std::pair(lists.menu.size(), lists.list.size()), c.added ? std::pair(3, std::size_t{3}) : std::pair(2, std::size_t{2}));
     }

@@ -10,6 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tessara {
 namespace {
@@ -109,6 +114,157 @@ TEST_F(ParameterListFileTest, FailedAppendCutsTheFileBackSoLaterRecordsStillLoad
     const ParameterStore store = load();
     EXPECT_TRUE(store.contains("A") && store.contains("C") && !store.contains("B"));
     EXPECT_THAT(notifier.messages, IsEmpty());
+}
+
+// Processes that append at the same moment: each child waits until the
+// parent closes the start pipe, appends its sets and exits 0 when every
+// append reported success.
+class ConcurrentAppends {
+public:
+    ConcurrentAppends() { EXPECT_EQ(::pipe(start_.data()), 0); }
+
+    // `sizeLimit` > 0 makes the child's appends fail part-way, as on a full
+    // disk, once the file would grow beyond it.
+    void spawn(const std::string& path, std::vector<ParameterSet> sets, rlim_t sizeLimit = 0)
+    {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(start_[1]);
+            char c = 0;
+            while (::read(start_[0], &c, 1) > 0) {
+            }
+            std::optional<test::FileSizeLimit> limit;
+            if (sizeLimit > 0)
+                limit.emplace(sizeLimit);
+            RecordingNotifier quiet;
+            bool all = true;
+            for (const ParameterSet& set : sets)
+                all = appendStoredSet(path, set, quiet) && all;
+            ::_exit(all ? 0 : 1);
+        }
+        children_.push_back(pid);
+    }
+    // Starts every child at once; the exit codes in the order of spawn().
+    std::vector<int> run()
+    {
+        ::close(start_[0]);
+        ::close(start_[1]);
+        std::vector<int> codes;
+        for (const pid_t pid : children_) {
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            codes.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+        }
+        return codes;
+    }
+
+private:
+    std::array<int, 2> start_{};
+    std::vector<pid_t> children_;
+};
+
+TEST_F(ParameterListFileTest, ConcurrentAppendsKeepEverySetReportedSaved)
+{
+    struct Case {
+        const char* name;
+        int rounds;
+        int writers;
+        int setsEach;
+        bool oneWriterFails;  // its appends fail part-way, as on a full disk
+    };
+    const Case cases[] = {
+        {"two first importers", 60, 2, 1, false},
+        {"many concurrent appends", 2, 8, 12, false},
+        {"appends racing a failing append", 10, 4, 3, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int round = 0; round < c.rounds; ++round) {
+            std::filesystem::remove(path);
+            if (c.oneWriterFails)
+                append(setNamed("first"));
+            ConcurrentAppends appends;
+            std::vector<std::vector<ParameterSet>> written(static_cast<std::size_t>(c.writers));
+            for (int w = 0; w < c.writers; ++w) {
+                auto& sets = written[static_cast<std::size_t>(w)];
+                for (int k = 0; k < c.setsEach; ++k)
+                    sets.push_back(setNamed("w" + std::to_string(w) + "s" + std::to_string(k),
+                                            0.001 * (k + 1)));
+                const bool fails = c.oneWriterFails && w == 0;
+                appends.spawn(path, sets,
+                              fails ? std::filesystem::file_size(path) + 20 : rlim_t{0});
+            }
+            const std::vector<int> codes = appends.run();
+            const ParameterStore store = load();
+            EXPECT_THAT(notifier.messages, IsEmpty()) << "round " << round;
+            for (std::size_t w = 0; w < written.size(); ++w) {
+                const bool fails = c.oneWriterFails && w == 0;
+                EXPECT_EQ(codes[w], fails ? 1 : 0) << "writer " << w;
+                for (const ParameterSet& set : written[w]) {
+                    const ParameterSet* loaded = store.find(set.name);
+                    if (fails) {
+                        EXPECT_EQ(loaded, nullptr) << set.name;
+                    } else {
+                        ASSERT_NE(loaded, nullptr) << set.name << " round " << round;
+                        EXPECT_TRUE(loaded->valid && loaded->base[0] == set.base[0]);
+                    }
+                }
+            }
+            notifier.messages.clear();
+        }
+    }
+}
+
+TEST_F(ParameterListFileTest, AnAppendCutsAListThatEndsInsideARecordBackToItsLastWholeRecord)
+{
+    struct Case {
+        const char* name;
+        std::size_t keptOfLastRecord;  // bytes of the last record B left on disk
+        std::size_t keptOfMarker;      // with no record at all: bytes of the marker
+    };
+    ParameterSet b = setNamed("B");
+    std::string bRecord;
+    writeParameterRecord(bRecord, b, true);
+    const Case cases[] = {
+        {"cut inside the name", 3, 0},
+        {"cut inside the values", 60, 0},
+        {"only the displayed flag missing", bRecord.size() - 4, 0},
+        {"cut inside the marker", 0, 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(path);
+        if (c.keptOfMarker > 0) {
+            writeAll(path, std::string(kParameterMarker.substr(0, c.keptOfMarker)));
+        } else {
+            append(setNamed("A"));
+            append(b);
+            std::filesystem::resize_file(path, std::filesystem::file_size(path) -
+                                                    (bRecord.size() - c.keptOfLastRecord));
+        }
+        notifier.messages.clear();
+
+        append(setNamed("C"));
+        append(setNamed("D"));
+        EXPECT_THAT(notifier.messages,
+                    ElementsAre(path + ": the last record was cut short (an earlier save did not "
+                                       "finish); it has been removed"))
+            << "told once";
+        notifier.messages.clear();
+        const ParameterStore store = load();
+        EXPECT_TRUE(store.contains("C") && store.contains("D") && !store.contains("B"));
+        EXPECT_EQ(store.contains("A"), c.keptOfMarker == 0);
+        EXPECT_THAT(notifier.messages, IsEmpty());
+    }
+}
+
+TEST_F(ParameterListFileTest, AFileWithAnotherMarkerIsRefusedAndLeftAsItIs)
+{
+    writeAll(path, "**** Ellipsoid ****and more");
+    EXPECT_FALSE(appendStoredSet(path, setNamed("A"), notifier));
+    EXPECT_THAT(notifier.messages, ElementsAre(path + ": Not a list file of this kind"));
+    EXPECT_EQ(readAll(path), "**** Ellipsoid ****and more");
 }
 
 TEST(EllipsoidListFile, LoadsOnTopOfTheBuiltInOneWithTheLastRecordWinningInPlace)

@@ -127,10 +127,16 @@ private slots:
             cancelDefault = child<QPushButton>(dialog, "cancelButton")->isDefault();
             click(dialog, "okButton");
         });
+        std::string importFolder = "/usr/share/tessara/sets";
         QVERIFY(importParameters(nullptr, program.store, program.itrf, program.listPath,
-                                 program.services()));
+                                 importFolder, program.services()));
         QVERIFY(check.acted());
         QCOMPARE(program.paths.asked.front().title, std::string("Select parameter file to import"));
+        // The chooser starts in the shipped sets' folder, then where the user went.
+        QCOMPARE(program.paths.asked.front().initialPath, std::string("/usr/share/tessara/sets"));
+        QVERIFY(!importParameters(nullptr, program.store, program.itrf, program.listPath,
+                                  importFolder, program.services()));
+        QCOMPARE(program.paths.asked.back().initialPath, folder_->path().toStdString());
         QCOMPARE(program.paths.asked.front().filter,
                  std::string("Parameter files (*.params)|*.params||"));
         QCOMPARE(caption, QStringLiteral("Check ITRF Parameters"));
@@ -177,8 +183,9 @@ private slots:
             saveEnabled = enabled(dialog, "okButton");
             click(dialog, "cancelButton");
         });
+        std::string importFolder;
         QVERIFY(!importParameters(nullptr, program.store, program.itrf, program.listPath,
-                                  program.services()));
+                                  importFolder, program.services()));
         QVERIFY(check.acted());
         QStringList shownMessages;
         for (const std::string& m : texts(program.notifier))

@@ -1,0 +1,125 @@
+#include "params/file_writing.h"
+
+#include "params/file_error.h"
+#include "params/record_codec.h"
+#include "tests/params/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <functional>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace tessara {
+namespace {
+
+using test::readAll;
+using test::TempFolder;
+using test::writeAll;
+
+namespace fs = std::filesystem;
+
+bool anyRecord(ByteSource& in)
+{
+    std::string bytes;
+    return readBytes(in, 4, bytes);
+}
+
+// What a name is, without following it: its type, and for a link its target.
+std::string describe(const std::string& path)
+{
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0)
+        return "missing";
+    if (S_ISLNK(status.st_mode))
+        return "link to " + fs::read_symlink(path).string();
+    if (S_ISDIR(status.st_mode))
+        return "folder with " +
+               std::to_string(std::distance(fs::directory_iterator(path), fs::directory_iterator()));
+    if (S_ISFIFO(status.st_mode))
+        return "fifo";
+    if (S_ISCHR(status.st_mode))
+        return "device";
+    return "file " + readAll(path);
+}
+
+TEST(SaveTargets, OnlyRegularFilesAndNewNamesAreReplacedAnythingElseIsRefusedUntouched)
+{
+    struct Case {
+        const char* name;
+        // Makes the name to save to in the folder; false when this machine
+        // cannot (a device node needs root).
+        std::function<bool(const TempFolder&, const std::string&)> make;
+        int expectedError;  // 0: saved
+        const char* savedTo;  // the name that holds the bytes afterwards
+    };
+    const auto fifo = [](const TempFolder&, const std::string& p) { return ::mkfifo(p.c_str(), 0644) == 0; };
+    const auto device = [](const TempFolder&, const std::string& p) {
+        // The numbers of the null device: writing to it would harm nothing.
+        return ::mknod(p.c_str(), S_IFCHR | 0644, makedev(1, 3)) == 0;
+    };
+    const auto folder = [](const TempFolder&, const std::string& p) { return fs::create_directory(p); };
+    const auto linkTo = [](std::function<bool(const TempFolder&, const std::string&)> makeTarget,
+                           std::string target) {
+        return [makeTarget, target](const TempFolder& f, const std::string& p) {
+            if (makeTarget && !makeTarget(f, f.file(target)))
+                return false;
+            fs::create_symlink(target, p);  // relative, as users make them
+            return true;
+        };
+    };
+    const auto regular = [](const TempFolder&, const std::string& p) {
+        writeAll(p, "MARK");  // a list holding no record yet
+        return true;
+    };
+    const Case cases[] = {
+        {"new name", nullptr, 0, "out"},
+        {"regular file", regular, 0, "out"},
+        {"link to a regular file", linkTo(regular, "target"), 0, "target"},
+        {"link to a link to a regular file",
+         linkTo(linkTo(regular, "target"), "middle"), 0, "target"},
+        {"link to a name that does not exist", linkTo(nullptr, "target"), 0, "target"},
+        {"fifo", fifo, kErrorNotRegularFile, nullptr},
+        {"device node", device, kErrorNotRegularFile, nullptr},
+        {"folder", folder, EISDIR, nullptr},
+        {"link to a fifo", linkTo(fifo, "target"), kErrorNotRegularFile, nullptr},
+        {"link to a device", [](const TempFolder&, const std::string& p) {
+             fs::create_symlink("/dev/null", p);
+             return true;
+         }, kErrorNotRegularFile, nullptr},
+        {"link to a folder", linkTo(folder, "target"), EISDIR, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const bool asList : {false, true}) {
+            SCOPED_TRACE(asList ? "list append" : "save");
+            TempFolder f;
+            const std::string path = f.file("out");
+            if (c.make && !c.make(f, path)) {
+                ASSERT_EQ(errno, EPERM) << "only a missing privilege may skip a case";
+                continue;
+            }
+            const std::string before = describe(path);
+            const std::string targetBefore = describe(f.file("target"));
+            const int error =
+                asList ? appendToListFile(path, "MARK", "RECD", &anyRecord).error
+                       : replaceFile(path, "NEW!");
+            EXPECT_EQ(error, c.expectedError) << fileErrorText(path, error);
+            if (c.savedTo != nullptr) {
+                EXPECT_EQ(readAll(f.file(c.savedTo)), asList ? "MARKRECD" : "NEW!");
+            } else {
+                EXPECT_EQ(describe(path), before);
+                EXPECT_EQ(describe(f.file("target")), targetBefore);
+            }
+            // No temporary file is left behind, whatever happened.
+            for (const auto& entry : fs::directory_iterator(f.path()))
+                EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessara
