@@ -11,8 +11,10 @@ QRect fittedInto(const QRect& frame, const QRect& available)
 {
     const QSize size = frame.size().boundedTo(available.size());
     // Within the area, on whichever side the frame ran over.
-    const int x = std::clamp(frame.x(), available.left(), available.left() + available.width() - size.width());
-    const int y = std::clamp(frame.y(), available.top(), available.top() + available.height() - size.height());
+    const int x = std::clamp(frame.x(), available.left(),
+                             available.left() + available.width() - size.width());
+    const int y = std::clamp(frame.y(), available.top(),
+                             available.top() + available.height() - size.height());
     return {QPoint(x, y), size};
 }
 

@@ -59,7 +59,10 @@ void CEditorForm::showName(const std::string& name)
     nameField_->setText(toQString(name));
 }
 
-std::string CEditorForm::nameBytes() const { return tessara::nameBytes(nameField_->text(), filledName_); }
+std::string CEditorForm::nameBytes() const
+{
+    return tessara::nameBytes(nameField_->text(), filledName_);
+}
 
 SaveButtons CEditorForm::buttons() const
 {

@@ -17,8 +17,8 @@ namespace tessara {
 inline QString toQString(std::string_view text)
 {
     const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
-    QStringDecoder utf8(QStringConverter::Utf8,
-                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
     QString shown = utf8.decode(bytes);
     return utf8.hasError() ? QString::fromLatin1(bytes) : shown;
 }
