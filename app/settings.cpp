@@ -66,15 +66,25 @@ struct PrecisionKeys {
     std::string_view height = "OutputPrecisionHeight";
 };
 
+// A stored number of decimals outside what the precision dialogs can set
+// (a hand-edited store) reads as the key's default; the default itself is
+// kept even where it lies above the dialog's range (cartesian 4).
+int readDecimals(const SettingsStore& store, std::string_view section, std::string_view key,
+                 PrecisionField field, int fallback)
+{
+    const int stored = store.readInteger(section, key, fallback);
+    return stored >= 0 && stored <= precisionFieldMaximum(field) ? stored : fallback;
+}
+
 OutputPrecision readPrecision(const SettingsStore& store, std::string_view section)
 {
     const PrecisionKeys k;
     const OutputPrecision d;
-    return {store.readInteger(section, k.degrees, d.degrees),
-            store.readInteger(section, k.minutes, d.minutes),
-            store.readInteger(section, k.seconds, d.seconds),
-            store.readInteger(section, k.cartesian, d.cartesian),
-            store.readInteger(section, k.height, d.height)};
+    return {readDecimals(store, section, k.degrees, PrecisionField::Degrees, d.degrees),
+            readDecimals(store, section, k.minutes, PrecisionField::Minutes, d.minutes),
+            readDecimals(store, section, k.seconds, PrecisionField::Seconds, d.seconds),
+            readDecimals(store, section, k.cartesian, PrecisionField::Cartesian, d.cartesian),
+            readDecimals(store, section, k.height, PrecisionField::Height, d.height)};
 }
 
 void writePrecision(SettingsStore& store, std::string_view section, const OutputPrecision& p)
@@ -224,9 +234,13 @@ WindowSettings readWindow(const SettingsStore& store)
 {
     const std::string_view s = kWindowSection;
     const WindowSettings d;
+    // Only the font sizes the font dialog offers; anything else would size
+    // every text (and the window) beyond use.
+    const int fontSize = store.readInteger(s, "FontSize", d.fontSize);
+    const bool offered = fontSize == 8 || fontSize == 10 || fontSize == 12;
+    // The size is fitted to the screen when the window is shown.
     return {store.readInteger(s, "WindowWidth", d.width),
-            store.readInteger(s, "WindowHeight", d.height),
-            store.readInteger(s, "FontSize", d.fontSize)};
+            store.readInteger(s, "WindowHeight", d.height), offered ? fontSize : d.fontSize};
 }
 
 void writeWindow(SettingsStore& store, const WindowSettings& w)

@@ -5,6 +5,11 @@
 #include "values/aligned_line.h"
 #include "values/formatting.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+
 namespace tessara {
 namespace {
 
@@ -13,6 +18,18 @@ constexpr const char* kCreatedFormat = "%A, %d %B %Y, %H:%M:%S";
 std::string openError(int errorNumber)
 {
     return "Error opening log file\n\n" + errorText(errorNumber);
+}
+
+std::string writeError(int errorNumber)
+{
+    return "Error writing log file\n\n" + errorText(errorNumber);
+}
+
+// The size of an open file; 0 for one that has none (a device).
+off_t sizeOf(int descriptor)
+{
+    struct stat status {};
+    return ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : 0;
 }
 
 // The readers keep the texts of every notation they were given, and the
@@ -44,13 +61,21 @@ void keepInputTextsOf(AngleNotation notation, AngleTexts& read)
     read = std::move(kept);
 }
 
-std::optional<std::string> writeAll(OutputWriter& file, const std::string& text)
+// Writes the text at the end of the open log, whole or not at all: a write
+// that fails part-way (the disk filled) is cut off again, so the file never
+// ends in half a record.
+std::optional<std::string> writeWhole(OutputWriter& file, off_t end, std::string text)
 {
-    if (!file.isOpen())
-        return openError(file.error());
-    file.buffer() = text;
+    file.buffer() = std::move(text);
+    if (!file.flush()) {
+        const int error = file.error();
+        // Where the file cannot be cut (a device), there is nothing to keep clean.
+        static_cast<void>(::ftruncate(file.descriptor(), end));
+        file.close();
+        return writeError(error);
+    }
     if (!file.close())
-        return openError(file.error());
+        return writeError(file.error());
     return std::nullopt;
 }
 
@@ -100,14 +125,21 @@ std::optional<std::string> WriteLogHeader(const std::string& path, bool append,
                                           std::optional<std::time_t> when)
 {
     OutputWriter file = append ? OutputWriter::append(path, true) : OutputWriter::create(path);
-    return writeAll(file, logHeaderText(when));
+    if (!file.isOpen())
+        return openError(file.error());
+    return writeWhole(file, sizeOf(file.descriptor()), logHeaderText(when));
 }
 
 std::optional<std::string> WriteLogRecord(const std::string& path, const PointTransformer& engine,
-                                          const LogRecordChoice& choice)
+                                          const LogRecordChoice& choice, bool withHeader,
+                                          std::optional<std::time_t> when)
 {
     OutputWriter file = OutputWriter::append(path, false);
-    return writeAll(file, logRecordText(engine, choice));
+    if (!file.isOpen())
+        return openError(file.error());
+    const off_t end = sizeOf(file.descriptor());
+    std::string text = withHeader || end == 0 ? logHeaderText(when) : std::string();
+    return writeWhole(file, end, text + logRecordText(engine, choice));
 }
 
 }  // namespace tessara

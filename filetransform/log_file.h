@@ -31,13 +31,19 @@ std::string logRecordText(const PointTransformer& engine, const LogRecordChoice&
 
 // Writes the header to the log file: emptied first, or kept and continued
 // when `append` is set; created when missing. On failure the result is the
-// text to show, "Error opening log file\n\n" and the platform's text.
+// text to show: "Error opening log file\n\n" and the platform's text when
+// the file cannot be opened, "Error writing log file\n\n" and the
+// platform's text when it opened but the write failed (a full disk).
+// A failed write leaves nothing of its text: the file is cut back to where
+// it ended, so a later write continues the same file cleanly.
 std::optional<std::string> WriteLogHeader(const std::string& path, bool append,
                                           std::optional<std::time_t> when = {});
 
-// Appends one record to the log file, which must exist. On failure the
-// result is the text to show, as for WriteLogHeader.
+// Appends one record to the log file, which must exist. The header (for
+// `when`) goes first when the file is empty or `withHeader` is set (the
+// header could not be written at start). Failures as for WriteLogHeader.
 std::optional<std::string> WriteLogRecord(const std::string& path, const PointTransformer& engine,
-                                          const LogRecordChoice& choice);
+                                          const LogRecordChoice& choice, bool withHeader = false,
+                                          std::optional<std::time_t> when = {});
 
 }  // namespace tessara

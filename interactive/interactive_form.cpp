@@ -5,6 +5,7 @@
 #include "engine/builtin_records.h"
 #include "interactive/point_input.h"
 #include "params/notifier.h"
+#include "params/records.h"
 #include "values/epoch.h"
 #include "values/formatting.h"
 
@@ -124,6 +125,15 @@ void InteractiveForm::appendEngineMessages()
     messages_.insert(messages_.end(), engine_.messages.begin(), engine_.messages.end());
 }
 
+// A selected set that fails its checksum gets the loader's line, so that
+// its "Not valid!" marker does not stand without a reason.
+void InteractiveForm::appendInvalidSetReason()
+{
+    const ParameterSet* set = store_.find(itrfList_.selectedName());
+    if (set != nullptr && !set->valid && computeChecksum(*set) != set->checksum)
+        messages_.push_back(checksumMismatchMessage(set->name));
+}
+
 void InteractiveForm::LiveValidation()
 {
     resetMessages();
@@ -133,6 +143,8 @@ void InteractiveForm::LiveValidation()
     if (itrfList_.selectedIndex() < 0) {
         messages_.emplace_back(kSelectSetMessage);
         ok = false;
+    } else {
+        appendInvalidSetReason();
     }
     // An empty epoch only keeps Compute off; it is read, and reported, by Compute.
     if (blankOnly(texts_.epoch))
@@ -185,6 +197,7 @@ void InteractiveForm::Compute()
         const int outOfRange = engine_.CheckGeographicRange();
         appendEngineMessages();
         const bool accepted = outOfRange == 0 && set->valid;
+        appendInvalidSetReason();
         outputDisplay();
         if (accepted) {
             writeLogRecord();

@@ -126,6 +126,7 @@ private:
     const DirectionSettings& activeGroup() const;
     void resetMessages();
     void appendEngineMessages();
+    void appendInvalidSetReason();
     void selectSavedSet(NameList& list, std::string& savedName, bool& marker);
     bool selectedSetValid(const NameList& list) const;
     bool readEpoch();

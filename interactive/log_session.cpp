@@ -82,14 +82,19 @@ bool LogSession::ChooseLogFile(const InteractiveSettings& settings, FileChooser&
 void LogSession::WriteLogHeader(const InteractiveSettings& settings, Notifier& notifier,
                                 std::optional<std::time_t> when)
 {
-    if (const auto error = tessara::WriteLogHeader(currentLogFile_, settings.logfileAppend, when))
+    const auto error = tessara::WriteLogHeader(currentLogFile_, settings.logfileAppend, when);
+    headerPending_ = error.has_value();
+    if (error)
         notifier.showMessage(*error);
 }
 
 void LogSession::WriteLogRecord(const PointTransformer& engine, const LogRecordChoice& choice,
                                 Notifier& notifier)
 {
-    if (const auto error = tessara::WriteLogRecord(currentLogFile_, engine, choice))
+    const auto error = tessara::WriteLogRecord(currentLogFile_, engine, choice, headerPending_);
+    if (!error)
+        headerPending_ = false;
+    else
         notifier.showMessage(*error);
 }
 

@@ -38,7 +38,8 @@ public:
     bool ChooseLogFile(const InteractiveSettings& settings, FileChooser& files);
     void WriteLogHeader(const InteractiveSettings& settings, Notifier& notifier,
                         std::optional<std::time_t> when = {});
-    // One record for the engine's last computation, in the form's direction.
+    // One record for the engine's last computation, in the form's direction;
+    // a header that could not be written goes first.
     void WriteLogRecord(const PointTransformer& engine, const LogRecordChoice& choice,
                         Notifier& notifier);
 
@@ -56,6 +57,7 @@ public:
 private:
     std::string currentLogFile_;
     bool started_ = false;
+    bool headerPending_ = false;  // the last header write failed (a full disk)
     bool messageAppend_ = true;
 };
 

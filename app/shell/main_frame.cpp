@@ -1,5 +1,6 @@
 #include "app/shell/main_frame.h"
 
+#include "app/controls/window_fit.h"
 #include "app/shell/about_dialog.h"
 #include "app/shell/font_size_dialog.h"
 #include "app/shell/help_routine.h"
@@ -191,6 +192,9 @@ void CMainFrame::showEvent(QShowEvent* event)
     // A kept size is used when both its numbers are; else the frame's own.
     if (storedSize_.width() > 0 && storedSize_.height() > 0)
         resize(storedSize_);
+    // A kept size from a larger screen, or a hand-edited one, is fitted to
+    // this screen, and so is what is kept for the next start.
+    fitOnScreen(*this);
     view_->form().setWindowSize(width(), height());
 }
 

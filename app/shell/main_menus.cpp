@@ -1,9 +1,11 @@
 #include "app/shell/main_menus.h"
 
+#include "app/controls/name_items.h"
 #include "params/ellipsoid_menu.h"
 #include "values/dialogs/text_conversion.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -54,10 +56,11 @@ constexpr Item kItems[kMenuCommandCount] = {
      false, false},
 };
 
-// A name shown as a menu caption: "&" is a character, not an access key.
-QString menuCaption(const std::string& name)
+// A name shown as a menu caption, cut in the middle when long: "&" is a
+// character, not an access key.
+QString menuCaption(const std::string& name, const QFontMetrics& metrics)
 {
-    return toQString(name).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return shownName(name, metrics).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 }  // namespace
@@ -68,6 +71,8 @@ MainMenus::MainMenus(QMenuBar& bar, QObject* parent) : QObject(parent)
     for (std::size_t m = 0; m < std::size(kMenus); ++m)
         menus[m] = bar.addMenu(QString::fromLatin1(kMenus[m]));
     ellipsoidMenu_ = menus[kEllipsoidMenu];
+    // A cut ellipsoid name shows whole in its tooltip.
+    ellipsoidMenu_->setToolTipsVisible(true);
 
     for (int c = 0; c < kMenuCommandCount; ++c) {
         const Item& item = kItems[c];
@@ -101,8 +106,10 @@ void MainMenus::showEllipsoids(const EllipsoidMenu& items, int current)
         shown << item;
     }
     for (int position = static_cast<int>(shown.size()); position < items.size(); ++position) {
-        auto* added = new QAction(
-            menuCaption(items.names()[static_cast<std::size_t>(position)]), ellipsoidMenu_);
+        const std::string& name = items.names()[static_cast<std::size_t>(position)];
+        auto* added = new QAction(menuCaption(name, ellipsoidMenu_->fontMetrics()), ellipsoidMenu_);
+        if (shownName(name, ellipsoidMenu_->fontMetrics()) != toQString(name))
+            added->setToolTip(toQString(name));
         added->setCheckable(true);
         added->setData(EllipsoidMenu::commandId(position));
         ellipsoidMenu_->insertAction(ellipsoidSeparator_, added);

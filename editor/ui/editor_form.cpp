@@ -1,6 +1,7 @@
 #include "editor/ui/editor_form.h"
 
 #include "editor/ui/file_chooser.h"
+#include "values/dialogs/text_conversion.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <limits>
 
 namespace tessara::editor {
 
@@ -37,6 +40,28 @@ CEditorForm::CEditorForm(const FileKind& kind, FileChooser& chooser, Notifier& n
     connect(saveAs_, &QPushButton::clicked, this, &CEditorForm::saveFileAs);
     connect(exit_, &QPushButton::clicked, this, &CEditorForm::exitEditor);
     setButtons({});
+}
+
+QLineEdit* CEditorForm::createNameField()
+{
+    nameField_ = new QLineEdit;
+    nameField_->setObjectName("name");
+    // A line edit stops at 32,767 characters unless told otherwise; the
+    // files carry names far longer.
+    nameField_->setMaxLength(std::numeric_limits<int>::max());
+    nameField_->setMinimumWidth(nameField_->fontMetrics().horizontalAdvance(QString(24, 'x')));
+    return nameField_;
+}
+
+void CEditorForm::showName(const std::string& name)
+{
+    filledName_ = name;
+    nameField_->setText(toQString(name));
+}
+
+std::string CEditorForm::nameBytes() const
+{
+    return tessara::nameBytes(nameField_->text(), filledName_);
 }
 
 SaveButtons CEditorForm::buttons() const

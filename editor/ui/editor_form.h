@@ -58,6 +58,13 @@ protected:
     Notifier& notifier() const { return notifier_; }
     // A field whose every change runs updateButtons.
     void watch(QLineEdit* field);
+    // The Name field, which holds a name of any length the files carry.
+    QLineEdit* createNameField();
+    // Fills the Name field from a record's name; nameBytes() gives those
+    // same bytes back while the field is unchanged, so a name in another
+    // encoding is saved byte for byte (and with the same checksum).
+    void showName(const std::string& name);
+    std::string nameBytes() const;
     // The title above the fields.
     static QLabel* createTitle(const QString& text);
     // The four buttons in a row, and the status line under them.
@@ -72,6 +79,8 @@ private:
     FileChooser& chooser_;
     Notifier& notifier_;
     std::string path_;
+    QLineEdit* nameField_ = nullptr;
+    std::string filledName_;
     QPushButton* open_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* saveAs_ = nullptr;

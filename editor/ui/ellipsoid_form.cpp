@@ -31,9 +31,7 @@ CEllipsoidForm::CEllipsoidForm(FileChooser& chooser, Notifier& notifier, QWidget
     : CEditorForm(kEllipsoidFileKind, chooser, notifier, parent)
 {
     setObjectName("ellipsoidForm");
-    name_ = new QLineEdit;
-    name_->setObjectName("name");
-    name_->setMinimumWidth(name_->fontMetrics().horizontalAdvance(QString(24, 'x')));
+    name_ = createNameField();
     semiMajorAxis_ = numberField("semiMajorAxis", 3);
     inverseFlattening_ = numberField("inverseFlattening", 9);
 
@@ -60,13 +58,13 @@ CEllipsoidForm::CEllipsoidForm(FileChooser& chooser, Notifier& notifier, QWidget
 
 EllipsoidForm CEllipsoidForm::form() const
 {
-    return {coreText(name_->text()), coreNumberText(semiMajorAxis_->text()),
+    return {nameBytes(), coreNumberText(semiMajorAxis_->text()),
             coreNumberText(inverseFlattening_->text())};
 }
 
 void CEllipsoidForm::showForm(const EllipsoidForm& form)
 {
-    name_->setText(shownText(form.name));
+    showName(form.name);
     semiMajorAxis_->setText(fieldNumberText(form.semiMajorAxis));
     inverseFlattening_->setText(fieldNumberText(form.inverseFlattening));
 }

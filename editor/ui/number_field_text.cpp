@@ -17,6 +17,10 @@ NumericSymbols fieldSymbols()
 
 QString symbolText(char32_t symbol) { return QString::fromUcs4(&symbol, 1); }
 
+std::string coreText(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+QString shownText(const std::string& text) { return QString::fromLocal8Bit(text); }
+
 }  // namespace
 
 std::string coreNumberText(const QString& fieldText)
@@ -36,9 +40,5 @@ QString fieldNumberText(const std::string& coreText)
     text.replace(QLatin1Char('-'), symbolText(symbols.negative));
     return text;
 }
-
-std::string coreText(const QString& text) { return text.toLocal8Bit().toStdString(); }
-
-QString shownText(const std::string& text) { return QString::fromLocal8Bit(text); }
 
 }  // namespace tessara::editor

@@ -12,8 +12,4 @@ namespace tessara::editor {
 std::string coreNumberText(const QString& fieldText);
 QString fieldNumberText(const std::string& coreText);
 
-// Names and paths cross as the local 8-bit encoding.
-std::string coreText(const QString& text);
-QString shownText(const std::string& text);
-
 }  // namespace tessara::editor

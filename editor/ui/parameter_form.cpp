@@ -66,9 +66,7 @@ CParameterForm::CParameterForm(FileChooser& chooser, Notifier& notifier, QWidget
 
 QLayout* CParameterForm::createHeader()
 {
-    name_ = new QLineEdit;
-    name_->setObjectName("name");
-    name_->setMinimumWidth(name_->fontMetrics().horizontalAdvance(QString(24, 'x')));
+    name_ = createNameField();
     epoch_ = numberField("epoch", false, 3);
     seven_ = new QRadioButton(tr("7 Parameters\n(no change)"));
     seven_->setObjectName("sevenParameters");
@@ -120,7 +118,7 @@ QLayout* CParameterForm::createValueGrid()
 ParameterForm CParameterForm::form() const
 {
     ParameterForm form;
-    form.name = coreText(name_->text());
+    form.name = nameBytes();
     form.epoch = coreNumberText(epoch_->text());
     for (std::size_t row = 0; row < base_.size(); ++row) {
         form.base[row] = coreNumberText(base_[row]->text());
@@ -132,7 +130,7 @@ ParameterForm CParameterForm::form() const
 
 void CParameterForm::showForm(const ParameterForm& form)
 {
-    name_->setText(shownText(form.name));
+    showName(form.name);
     epoch_->setText(fieldNumberText(form.epoch));
     for (std::size_t row = 0; row < base_.size(); ++row) {
         base_[row]->setText(fieldNumberText(form.base[row]));

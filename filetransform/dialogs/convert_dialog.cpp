@@ -1,5 +1,6 @@
 #include "filetransform/dialogs/convert_dialog.h"
 
+#include "app/controls/name_items.h"
 #include "filetransform/file_io.h"
 #include "params/dialogs/parameter_dialog.h"
 #include "params/dialogs/path_chooser.h"
@@ -109,7 +110,7 @@ CConvertFileDialog::CConvertFileDialog(const ConvertDialogStart& start, PathChoo
     for (const std::string& name : start.setNames)
         names.add(name);
     for (const std::string& name : names.names())
-        sets_->addItem(toQString(name));
+        addNameItem(*sets_, name);
     const int kept = start.setName.empty() ? 0 : names.findIgnoringCase(start.setName);
     if (kept >= 0 && kept < names.size())
         form_.setName = names.at(kept);
@@ -161,6 +162,7 @@ QWidget* CConvertFileDialog::choiceRows()
     sets_ = new QComboBox;
     sets_->setObjectName(QStringLiteral("setList"));
     sets_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    showCurrentNameTip(*sets_);
     type_ = listOf(QStringLiteral("typeList"), kCoordinateTypeEntries);
     epochForm_ = listOf(QStringLiteral("epochFormList"), kEpochFormEntries);
     epochSource_ = listOf(QStringLiteral("epochSourceList"), kEpochSourceEntries);
@@ -253,7 +255,7 @@ void CConvertFileDialog::connectChoices()
     connect(direction_, &QComboBox::currentIndexChanged, this,
             [this](int i) { take([&] { form_.direction = static_cast<FileDirection>(i); }); });
     connect(sets_, &QComboBox::currentIndexChanged, this, [this](int i) {
-        take([&] { form_.setName = i < 0 ? std::string() : toStdString(sets_->itemText(i)); });
+        take([&] { form_.setName = i < 0 ? std::string() : nameAt(*sets_, i); });
     });
     connect(type_, &QComboBox::currentIndexChanged, this, [this](int i) {
         take([&] {
@@ -377,8 +379,7 @@ void CConvertFileDialog::showForm()
     inputName_->setText(toQString(form_.inputPath));
     outputName_->setText(toQString(form_.outputPath));
     direction_->setCurrentIndex(static_cast<int>(form_.direction));
-    sets_->setCurrentIndex(
-        sets_->findText(toQString(form_.setName), Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    sets_->setCurrentIndex(findName(*sets_, form_.setName));
     type_->setCurrentIndex(form_.type ? static_cast<int>(*form_.type) : -1);
     epochForm_->setCurrentIndex(form_.epochForm ? static_cast<int>(*form_.epochForm) : -1);
     epochSource_->setCurrentIndex(static_cast<int>(form_.epochSource));

@@ -1,5 +1,6 @@
 #include "interactive/ui/half_panel.h"
 
+#include "app/controls/name_items.h"
 #include "app/controls/numeric_edit.h"
 #include "interactive/ui/angle_row.h"
 #include "interactive/ui/display_numbers.h"
@@ -242,17 +243,18 @@ void HalfPanel::writeTexts(const FormTexts& texts)
 void HalfPanel::showList(const NameList& list)
 {
     const QSignalBlocker quiet(list_);
-    QStringList names;
-    for (const std::string& entry : list.names())
-        names << toQString(entry);
-    QStringList shown;
-    for (int i = 0; i < list_->count(); ++i)
-        shown << list_->itemText(i);
-    if (shown != names) {
+    // The entries are compared by their stored bytes: two names can look
+    // alike once decoded or cut.
+    bool same = list_->count() == list.size();
+    for (int i = 0; same && i < list.size(); ++i)
+        same = nameAt(*list_, i) == list.at(i);
+    if (!same) {
         list_->clear();
-        list_->addItems(names);
+        for (const std::string& entry : list.names())
+            addNameItem(*list_, entry);
     }
     list_->setCurrentIndex(list.selectedIndex());
+    list_->setToolTip(list_->itemData(list_->currentIndex(), Qt::ToolTipRole).toString());
 }
 
 void HalfPanel::showState(const InteractiveForm& form)

@@ -1,5 +1,6 @@
 #include "params/dialogs/ellipsoid_dialog.h"
 
+#include "app/controls/name_items.h"
 #include "app/controls/numeric_edit.h"
 #include "params/ellipsoid_list.h"
 #include "values/dialogs/text_conversion.h"
@@ -66,7 +67,10 @@ CEllipsoidDialog::CEllipsoidDialog(Mode mode, const EllipsoidList& list, int cur
     entries_->setObjectName(QStringLiteral("ellipsoidList"));
     entries_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (std::size_t i = 0; i < list.size(); ++i)
-        entries_->addItem(toQString(list[i].name), ellipsoidEntryValue(list, i));
+    {
+        addNameItem(*entries_, list[i].name);
+        entries_->setItemData(entries_->count() - 1, ellipsoidEntryValue(list, i));
+    }
 
     name_ = new QLineEdit;
     name_->setObjectName(QStringLiteral("name"));
@@ -148,6 +152,7 @@ void CEllipsoidDialog::entryChosen(int index)
     if (value < 0 || static_cast<std::size_t>(value) >= list_.size())
         return;
     const EllipsoidFieldTexts texts = ellipsoidFieldTexts(list_[static_cast<std::size_t>(value)]);
+    filledName_ = texts.name;
     name_->setText(toQString(texts.name));
     semiMajorAxis_->setText(shownNumber(texts.semiMajorAxis));
     inverseFlattening_->setText(shownNumber(texts.inverseFlattening));
@@ -156,7 +161,7 @@ void CEllipsoidDialog::entryChosen(int index)
 
 EllipsoidFieldTexts CEllipsoidDialog::fieldTexts() const
 {
-    return {toStdString(name_->text()), readNumber(semiMajorAxis_->text()),
+    return {nameBytes(name_->text(), filledName_), readNumber(semiMajorAxis_->text()),
             readNumber(inverseFlattening_->text())};
 }
 

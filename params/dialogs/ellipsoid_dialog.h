@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 QT_BEGIN_NAMESPACE
 class QComboBox;
 class QLabel;
@@ -42,6 +44,7 @@ private:
     EllipsoidEntryCheck check_;
     QComboBox* entries_ = nullptr;
     QLineEdit* name_ = nullptr;
+    std::string filledName_;  // the stored bytes of the name the field was filled with
     CNumericEdit* semiMajorAxis_ = nullptr;
     CNumericEdit* inverseFlattening_ = nullptr;
     QLabel* status_ = nullptr;

@@ -1,5 +1,6 @@
 #include "params/dialogs/modify_list_dialog.h"
 
+#include "app/controls/name_items.h"
 #include "params/dialogs/parameter_dialog.h"
 #include "values/dialogs/text_conversion.h"
 
@@ -46,7 +47,7 @@ void fill(QListWidget& widget, const NameList& names)
 {
     widget.clear();
     for (const std::string& name : names.names())
-        widget.addItem(toQString(name));
+        addNameItem(widget, name);
     // Without a selection no entry may look chosen, not even by its focus frame.
     widget.setCurrentRow(names.selectedIndex());
 }

@@ -1,5 +1,6 @@
 #include "params/dialogs/parameter_dialog.h"
 
+#include "app/controls/name_items.h"
 #include "params/name_list.h"
 #include "params/parameter_store.h"
 #include "params/parameter_view.h"
@@ -57,6 +58,7 @@ CParameterDialog::CParameterDialog(QWidget* parent) : QDialog(parent)
     setList_ = new QComboBox;
     setList_->setObjectName(QStringLiteral("setList"));
     setList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    showCurrentNameTip(*setList_);
     heading_ = boldLabel(toQString(kHeadingBeforeSet));
     heading_->setObjectName(QStringLiteral("heading"));
 
@@ -120,7 +122,7 @@ void CParameterDialog::setViewMode(const ParameterStore& store, const std::strin
         names.add(name);
     setList_->clear();
     for (const std::string& name : names.names())
-        setList_->addItem(toQString(name));
+        addNameItem(*setList_, name);
     // The entry of exactly that name; the first when there is none.
     int index = 0;
     for (int i = 0; i < names.size(); ++i) {
@@ -155,7 +157,15 @@ void CParameterDialog::showSet(const ParameterSet& set)
 {
     shownName_ = set.name;
     const ParameterTexts texts = parameterTexts(set);
-    heading_->setText(toQString(texts.heading));
+    // The heading starts with the name: a long name is cut in the middle,
+    // and the base year after it stays whole.
+    const std::string_view heading = texts.heading;
+    const std::size_t nameEnd = heading.starts_with(set.name) ? set.name.size() : 0;
+    const QString whole = toQString(heading);
+    const QString shown = tessara::shownName(heading.substr(0, nameEnd), heading_->fontMetrics()) +
+                          toQString(heading.substr(nameEnd));
+    heading_->setText(shown);
+    heading_->setToolTip(shown == whole ? QString() : whole);
     for (std::size_t row = 0; row < base_.size(); ++row) {
         base_[row]->setText(toQString(texts.base[row]));
         rate_[row]->setText(toQString(texts.rate[row]));
@@ -169,7 +179,7 @@ void CParameterDialog::setChosen(int index)
     // Only the view mode has a store to look names up in.
     if (store_ == nullptr || index < 0)
         return;
-    const ParameterSet* set = store_->find(toStdString(setList_->itemText(index)));
+    const ParameterSet* set = store_->find(nameAt(*setList_, index));
     if (set == nullptr)
         return;
     showSet(*set);

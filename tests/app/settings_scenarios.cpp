@@ -180,6 +180,49 @@ Failures unknownCodesGiveTheDefaults(StoreOpener& opener)
     return f;
 }
 
+Failures valuesBeyondTheDialogsGiveTheDefaults(StoreOpener& opener)
+{
+    // Hand-edited numbers: what the font and precision dialogs cannot set
+    // reads as the key's default; their limits are kept.
+    struct Edited {
+        std::string_view section;
+        const char* key;
+        int stored;
+        int read;
+        int (*field)(const Settings&);
+    };
+    const auto font = [](const Settings& s) { return s.window.fontSize; };
+    const auto degrees = [](const Settings& s) { return s.itrfToGda.precision.degrees; };
+    const auto minutes = [](const Settings& s) { return s.gdaToItrf.precision.minutes; };
+    const auto seconds = [](const Settings& s) { return s.file.precision.seconds; };
+    const auto cartesian = [](const Settings& s) { return s.itrfToGda.precision.cartesian; };
+    const auto height = [](const Settings& s) { return s.file.precision.height; };
+    const Edited rows[] = {
+        {kWindowSection, "FontSize", 500, 8, font},
+        {kWindowSection, "FontSize", 11, 8, font},
+        {kWindowSection, "FontSize", -12, 8, font},
+        {kWindowSection, "FontSize", 12, 12, font},
+        {kItrfToGdaSection, "OutputPrecisionDegrees", 1000000, 8, degrees},
+        {kItrfToGdaSection, "OutputPrecisionDegrees", -7, 8, degrees},
+        {kItrfToGdaSection, "OutputPrecisionDegrees", 0, 0, degrees},
+        {kGdaToItrfSection, "OutputPrecisionMinutes", 8, 7, minutes},
+        {kGdaToItrfSection, "OutputPrecisionMinutes", 6, 6, minutes},
+        {kFileSection, "OutputPrecisionSeconds", 6, 5, seconds},
+        {kFileSection, "OutputPrecisionSeconds", 0, 0, seconds},
+        {kItrfToGdaSection, "OutputPrecisionXYZ", 5, 4, cartesian},
+        {kItrfToGdaSection, "OutputPrecisionXYZ", 3, 3, cartesian},
+        {kFileSection, "OutputPrecisionHeight", -1, 3, height},
+        {kFileSection, "OutputPrecisionHeight", 2, 2, height},
+    };
+    Failures f;
+    for (const Edited& row : rows) {
+        opener.reopen().writeInteger(row.section, row.key, row.stored);
+        expectEqual(f, std::string(row.key) + " stored as " + numtext::integer(row.stored),
+                    row.field(load(opener.reopen())), row.read);
+    }
+    return f;
+}
+
 Failures australianConventionIsWrittenBack(StoreOpener& opener)
 {
     SettingsStore& store = opener.reopen();
@@ -258,15 +301,15 @@ Failures everyChoiceSurvivesSaveAndLoad(StoreOpener& opener)
     s.itrfToGda.epochType = EpochMode::DecimalYear;
     s.itrfToGda.inputNotation = AngleNotation::Dm;
     s.itrfToGda.outputNotation = AngleNotation::Dmhp;
-    s.itrfToGda.precision = {9, 8, 7, 6, 5};
+    s.itrfToGda.precision = {7, 6, 4, 2, 1};
     s.itrfToGda.ellipsoidName = "Name with = and , and ; \"quoted\"";
     s.gdaToItrf.parameterSetName = "@odd name";
     s.gdaToItrf.outputNotation = AngleNotation::Dmshp;
-    s.gdaToItrf.precision = {0, 1, 2, 3, 4};
+    s.gdaToItrf.precision = {0, 1, 2, 3, 0};
     s.file = {false, "/in/points.txt", InputType::Geographic, AngleLayout::Dmhp,
               FileHemisphereStyle::Letter, FileSetSource::Select, "ITRF96",
               EpochMode::DecimalYear, FileEpochSource::Record, "2005.5", "/out/points.csv",
-              false, true, false, AngleNotation::Dd, FileHemisphereStyle::Sign, {1, 2, 3, 4, 5}};
+              false, true, false, AngleNotation::Dd, FileHemisphereStyle::Sign, {1, 2, 3, 0, 2}};
     s.window = {1024, 700, 10};
     applyAustralianConvention(s);
     SaveSettings(s, opener.reopen());
@@ -347,6 +390,7 @@ const SettingsScenario kScenarios[] = {
     {"first start gives the defaults", firstStartGivesTheDefaults},
     {"every stored code is read", everyStoredCodeIsRead},
     {"unknown codes give the defaults", unknownCodesGiveTheDefaults},
+    {"values beyond the dialogs give the defaults", valuesBeyondTheDialogsGiveTheDefaults},
     {"the Australian convention is written back", australianConventionIsWrittenBack},
     {"values without a code come back", valuesWithoutACodeComeBack},
     {"log file names and folders", logFileNamesAndFolders},

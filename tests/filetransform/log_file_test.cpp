@@ -9,6 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace tessara {
@@ -126,8 +132,65 @@ TEST(LogFile, WritingCreatesAppendsAndReports)
 
     EXPECT_EQ(WriteLogHeader(folder.file("none/tessara.log"), false, 0),
               std::optional<std::string>("Error opening log file\n\nNo such file or directory"));
+    // Opening worked; writing did not.
     EXPECT_EQ(WriteLogHeader("/dev/full", true, 0),
-              std::optional<std::string>("Error opening log file\n\nNo space left on device"));
+              std::optional<std::string>("Error writing log file\n\nNo space left on device"));
+}
+
+// Fills a file system with one file until a write fails for want of room.
+void fillUp(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ASSERT_GE(fd, 0);
+    const std::string block(4096, 'f');
+    while (::write(fd, block.data(), block.size()) > 0) {
+    }
+    EXPECT_EQ(errno, ENOSPC);
+    ::close(fd);
+}
+
+TEST(LogFile, FullDiskCutsOffTheFailedWriteAndTheLogGoesOnWhenThereIsRoom)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    testing::TempFolder folder;
+    const std::filesystem::path disk = folder.path() / "disk";
+    std::filesystem::create_directory(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs: " << std::strerror(errno);
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{disk.string()};
+
+    const PointTransformer pt = computed(AngleNotation::Dms);
+    const LogRecordChoice choice{1, AngleNotation::Dms, AngleNotation::Dms};
+    const std::string header = logHeaderText(0);
+    const std::string record = logRecordText(pt, choice);
+    const std::optional<std::string> noRoom("Error writing log file\n\nNo space left on device");
+    // Earlier runs end 100 bytes before the end of a page: a record or a
+    // header fits only in part.
+    const std::string earlier(4096 - 100, 'e');
+    const std::string log = (disk / "tessara.log").string();
+    const std::string empty = (disk / "empty.log").string();
+    const std::string filler = (disk / "filler").string();
+    testing::writeFile(log, earlier);
+    testing::writeFile(empty, "");
+    fillUp(filler);
+
+    EXPECT_EQ(WriteLogRecord(log, pt, choice, false, 0), noRoom);
+    EXPECT_EQ(WriteLogHeader(log, true, 0), noRoom);
+    EXPECT_EQ(WriteLogRecord(empty, pt, choice, false, 0), noRoom);
+    EXPECT_EQ(readFile(log), earlier);
+    EXPECT_EQ(readFile(empty), "");
+
+    std::filesystem::remove(filler);
+    // The header that failed goes before the next record; an empty log gets
+    // its header whatever the caller knows.
+    EXPECT_EQ(WriteLogRecord(log, pt, choice, true, 0), std::nullopt);
+    EXPECT_EQ(WriteLogRecord(empty, pt, choice, false, 0), std::nullopt);
+    EXPECT_EQ(readFile(log), earlier + header + record);
+    EXPECT_EQ(readFile(empty), header + record);
 }
 
 }  // namespace

@@ -155,11 +155,16 @@ TEST_F(Compute, InvalidSetShowsItsMarkerComputesAndWritesNoRecord)
     f.RefillParameterList();
     ASSERT_EQ(f.parameterList().selectedName(), "AAA broken");
     EXPECT_TRUE(f.notValidShown(Half::Itrf));
+    // The marker comes with the loader's reason, before and after Compute.
+    const std::vector<std::string> reason{
+        "Error - Parameters for AAA broken are incorrect - checksum does not match"};
+    EXPECT_EQ(f.messages(), reason);
+    EXPECT_TRUE(f.messagesShown());
 
     typeSamplePoint();
     f.Compute();
     EXPECT_FALSE(f.texts().gda.x.empty());
-    EXPECT_TRUE(f.messages().empty());
+    EXPECT_EQ(f.messages(), reason);
     EXPECT_TRUE(f.messagesShown());
     EXPECT_EQ(fileLines(logPath()).size(), 9u);
 

@@ -25,4 +25,20 @@ inline bool prepareTestEnvironment(const QTemporaryDir& home)
     return true;
 }
 
+// The offscreen platform's own screen is 800 x 800. Windows that fit
+// themselves to the screen are tested on a common laptop screen instead
+// (1366 x 768), unless another platform was asked for.
+inline void useLaptopScreen(const QTemporaryDir& home)
+{
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen")
+        return;
+    QFile config(home.filePath(QStringLiteral("screen.json")));
+    if (!config.open(QIODevice::WriteOnly))
+        return;
+    config.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,)"
+                 R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+}
+
 }  // namespace tessara::testing

@@ -1,5 +1,6 @@
 // The parameter and ellipsoid dialogs, driven as the user would: scripted
 // file choices, recorded messages, the real dialogs offscreen.
+#include "app/controls/name_items.h"
 #include "app/controls/numeric_edit.h"
 #include "app/memory_settings_store.h"
 #include "app/startup_loading.h"
@@ -231,6 +232,53 @@ private slots:
         QCOMPARE(noteAfter, QStringLiteral("These parameters are not valid.\n"
                                            "Calculated and stored checksums do not match."));
         QCOMPARE(valueAfter, QStringLiteral("MISSING"));
+    }
+
+    void viewFindsSetsByTheirStoredBytesAndCutsALongName()
+    {
+        Program program(*folder_);
+        // Two sets that look alike: "Zürich-é" in Latin-1 and in UTF-8.
+        const std::string latin1 = "Z\xFCrich-\xE9";
+        const std::string utf8 = "Z\xC3\xBCrich-\xC3\xA9";
+        const std::string longName = "Long" + std::string(296, 'n');
+        const ParameterSet& itrf97 = *program.store.find("ITRF97");
+        const std::pair<std::string, double> added[] = {
+            {latin1, 1990.0}, {utf8, 1991.0}, {longName, 1992.0}};
+        for (const auto& [name, epoch] : added)
+            program.store.store(ParameterSet::fromValues(name, epoch, itrf97.base, itrf97.rate));
+
+        QStringList rows, headings;
+        QString longRow, longRowTip, longHeadingTip;
+        int width = 0;
+        OnNextModal view([&](QDialog& dialog) {
+            auto* list = child<QComboBox>(dialog, "setList");
+            for (const auto& [name, epoch] : added) {
+                const int row = findName(*list, name);
+                list->setCurrentIndex(row);
+                emit list->activated(row);
+                rows << list->itemText(row);
+                headings << text(dialog, "heading");
+            }
+            longRow = list->currentText();
+            longRowTip = list->itemData(list->currentIndex(), Qt::ToolTipRole).toString();
+            longHeadingTip = child<QLabel>(dialog, "heading")->toolTip();
+            width = dialog.sizeHint().width();
+            click(dialog, "okButton");
+        });
+        viewParameters(nullptr, program.store, latin1, program.services());
+        QVERIFY(view.acted());
+        const QString zurich = QString::fromUtf8("Z\u00FCrich-\u00E9");
+        const QString longText = QString::fromStdString(longName);
+        QCOMPARE(rows.mid(0, 2), (QStringList{zurich, zurich}));
+        QCOMPARE(headings.mid(0, 2), (QStringList{zurich + " - base year 1990.00",
+                                                  zurich + " - base year 1991.00"}));
+        // The long name is cut in the middle in the list and the heading, the
+        // base year stays, and the whole text is in the tooltips.
+        QVERIFY(longRow.size() < 100 && longRow.startsWith("Long") && longRow.contains(QChar(0x2026)));
+        QCOMPARE(longRowTip, longText);
+        QVERIFY2(headings[2].size() < 100 && headings[2].endsWith(" - base year 1992.00"), qPrintable(headings[2]));
+        QCOMPARE(longHeadingTip, longText + " - base year 1992.00");
+        QVERIFY2(width < 800, qPrintable(QString::number(width)));
     }
 
     void exportOfTheFourBuiltInSetsWritesFourFilesAndSaysSo()

@@ -127,6 +127,7 @@ private slots:
     void formsKeepTheirContentsWhenSwitched();
     void exitAsksOnlyWhenASaveButtonIsEnabled();
     void decimalCommaLocaleShowsAndSavesTheSameNumbers();
+    void latin1NameIsShownAndSavedBackByteForByte();
     void aboutBox();
     void realOpenDialog();
 
@@ -353,6 +354,32 @@ void EditorWindowTest::decimalCommaLocaleShowsAndSavesTheSameNumbers()
     click(form, "saveAs");
     QCOMPARE(tessara::test::readAll(temp("comma.params").toStdString()),
              tessara::test::readAll((kFixtures + "itrf2000.params").toStdString()));
+}
+
+void EditorWindowTest::latin1NameIsShownAndSavedBackByteForByte()
+{
+    // "Zürich-é" written under an 8-bit code page.
+    tessara::ParameterSet set = tessara::ParameterSet::editorFromValues(
+        "Z\xFCrich-\xE9", 2000.0, {-0.0761, -0.0101, 0.0444, 0.008765, 0.009361, 0.009325, 0.007935},
+        {0.011, -0.0045, -0.0174, 0.001034, 0.000671, 0.001039, -0.000538});
+    const std::string original = temp("latin1.params").toStdString();
+    RecordingNotifier notifier;
+    QVERIFY(tessara::writeParameterFile(original, set, notifier));
+
+    Editor editor;
+    CParameterForm& form = editor.parameters();
+    editor.chooser.opens = {QString::fromStdString(original)};
+    click(form, "open");
+    QCOMPARE(field(form, "name")->text(), QString::fromUtf8("Z\u00FCrich-\u00E9"));
+    editor.chooser.saves = {temp("copy.params")};
+    click(form, "saveAs");
+    QCOMPARE(tessara::test::readAll(temp("copy.params").toStdString()),
+             tessara::test::readAll(original));
+
+    // A name as long as the files carry, beyond a line edit's usual limit.
+    const QString longName(40000, QLatin1Char('n'));
+    field(form, "name")->setText(longName);
+    QCOMPARE(field(form, "name")->text(), longName);
 }
 
 void EditorWindowTest::aboutBox()

@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QScopeGuard>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -169,6 +170,20 @@ private slots:
         QVERIFY(answer.acted());
         QCOMPARE(h_->form().settings().itrfToGda.precision.cartesian, 3);
         QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051.765"));
+    }
+
+    void aStoredSizeBeyondTheScreenIsFittedToIt()
+    {
+        {
+            QSettingsStore edited;
+            edited.writeInteger(kWindowSection, "WindowWidth", 32767);
+            edited.writeInteger(kWindowSection, "WindowHeight", 14288);
+        }
+        CMainFrame& frame = h_->startShown();
+        QVERIFY(frame.screen()->availableGeometry().contains(frame.frameGeometry()));
+        // What the next start finds fits as well.
+        QCOMPARE(h_->form().settings().window.width, frame.width());
+        QCOMPARE(h_->form().settings().window.height, frame.height());
     }
 
     void settingsSurviveARestart()

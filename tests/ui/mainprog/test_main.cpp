@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     const QTemporaryDir home;
     if (!tessara::testing::prepareTestEnvironment(home))
         return 1;
+    tessara::testing::useLaptopScreen(home);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kalmora"));
     QApplication::setApplicationName(QStringLiteral("Tessara"));
