@@ -37,14 +37,15 @@ void fitWidthTo(QLineEdit& edit, const QString& widest)
 
 void setFilledByForm(QLineEdit& edit, bool filledByForm)
 {
+    // A field the form fills stays enabled, so its text can be selected and
+    // copied, but reads as not for typing: the window's colour behind the
+    // text instead of the field colour. Disabled fields keep the style's look.
     edit.setReadOnly(filledByForm);
     QPalette palette = edit.palette();
     const QPalette standard = QApplication::palette(&edit);
-    // Disabled fields keep the style's own look.
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::Base,
-                         filledByForm ? standard.color(group, QPalette::Window).lighter(104)
-                                      : standard.color(group, QPalette::Base));
+                         standard.color(group, filledByForm ? QPalette::Window : QPalette::Base));
     }
     edit.setPalette(palette);
 }

@@ -272,7 +272,9 @@ void HalfPanel::showState(const InteractiveForm& form)
         epochButton->setChecked(true);
 
     group_->setTitle(toQString(layout.groupCaption));
-    identifier_->setEnabled(layout.identifierEnabled);
+    // The output identifier is filled by the form like the output values and
+    // looks and copies like them; only the input one is typed into.
+    identifier_->setEnabled(layout.identifierEnabled || layout.readOnly);
     setFilledByForm(*identifier_, layout.readOnly);
     if (QAbstractButton* typeButton = typeButtons_->button(static_cast<int>(group.inputType)))
         typeButton->setChecked(true);

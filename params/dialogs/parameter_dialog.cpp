@@ -6,6 +6,7 @@
 #include "values/dialogs/text_conversion.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,16 +89,15 @@ CParameterDialog::CParameterDialog(QWidget* parent) : QDialog(parent)
     ok_->setDefault(true);
     cancel_ = new QPushButton(QStringLiteral("Cancel"));
     cancel_->setObjectName(QStringLiteral("cancelButton"));
-    cancel_->hide();
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     // The buttons stand side by side in the middle: OK alone in view mode,
     // Save and Cancel in check mode.
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
+    auto* buttons = new QDialogButtonBox;
+    buttons->setCenterButtons(true);
+    buttons->addButton(ok_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel_, QDialogButtonBox::RejectRole);
+    cancel_->hide();  // the box shows what it takes
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(topText_);
@@ -107,7 +107,7 @@ CParameterDialog::CParameterDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(grid);
     layout->addWidget(note_);
     layout->addWidget(saveHint_);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(setList_, &QComboBox::activated, this, &CParameterDialog::setChosen);
 }

@@ -241,6 +241,52 @@ private slots:
         QCOMPARE(list->count(), 0);
         QCOMPARE(frame.statusText(), QStringLiteral("For Help, press F1"));
     }
+
+    // Every field of the output half, the identifier too, can be selected
+    // and copied but not typed into, and all look alike; the halves swap
+    // with the direction. The form does not move sideways meanwhile.
+    void outputFieldsAreReadOnlyAndAlike()
+    {
+        h_->startShown();
+        const QRect before = h_->child("gdaGroup")->geometry();
+        for (const bool itrfToGda : {true, false}) {
+            h_->view().runWithLayout([itrfToGda](InteractiveForm& f) {
+                f.SetDirection(itrfToGda);
+                f.SetInputType(itrfToGda ? Half::Gda : Half::Itrf, InputType::Geographic);
+            });
+            const QString output = itrfToGda ? QStringLiteral("gda") : QStringLiteral("itrf");
+            const QString input = itrfToGda ? QStringLiteral("itrf") : QStringLiteral("gda");
+            const QColor base = h_->child<QLineEdit>(qPrintable(output + "X"))
+                                    ->palette().color(QPalette::Base);
+            for (const char* field : {"Identifier", "X", "Y", "Z", "LatitudeDegrees",
+                                      "LongitudeSeconds", "Height"}) {
+                const QLineEdit* edit = h_->child<QLineEdit>(qPrintable(output + field));
+                QVERIFY2(edit->isEnabled() && edit->isReadOnly(), field);
+                QCOMPARE(edit->palette().color(QPalette::Base), base);
+            }
+            QVERIFY(!h_->child<QLineEdit>(qPrintable(input + "Identifier"))->isReadOnly());
+            QCOMPARE(h_->child("gdaGroup")->geometry(), before);
+        }
+    }
+
+    // The newest line is in view after every command that adds lines.
+    void messageListFollowsNewLines()
+    {
+        h_->startShown();
+        QListWidget* list = h_->view().messages()->list();
+        const auto newestInView = [list] {
+            const QRect row = list->visualItemRect(list->item(list->count() - 1));
+            return list->viewport()->rect().contains(row);
+        };
+        for (const char* run : {"first run", "second run"}) {
+            h_->view().run([run](InteractiveForm& f) {
+                for (int line = 0; line < 40; ++line)
+                    f.AppendMessage(std::string(run) + " line " + std::to_string(line));
+                f.ShowMessages();
+            });
+            QVERIFY2(newestInView(), run);
+        }
+    }
 };
 
 QObject& mainFormTest()
