@@ -51,10 +51,10 @@ void fitFileDialog(QFileDialog& dialog)
         for (int column = 1; column < header->count(); ++column)
             header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
-    const int characters = dialog.fontMetrics().averageCharWidth();
-    const QRect area = availableArea(dialog);
-    dialog.resize(std::min(characters * 110, area.width() * 9 / 10),
-                  std::min(characters * 50, area.height() * 9 / 10));
+    const QFontMetrics metrics = dialog.fontMetrics();
+    const QSize wanted(metrics.averageCharWidth() * 110, metrics.height() * 28);
+    const QSize room = availableArea(dialog).size() * 9 / 10;
+    dialog.resize(dialog.size().expandedTo(wanted).boundedTo(room));
 }
 
 void prepareMessageBox(QMessageBox& box)

@@ -39,6 +39,7 @@ CExportDialog::CExportDialog(std::string folder, PathChooser& chooser, QWidget* 
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(new QLabel(QStringLiteral("Export to")));
     folderRow->addWidget(field_, 1);
+    folderRow->addWidget(browse);
 
     auto* exportButton = new QPushButton(QStringLiteral("Export"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
@@ -47,7 +48,6 @@ CExportDialog::CExportDialog(std::string folder, PathChooser& chooser, QWidget* 
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(browse, QDialogButtonBox::ActionRole);
     buttons->addButton(exportButton, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
 

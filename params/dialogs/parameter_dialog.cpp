@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,8 +42,11 @@ QLabel* boldLabel(const QString& text)
 
 void makeRedNote(QLabel& label)
 {
+    // Pure red on a light window; a lighter red on a dark one, so that the
+    // note stays readable.
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    const bool darkWindow = palette.color(QPalette::Window).lightness() < 128;
+    palette.setColor(QPalette::WindowText, darkWindow ? QColor(255, 110, 110) : QColor(255, 0, 0));
     label.setPalette(palette);
 }
 

@@ -130,6 +130,11 @@ private slots:
     {
         h_->startShown();
         h_->click("itrfTypeGeographic");
+        // The fields of each notation take the same room: nothing moves.
+        const auto where = [this] {
+            return QList<QRect>{h_->child("itrfGroup")->geometry(), h_->child("gdaGroup")->geometry()};
+        };
+        const QList<QRect> before = where();
         const auto chooseInput = [](int notation) {
             return [notation](QWidget& dialog) {
                 const auto* box = dialog.findChild<QGroupBox*>(QStringLiteral("inputGroup"));
@@ -143,6 +148,7 @@ private slots:
             h_->frame->action(MenuCommand::ItrfFormat)->trigger();
             QVERIFY(answer.acted());
         }
+        QCOMPARE(where(), before);
         typeSamplePoint();
         QCOMPARE(h_->text("itrfLatitudeSingle"), QStringLiteral("23.67011982"));
         {
@@ -176,7 +182,7 @@ private slots:
         CMainFrame& first = h_->startShown();
         h_->click("gdaDirection");
         h_->click("gdaTypeGeographic");
-        first.resize(1100, 700);
+        first.resize(1200, 700);  // room for the form at 12 pt
         const QSize size = first.size();
         h_->form().setFontSize(12);
         h_->view().run([](InteractiveForm& f) {
