@@ -75,8 +75,10 @@ void prepareMessageBox(QMessageBox& box)
     const QRect over = parent != nullptr ? parent->frameGeometry() : area;
     QRect placed(QPoint(0, 0), box.size());
     placed.moveCenter(over.center());
-    placed.moveLeft(std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() - placed.width())));
-    placed.moveTop(std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() - placed.height())));
+    placed.moveLeft(std::clamp(placed.left(), area.left(),
+                               std::max(area.left(), area.left() + area.width() - placed.width())));
+    placed.moveTop(std::clamp(placed.top(), area.top(),
+                              std::max(area.top(), area.top() + area.height() - placed.height())));
     box.move(placed.topLeft());
 }
 

@@ -122,6 +122,7 @@ CConvertFileDialog::CConvertFileDialog(const ConvertDialogStart& start, PathChoo
         form_.setName = names.at(kept);
 
     connectChoices();
+    fitPreview();  // the preview area has its height before a file is read
     connect(convert_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
