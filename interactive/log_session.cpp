@@ -107,7 +107,7 @@ void LogSession::ViewLogFile(DesktopOpener& opener, Notifier& notifier) const
     }
     const StartResult result = opener.openInTextViewer(currentLogFile_);
     if (result != StartResult::Started)
-        notifier.showMessage(logViewerErrorText(result), kLogViewerTitle);
+        notifier.showMessage(logViewerErrorText(currentLogFile_, result), kLogViewerTitle);
 }
 
 void LogSession::ViewMessageFile(const std::string& messageFile, DesktopOpener& opener,
@@ -154,10 +154,12 @@ std::optional<std::string> pathInMessage(const std::string& line)
     return std::nullopt;
 }
 
-std::string logViewerErrorText(StartResult result)
+std::string logViewerErrorText(const std::string& path, StartResult result)
 {
+    // The path follows the first line, as for the message file, so that the
+    // user can open the log another way.
     return std::string("Error - could not load '") + kTextViewerName +
-           "' to display the output file\n" + startResultText(result, false);
+           "' to display the output file\n\n" + path + "\n\n" + startResultText(result, false);
 }
 
 std::string messageViewerErrorText(const std::string& path, StartResult result)

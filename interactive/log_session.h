@@ -65,8 +65,8 @@ private:
 // "Output - <path>"; nothing for any other line.
 std::optional<std::string> pathInMessage(const std::string& line);
 
-// The message-box texts of a failed viewer start.
-std::string logViewerErrorText(StartResult result);
+// The message-box texts of a failed viewer start; both name the file.
+std::string logViewerErrorText(const std::string& path, StartResult result);
 std::string messageViewerErrorText(const std::string& path, StartResult result);
 
 // Writes lines, each ended by CR LF, to a file: at its end when `append`

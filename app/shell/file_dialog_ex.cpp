@@ -1,5 +1,6 @@
 #include "app/shell/file_dialog_ex.h"
 
+#include "app/controls/program_style.h"
 #include "values/dialogs/text_conversion.h"
 
 #include <QCheckBox>
@@ -44,6 +45,7 @@ CFileDialogEx::CFileDialogEx(Mode mode, const QString& defaultExtension,
         setDirectory(initial.absolutePath());
         selectFile(initial.fileName());
     }
+    fitFileDialog(*this);
 }
 
 void CFileDialogEx::showAppendOption(bool append)
@@ -65,6 +67,18 @@ void CFileDialogEx::showAppendOption(bool append)
             grid->addWidget(appendBox_, row, column);
     }
     appendBox_->setChecked(append);
+}
+
+void CFileDialogEx::accept()
+{
+    if (!append()) {
+        QFileDialog::accept();
+        return;
+    }
+    const bool confirming = !testOption(QFileDialog::DontConfirmOverwrite);
+    setOption(QFileDialog::DontConfirmOverwrite, true);
+    QFileDialog::accept();
+    setOption(QFileDialog::DontConfirmOverwrite, !confirming);
 }
 
 bool CFileDialogEx::append() const { return appendBox_ != nullptr && appendBox_->isChecked(); }

@@ -34,6 +34,11 @@ public:
     bool append() const;
     QCheckBox* appendBox() const { return appendBox_; }
 
+public slots:
+    // With "Append to existing file" ticked an existing file is kept, so the
+    // dialog does not ask whether to replace it.
+    void accept() override;
+
 private:
     QCheckBox* appendBox_ = nullptr;
 };

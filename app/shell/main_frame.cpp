@@ -13,8 +13,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 
 #include <utility>
 
@@ -189,9 +191,19 @@ void CMainFrame::showEvent(QShowEvent* event)
     if (sized_)
         return;
     sized_ = true;
-    // A kept size is used when both its numbers are; else the frame's own.
-    if (storedSize_.width() > 0 && storedSize_.height() > 0)
+    // A kept size is used when both its numbers are; else the size the form
+    // asks for, the whole form and several message lines, within the
+    // screen's free area and leaving room for a title bar.
+    if (storedSize_.width() > 0 && storedSize_.height() > 0) {
         resize(storedSize_);
+    } else {
+        QSize size = sizeHint();
+        if (const QScreen* shown = screen()) {
+            const QSize decoration(16, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 16);
+            size = size.boundedTo(shown->availableGeometry().size() - decoration);
+        }
+        resize(size);
+    }
     // A kept size from a larger screen, or a hand-edited one, is fitted to
     // this screen, and so is what is kept for the next start.
     fitOnScreen(*this);

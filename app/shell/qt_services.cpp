@@ -1,5 +1,6 @@
 #include "app/shell/qt_services.h"
 
+#include "app/controls/program_style.h"
 #include "app/shell/file_dialog_ex.h"
 #include "interactive/ui/log_options_dialog.h"
 #include "values/dialogs/dialog_font.h"
@@ -14,18 +15,33 @@
 
 namespace tessara {
 
-void QtNotifier::showMessage(const std::string& text, const std::string& caption)
+namespace {
+
+void showBox(QMessageBox::Icon icon, const std::string& text, const std::string& caption)
 {
     const QString title = caption.empty() ? QStringLiteral("Tessara") : toQString(caption);
-    QMessageBox box(QMessageBox::Warning, title, toQString(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(icon, title, toQString(text), QMessageBox::Ok, QApplication::activeWindow());
+    prepareMessageBox(box);
     box.exec();
+}
+
+}  // namespace
+
+void QtNotifier::showMessage(const std::string& text, const std::string& caption)
+{
+    showBox(QMessageBox::Warning, text, caption);
+}
+
+void QtNotifier::showInformation(const std::string& text, const std::string& caption)
+{
+    showBox(QMessageBox::Information, text, caption);
 }
 
 bool QtNotifier::askYesNo(const std::string& caption, const std::string& text)
 {
     QMessageBox box(QMessageBox::Question, toQString(caption), toQString(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    prepareMessageBox(box);
     return box.exec() == QMessageBox::Yes;
 }
 

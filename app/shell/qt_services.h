@@ -17,6 +17,7 @@ class QtNotifier final : public Notifier {
 public:
     using Notifier::showMessage;
     void showMessage(const std::string& text, const std::string& caption) override;
+    void showInformation(const std::string& text, const std::string& caption) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
 };
 

@@ -1,5 +1,6 @@
 #include "app/shell/tessara_app.h"
 
+#include "app/controls/program_style.h"
 #include "app/shell/dialog_commands.h"
 #include "app/shell/help_routine.h"
 #include "app/shell/main_frame.h"
@@ -12,7 +13,10 @@
 
 namespace tessara {
 
-CTessaraApp::CTessaraApp(int& argc, char** argv) : QApplication(argc, argv) {}
+CTessaraApp::CTessaraApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    useProgramStyle();
+}
 
 CTessaraApp::~CTessaraApp() = default;
 

@@ -141,6 +141,29 @@ QLayout* CEditorForm::createButtonRow()
     return row;
 }
 
+void CEditorForm::setFieldOrder(const QList<QWidget*>& fields)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* next : fields) {
+        if (previous != nullptr)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QWidget* button : {open_, save_, saveAs_, exit_}) {
+        if (previous != nullptr)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+    firstField_ = fields.isEmpty() ? nullptr : fields.constFirst();
+    focusFirstField();
+}
+
+void CEditorForm::focusFirstField()
+{
+    if (firstField_ != nullptr)
+        firstField_->setFocus();
+}
+
 void CEditorForm::setCurrentPath(const QString& path)
 {
     // The file system's own bytes for the path, so any file name opens again.

@@ -36,6 +36,8 @@ public:
     // The file the form was last opened from or saved to; empty at start.
     const std::string& currentPath() const { return path_; }
     SaveButtons buttons() const;
+    // Puts the keyboard focus on the form's first field.
+    void focusFirstField();
 
 public slots:
     void openFile();
@@ -70,6 +72,9 @@ protected:
     // The four buttons in a row, and the status line under them.
     QLayout* createButtonRow();
     QLabel* statusLine() const { return statusLine_; }
+    // Tab goes through the fields in the given order, then the four buttons;
+    // the first field takes the focus when the form is shown.
+    void setFieldOrder(const QList<QWidget*>& fields);
 
 private:
     void setCurrentPath(const QString& path);
@@ -86,6 +91,7 @@ private:
     QPushButton* saveAs_ = nullptr;
     QPushButton* exit_ = nullptr;
     QLabel* statusLine_ = nullptr;
+    QWidget* firstField_ = nullptr;
 };
 
 }  // namespace tessara::editor

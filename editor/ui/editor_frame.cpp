@@ -1,5 +1,7 @@
 #include "editor/ui/editor_frame.h"
 
+#include "app/controls/program_style.h"
+
 #include "editor/ui/ellipsoid_form.h"
 #include "editor/ui/parameter_form.h"
 
@@ -82,6 +84,7 @@ void CEditorFrame::showForm(CEditorForm* form)
                             page == form ? QSizePolicy::Preferred : QSizePolicy::Ignored);
     }
     forms_->setCurrentWidget(form);
+    form->focusFirstField();
     layout()->activate();
     showParameters_->setEnabled(form != parameterForm_);
     showEllipsoid_->setEnabled(form == parameterForm_);
@@ -100,6 +103,7 @@ void CEditorFrame::showAbout()
     QMessageBox about(QMessageBox::Information, tr("About tessparams"),
                       tr("tessparams Version 1.0"), QMessageBox::Ok, this);
     about.setObjectName("aboutBox");
+    prepareMessageBox(about);
     about.exec();
 }
 

@@ -54,6 +54,7 @@ CEllipsoidForm::CEllipsoidForm(FileChooser& chooser, Notifier& notifier, QWidget
     watch(name_);
     watch(semiMajorAxis_);
     watch(inverseFlattening_);
+    setFieldOrder({name_, semiMajorAxis_, inverseFlattening_});
 }
 
 EllipsoidForm CEllipsoidForm::form() const

@@ -1,5 +1,6 @@
 #include "editor/ui/file_chooser.h"
 
+#include "app/controls/program_style.h"
 #include "editor/form_files.h"
 
 #include <QFileDialog>
@@ -14,6 +15,7 @@ QString text(std::string_view view)
 
 QString chosenFile(QFileDialog& dialog)
 {
+    fitFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();

@@ -6,6 +6,7 @@
 //                      ellipsoid form, any other in the parameter form)
 //   --screenshot PNG   saves a picture of the window to PNG and ends; it
 //                      needs no display (QT_QPA_PLATFORM=offscreen)
+#include "app/controls/program_style.h"
 #include "editor/ui/editor_frame.h"
 #include "editor/ui/ellipsoid_form.h"
 #include "editor/ui/file_chooser.h"
@@ -63,6 +64,7 @@ bool optionValue(const QStringList& arguments, const QString& option, QString& v
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    tessara::useProgramStyle();
     // The editor shares the settings key word of the transformation program
     // but keeps no settings of its own.
     QCoreApplication::setOrganizationName("Kalmora");

@@ -1,5 +1,7 @@
 #include "editor/ui/message_notifier.h"
 
+#include "app/controls/program_style.h"
+
 #include <QMessageBox>
 
 namespace tessara::editor {
@@ -13,6 +15,7 @@ void MessageNotifier::showMessage(const std::string& text, const std::string& ca
 {
     QMessageBox box(QMessageBox::Warning, captionOrDefault(caption), QString::fromLocal8Bit(text),
                     QMessageBox::Ok, parent_);
+    prepareMessageBox(box);
     box.exec();
 }
 
@@ -21,6 +24,7 @@ bool MessageNotifier::askYesNo(const std::string& caption, const std::string& te
     QMessageBox box(QMessageBox::Question, captionOrDefault(caption),
                     QString::fromLocal8Bit(text), QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::Yes);
+    prepareMessageBox(box);
     return box.exec() == QMessageBox::Yes;
 }
 

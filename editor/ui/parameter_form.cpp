@@ -62,6 +62,14 @@ CParameterForm::CParameterForm(FileChooser& chooser, Notifier& notifier, QWidget
     connect(seven_, &QRadioButton::toggled, this, [this](bool checked) {
         setMode(checked ? ParameterMode::Seven : ParameterMode::Fourteen);
     });
+    // The base values down their column, then the changes down theirs, as a
+    // published set lists them: values first, rates after.
+    QList<QWidget*> order{name_, epoch_, seven_, fourteen_};
+    for (CNumericEdit* field : base_)
+        order << field;
+    for (CNumericEdit* field : rate_)
+        order << field;
+    setFieldOrder(order);
 }
 
 QLayout* CParameterForm::createHeader()

@@ -9,6 +9,7 @@
 #include "values/dialogs/text_conversion.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,10 +18,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tessara {
 namespace {
@@ -91,11 +95,14 @@ CConvertFileDialog::CConvertFileDialog(const ConvertDialogStart& start, PathChoo
     auto* close = new QPushButton(QStringLiteral("Close"));
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAutoDefault(false);
+    auto* box = new QDialogButtonBox;
+    // Convert is an action, not the default: Enter in a field starts no run.
+    box->addButton(convert_, QDialogButtonBox::ActionRole);
+    box->addButton(help, QDialogButtonBox::HelpRole);
+    box->addButton(close, QDialogButtonBox::RejectRole);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(message_, 1);
-    buttons->addWidget(convert_);
-    buttons->addWidget(help);
-    buttons->addWidget(close);
+    buttons->addWidget(box);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(inputRow());
@@ -116,6 +123,7 @@ CConvertFileDialog::CConvertFileDialog(const ConvertDialogStart& start, PathChoo
         form_.setName = names.at(kept);
 
     connectChoices();
+    fitPreview();  // the preview area has its height before a file is read
     connect(convert_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this,
@@ -149,10 +157,12 @@ QWidget* CConvertFileDialog::inputRow()
     grid_->setObjectName(QStringLiteral("preview"));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    grid_->setTextElideMode(Qt::ElideRight);
+    grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     previewArea_ = new QStackedWidget;
     previewArea_->addWidget(instructions_);
     previewArea_->addWidget(grid_);
-    previewArea_->setMinimumHeight(grid_->fontMetrics().height() * 12);
     return row;
 }
 
@@ -352,9 +362,12 @@ void CConvertFileDialog::showPreview(const FilePreview& preview)
     grid_->setHorizontalHeaderLabels(titles);
     for (std::size_t r = 0; r < preview.rows.size(); ++r) {
         const std::vector<std::string>& row = preview.rows[r];
-        for (std::size_t c = 0; c < row.size(); ++c)
-            grid_->setItem(static_cast<int>(r), static_cast<int>(c),
-                           new QTableWidgetItem(toQString(row[c])));
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            auto* item = new QTableWidgetItem(toQString(row[c]));
+            // A field cut short in the grid shows whole as a tip.
+            item->setToolTip(item->text());
+            grid_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
     }
     fitPreview();
     previewArea_->setCurrentWidget(grid_);
@@ -362,8 +375,21 @@ void CConvertFileDialog::showPreview(const FilePreview& preview)
 
 void CConvertFileDialog::fitPreview()
 {
-    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
+    const QFontMetrics metrics = grid_->fontMetrics();
+    const int rowHeight = metrics.height() + 4;
+    grid_->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid_->resizeColumnsToContents();
+    // A long comment or name field is cut (and shown whole as a tip), so
+    // that the coordinate fields beside it stay in view.
+    const int widest = metrics.horizontalAdvance(QStringLiteral("-0000000.000000")) +
+                       2 * metrics.averageCharWidth();
+    for (int column = 0; column < grid_->columnCount(); ++column)
+        grid_->setColumnWidth(column, std::min(grid_->columnWidth(column), widest));
+    // Ten rows in view; the rest of the twenty scroll.
+    constexpr int kRowsInView = 10;
+    previewArea_->setMinimumHeight(grid_->horizontalHeader()->sizeHint().height() +
+                                   kRowsInView * rowHeight + 2 * grid_->frameWidth() +
+                                   grid_->horizontalScrollBar()->sizeHint().height());
 }
 
 void CConvertFileDialog::changeEvent(QEvent* event)

@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -103,16 +104,15 @@ COutputFormatDialog::COutputFormatDialog(Notifier& notifier, QWidget* parent)
     auto* help = new QPushButton(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("helpButton"));
     help->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(ok_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    buttons->addButton(help, QDialogButtonBox::HelpRole);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kinds);
     layout->addLayout(groups);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(geographic_, &QCheckBox::toggled, this, &COutputFormatDialog::followBoxes);
     connect(cartesian_, &QCheckBox::toggled, this, &COutputFormatDialog::followBoxes);

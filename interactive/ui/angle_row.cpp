@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStackedLayout>
 
 namespace tessara {
 namespace {
@@ -37,14 +38,15 @@ void fitWidthTo(QLineEdit& edit, const QString& widest)
 
 void setFilledByForm(QLineEdit& edit, bool filledByForm)
 {
+    // A field the form fills stays enabled, so its text can be selected and
+    // copied, but reads as not for typing: the window's colour behind the
+    // text instead of the field colour. Disabled fields keep the style's look.
     edit.setReadOnly(filledByForm);
     QPalette palette = edit.palette();
     const QPalette standard = QApplication::palette(&edit);
-    // Disabled fields keep the style's own look.
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::Base,
-                         filledByForm ? standard.color(group, QPalette::Window).lighter(104)
-                                      : standard.color(group, QPalette::Base));
+                         standard.color(group, filledByForm ? QPalette::Window : QPalette::Base));
     }
     edit.setPalette(palette);
 }
@@ -65,12 +67,31 @@ AngleRow::AngleRow(Axis axis, const QString& prefix, QWidget* parent)
     dmDegrees_ = addField(QStringLiteral("DmDegrees"), true, 0);
     dmMinutes_ = addField(QStringLiteral("DmMinutes"), false, kMinutesDecimals);
     single_ = addField(QStringLiteral("Single"), true, kSingleDecimals);
-    for (CNumericEdit* edit : {degrees_, minutes_, seconds_, dmDegrees_, dmMinutes_, single_})
-        layout->addWidget(edit, edit == seconds_ || edit == dmMinutes_ || edit == single_ ? 3 : 1);
+    // One page per field set; the stack is as wide as the widest page.
+    auto* fieldArea = new QWidget;
+    fieldSets_ = new QStackedLayout(fieldArea);
+    const QList<QList<CNumericEdit*>> pages{
+        {degrees_, minutes_, seconds_}, {dmDegrees_, dmMinutes_}, {single_}};
+    for (const QList<CNumericEdit*>& fields : pages) {
+        auto* page = new QWidget;
+        auto* row = new QHBoxLayout(page);
+        row->setContentsMargins(0, 0, 0, 0);
+        for (CNumericEdit* edit : fields)
+            row->addWidget(edit, edit == fields.last() ? 3 : 1);
+        fieldSets_->addWidget(page);
+    }
+    layout->addWidget(fieldArea, 1);
 
     sideLabel_ = new QLabel;
     sideLabel_->setObjectName(prefix + QStringLiteral("Side"));
-    layout->addWidget(sideLabel_);
+    auto* sideArea = new QWidget;
+    sides_ = new QStackedLayout(sideArea);
+    sides_->addWidget(sideLabel_);
+    auto* buttonPage = new QWidget;
+    auto* buttonRow = new QHBoxLayout(buttonPage);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    sides_->addWidget(buttonPage);
+    layout->addWidget(sideArea);
     sideGroup_ = new QButtonGroup(this);
     const bool latitude = axis == Axis::Latitude;
     const QString captions[2] = {latitude ? QStringLiteral("S") : QStringLiteral("E"),
@@ -79,7 +100,7 @@ AngleRow::AngleRow(Axis axis, const QString& prefix, QWidget* parent)
         sideButtons_[side] = new QRadioButton(captions[side]);
         sideButtons_[side]->setObjectName(prefix + QStringLiteral("Side") + captions[side]);
         sideGroup_->addButton(sideButtons_[side], side);
-        layout->addWidget(sideButtons_[side]);
+        buttonRow->addWidget(sideButtons_[side]);
     }
     connect(sideGroup_, &QButtonGroup::idClicked, this, &AngleRow::sideChosen);
     setFieldSet(AngleFieldSet::Three);
@@ -139,24 +160,14 @@ void AngleRow::writeTexts(const AngleFields& fields)
 
 void AngleRow::setCaption(const std::string& caption) { caption_->setText(toQString(caption)); }
 
-void AngleRow::setFieldSet(AngleFieldSet set)
-{
-    degrees_->setVisible(set == AngleFieldSet::Three);
-    minutes_->setVisible(set == AngleFieldSet::Three);
-    seconds_->setVisible(set == AngleFieldSet::Three);
-    dmDegrees_->setVisible(set == AngleFieldSet::Two);
-    dmMinutes_->setVisible(set == AngleFieldSet::Two);
-    single_->setVisible(set == AngleFieldSet::One);
-}
+void AngleRow::setFieldSet(AngleFieldSet set) { fieldSets_->setCurrentIndex(static_cast<int>(set)); }
 
 void AngleRow::setSide(const SideControl& side, int selected)
 {
     sideLabel_->setText(toQString(side.label));
-    sideLabel_->setVisible(!side.buttons);
-    for (QRadioButton* button : sideButtons_) {
-        button->setVisible(side.buttons);
+    sides_->setCurrentIndex(side.buttons ? 1 : 0);
+    for (QRadioButton* button : sideButtons_)
         button->setEnabled(side.buttons);
-    }
     if (selected == 0 || selected == 1)
         sideButtons_[selected]->setChecked(true);
 }

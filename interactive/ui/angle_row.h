@@ -10,6 +10,7 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QStackedLayout;
 QT_END_NAMESPACE
 
 namespace tessara {
@@ -19,7 +20,8 @@ class CNumericEdit;
 // One angle of a half (latitude or longitude): its caption, the fields of
 // the three layouts (three fields, two fields, one field) of which the
 // notation's are shown, and the hemisphere side as a label or a pair of
-// selector buttons.
+// selector buttons. The layouts, and the two forms of the side, take the
+// same room, so that a change of notation or direction moves nothing.
 class AngleRow : public QWidget {
     Q_OBJECT
 
@@ -59,6 +61,8 @@ private:
     QLabel* sideLabel_ = nullptr;
     QRadioButton* sideButtons_[2] = {nullptr, nullptr};
     QButtonGroup* sideGroup_ = nullptr;
+    QStackedLayout* fieldSets_ = nullptr;  // pages in AngleFieldSet order
+    QStackedLayout* sides_ = nullptr;      // the label, then the buttons
     QString prefix_;
 };
 

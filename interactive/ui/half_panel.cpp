@@ -113,7 +113,14 @@ QWidget* HalfPanel::headerRows()
     connect(list_, &QComboBox::activated, this, &HalfPanel::parameterSetChosen);
     notValid_ = new QLabel(QStringLiteral("Not valid!"));
     notValid_->setObjectName(name("NotValid"));
-    notValid_->setStyleSheet(QStringLiteral("color: red; font-weight: bold"));
+    // Bold red; a lighter red on a dark window, so that it stays readable.
+    QPalette warning = notValid_->palette();
+    const bool darkWindow = warning.color(QPalette::Window).lightness() < 128;
+    warning.setColor(QPalette::WindowText, darkWindow ? QColor(255, 110, 110) : QColor(255, 0, 0));
+    notValid_->setPalette(warning);
+    QFont bold = notValid_->font();
+    bold.setBold(true);
+    notValid_->setFont(bold);
     hideKeepingPlace(notValid_);
     grid->addWidget(list_, 0, 0, 1, 2);
     grid->addWidget(notValid_, 0, 2, 1, 2);
@@ -274,7 +281,9 @@ void HalfPanel::showState(const InteractiveForm& form)
         epochButton->setChecked(true);
 
     group_->setTitle(toQString(layout.groupCaption));
-    identifier_->setEnabled(layout.identifierEnabled);
+    // The output identifier is filled by the form like the output values and
+    // looks and copies like them; only the input one is typed into.
+    identifier_->setEnabled(layout.identifierEnabled || layout.readOnly);
     setFilledByForm(*identifier_, layout.readOnly);
     if (QAbstractButton* typeButton = typeButtons_->button(static_cast<int>(group.inputType)))
         typeButton->setChecked(true);

@@ -13,12 +13,9 @@
 namespace tessara {
 namespace {
 
-QLabel* paragraph(const QString& text)
-{
-    auto* label = new QLabel(text);
-    label->setWordWrap(true);
-    return label;
-}
+// The texts break their lines themselves: a label as wide as its longest
+// line keeps every sentence whole.
+QLabel* paragraph(const QString& text) { return new QLabel(text); }
 
 }  // namespace
 

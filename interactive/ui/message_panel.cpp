@@ -9,10 +9,28 @@
 #include <QVBoxLayout>
 
 namespace tessara {
+namespace {
+
+// Lines the list asks room for: what the window's first size shows.
+constexpr int kRowsAsked = 8;
+
+// The message list, asking for room for a number of lines.
+class MessageList final : public QListWidget {
+public:
+    QSize sizeHint() const override
+    {
+        // A row is the font's height and the item's margins (as the style
+        // draws a one-line item).
+        const int row = count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 2;
+        return {QListWidget::sizeHint().width(), kRowsAsked * row + 2 * frameWidth()};
+    }
+};
+
+}  // namespace
 
 MessagePanel::MessagePanel(QWidget* parent) : QWidget(parent)
 {
-    list_ = new QListWidget;
+    list_ = new MessageList;
     list_->setObjectName(QStringLiteral("messageList"));
     list_->setMinimumHeight(list_->fontMetrics().height() * 4);
     clear_ = new QPushButton(QStringLiteral("Clear messages"));
@@ -59,12 +77,14 @@ void MessagePanel::showMessages(const std::vector<std::string>& lines, bool show
     QStringList current;
     for (int row = 0; row < list_->count(); ++row)
         current << list_->item(row)->text();
+    setVisible(shown);
     if (current != texts) {
         const QSignalBlocker quiet(list_);
         list_->clear();
         list_->addItems(texts);
+        // The newest line is the one to read: a run's result or its errors.
+        list_->scrollToBottom();
     }
-    setVisible(shown);
 }
 
 }  // namespace tessara

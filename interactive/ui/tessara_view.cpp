@@ -33,16 +33,15 @@ CTessaraView::CTessaraView(const StartupPaths& paths, const FormServices& servic
         run([line](InteractiveForm& f) { f.OpenFileFromMessage(line); });
     });
 
-    // A wide window shares its extra width between the halves and the
-    // margins, so that the fields do not stretch far beyond their numbers.
+    // The form keeps its own size, centred; a larger window gives its extra
+    // width to the margins and the message list, and its extra height to the
+    // message list alone, so the fields stay as wide as their numbers.
     auto* grid = new QGridLayout(this);
     grid->addWidget(itrf_, 0, 1);
     grid->addWidget(middleColumn(), 0, 2);
     grid->addWidget(gda_, 0, 3);
-    grid->addWidget(messages_, 1, 1, 1, 3);
+    grid->addWidget(messages_, 1, 0, 1, 5);
     grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 3);
-    grid->setColumnStretch(3, 3);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(1, 1);
 

@@ -6,9 +6,9 @@
 #include "values/dialogs/text_conversion.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -102,23 +102,22 @@ CEllipsoidDialog::CEllipsoidDialog(Mode mode, const EllipsoidList& list, int cur
     ok_->setObjectName(QStringLiteral("okButton"));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setVisible(adding);
     // New mode: Cancel is the default button, beside Save in the middle.
     ok_->setDefault(!adding);
     ok_->setAutoDefault(!adding);
     cancel->setDefault(adding);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
+    auto* buttons = new QDialogButtonBox;
+    buttons->setCenterButtons(true);
+    buttons->addButton(ok_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    cancel->setVisible(adding);  // the box shows what it takes
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addLayout(fields);
     layout->addWidget(hint);
     layout->addWidget(status_);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

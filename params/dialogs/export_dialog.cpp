@@ -3,6 +3,7 @@
 #include "params/dialogs/path_chooser.h"
 #include "values/dialogs/text_conversion.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +39,7 @@ CExportDialog::CExportDialog(std::string folder, PathChooser& chooser, QWidget* 
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(new QLabel(QStringLiteral("Export to")));
     folderRow->addWidget(field_, 1);
+    folderRow->addWidget(browse);
 
     auto* exportButton = new QPushButton(QStringLiteral("Export"));
     exportButton->setObjectName(QStringLiteral("exportButton"));
@@ -45,16 +47,14 @@ CExportDialog::CExportDialog(std::string folder, PathChooser& chooser, QWidget* 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(browse);
-    buttons->addStretch();
-    buttons->addWidget(exportButton);
-    buttons->addWidget(cancel);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(exportButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
     layout->addLayout(folderRow);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(browse, &QPushButton::clicked, this, &CExportDialog::selectFolder);
     connect(exportButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,8 +4,8 @@
 #include "params/dialogs/parameter_dialog.h"
 #include "values/dialogs/text_conversion.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -97,17 +97,24 @@ CModifyListDialog::CModifyListDialog(const ParameterStore& store, QWidget* paren
     save_ = button(QStringLiteral("Save changes"), QStringLiteral("saveButton"));
     save_->setDefault(true);
     auto* cancel = button(QStringLiteral("Cancel"), QStringLiteral("cancelButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save_);
-    buttons->addWidget(cancel);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(save_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
 
+    // Half a line between the paragraphs and above the lists, and room above
+    // the first line, so the texts read as paragraphs.
     auto* layout = new QVBoxLayout(this);
+    const int halfLine = fontMetrics().height() / 2;
+    QMargins margins = layout->contentsMargins();
+    margins.setTop(margins.top() + halfLine);
+    layout->setContentsMargins(margins);
     layout->addWidget(introduction);
+    layout->addSpacing(halfLine);
     layout->addWidget(howTo);
+    layout->addSpacing(halfLine);
     layout->addLayout(lists);
     layout->addWidget(note_);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(available_, &QListWidget::itemSelectionChanged, this,
             &CModifyListDialog::availableChosen);

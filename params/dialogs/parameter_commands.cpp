@@ -74,7 +74,12 @@ void exportParameters(QWidget* parent, const ParameterStore& store,
         return;
     const std::string folder = dialog.folder();
     const ExportCount count = exportParameterSets(store, folder, services.notifier);
-    services.notifier.showMessage(exportResultMessage(count, folder), std::string(kExportCaption));
+    const std::string result = exportResultMessage(count, folder);
+    // Every set written is a success; anything else is shown as a fault.
+    if (count.total > 0 && count.exported == count.total)
+        services.notifier.showInformation(result, std::string(kExportCaption));
+    else
+        services.notifier.showMessage(result, std::string(kExportCaption));
 }
 
 bool modifyParameterList(QWidget* parent, ParameterStore& store, const DialogServices& services)

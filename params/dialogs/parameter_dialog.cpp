@@ -7,8 +7,8 @@
 #include "values/dialogs/text_conversion.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,8 +43,11 @@ QLabel* boldLabel(const QString& text)
 
 void makeRedNote(QLabel& label)
 {
+    // Pure red on a light window; a lighter red on a dark one, so that the
+    // note stays readable.
     QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    const bool darkWindow = palette.color(QPalette::Window).lightness() < 128;
+    palette.setColor(QPalette::WindowText, darkWindow ? QColor(255, 110, 110) : QColor(255, 0, 0));
     label.setPalette(palette);
 }
 
@@ -90,16 +93,15 @@ CParameterDialog::CParameterDialog(QWidget* parent) : QDialog(parent)
     ok_->setDefault(true);
     cancel_ = new QPushButton(QStringLiteral("Cancel"));
     cancel_->setObjectName(QStringLiteral("cancelButton"));
-    cancel_->hide();
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     // The buttons stand side by side in the middle: OK alone in view mode,
     // Save and Cancel in check mode.
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
+    auto* buttons = new QDialogButtonBox;
+    buttons->setCenterButtons(true);
+    buttons->addButton(ok_, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel_, QDialogButtonBox::RejectRole);
+    cancel_->hide();  // the box shows what it takes
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(topText_);
@@ -109,7 +111,7 @@ CParameterDialog::CParameterDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(grid);
     layout->addWidget(note_);
     layout->addWidget(saveHint_);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     connect(setList_, &QComboBox::activated, this, &CParameterDialog::setChosen);
 }

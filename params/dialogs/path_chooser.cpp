@@ -1,5 +1,6 @@
 #include "params/dialogs/path_chooser.h"
 
+#include "app/controls/program_style.h"
 #include "values/dialogs/text_conversion.h"
 
 #include <QFileDialog>
@@ -92,6 +93,7 @@ std::optional<ChosenPath> QtPathChooser::chooseOpenFile(const PathQuery& query)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     prepare(dialog, query, entries);
+    fitFileDialog(dialog);
     return chosen(dialog, entries);
 }
 
@@ -103,6 +105,7 @@ std::optional<ChosenPath> QtPathChooser::chooseSaveFile(const PathQuery& query)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     prepare(dialog, query, entries);
+    fitFileDialog(dialog);
     // The extension of the entry in use is added by the dialog itself, so
     // that it asks before replacing the file the name will really be.
     const auto followFilter = [&dialog, &entries](const QString& name) {
@@ -123,6 +126,7 @@ std::optional<std::string> QtPathChooser::chooseFolder(const FolderQuery& query)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
+    fitFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return toStdString(dialog.selectedFiles().front());

@@ -20,15 +20,16 @@ editor=$E2E_WINDOW
 
 e2e_step "name, epoch and the fourteen values"
 e2e_focus "$editor"
-# The focus starts on "Open .."; Save and Save As are disabled, so Exit
-# and then the name follow. After the epoch come the checked "14
-# Parameters" button and each row's base value and change per year in
-# turn. One typed text, tabs included, is one xdotool run.
+# The focus starts on the name. After the epoch come the mode buttons (one
+# stop), the base values down their column and then the changes per year
+# down theirs. One typed text, tabs included, is one xdotool run.
 fields="$name"$'\t'"$epoch"$'\t'
 for row in 0 1 2 3 4 5 6; do
-    fields+=$'\t'"${base[$row]}"$'\t'"${rate[$row]}"
+    fields+=$'\t'"${base[$row]}"
 done
-e2e_keys Tab Tab
+for row in 0 1 2 3 4 5 6; do
+    fields+=$'\t'"${rate[$row]}"
+done
 e2e_type "$fields"
 
 e2e_step "Save As .."

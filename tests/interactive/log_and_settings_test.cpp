@@ -142,8 +142,9 @@ TEST_F(LogFile, ViewersReportAMissingFileOrAFailedStart)
                       notifier.shown[1].caption}),
               joined({"Error - message file not found\n\n" + folder.file("tessara_msg.log"),
                       "Tessara - display message file",
-                      "Error - could not load 'xdg-open' to display the output file\n"
-                      "The operating system denied access to the specified file.",
+                      "Error - could not load 'xdg-open' to display the output file\n\n" +
+                          logPath() +
+                          "\n\nThe operating system denied access to the specified file.",
                       "Tessara - display output file"}));
     EXPECT_EQ(opener.viewed, (std::vector<std::string>{logPath(), logPath()}));
 }
@@ -160,9 +161,9 @@ TEST(ViewerErrors, TextsPerStartResult)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.log);
-        EXPECT_EQ(logViewerErrorText(c.result),
-                  std::string("Error - could not load 'xdg-open' to display the output file\n") +
-                      c.log);
+        EXPECT_EQ(logViewerErrorText("/t.log", c.result),
+                  std::string("Error - could not load 'xdg-open' to display the output "
+                              "file\n\n/t.log\n\n") + c.log);
         EXPECT_EQ(messageViewerErrorText("/m.log", c.result),
                   std::string("Error - could not load 'xdg-open' to display the message "
                               "file\n\n/m.log\n\n") + c.message);

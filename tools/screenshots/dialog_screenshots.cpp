@@ -1,9 +1,12 @@
 // Saves a picture of every dialog of the parameter sets, the ellipsoids and
 // the file run, in each of its modes, at the smallest and the largest font
-// size, for a person to look at:
-//   tessara_dialogs_screenshots [OUTPUT_FOLDER]   (default docs/screenshots)
+// size, and of the parameter editor's two forms, for a person to look at:
+//   tessara_dialogs_screenshots [OUTPUT_FOLDER [dark]]   (default docs/screenshots)
 // Offscreen by default; run it under a display server (QT_QPA_PLATFORM=xcb)
 // to see the desktop's own rendering.
+#include "editor/ui/editor_frame.h"
+#include "editor/ui/file_chooser.h"
+#include "editor/ui/parameter_form.h"
 #include "engine/builtin_records.h"
 #include "filetransform/dialogs/convert_command.h"
 #include "filetransform/dialogs/convert_dialog.h"
@@ -17,12 +20,15 @@
 #include "params/parameter_store.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/ui/dialogs/dialog_test_support.h"
+#include "tools/screenshots/screenshot_look.h"
 #include "values/dialogs/dialog_font.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QFileDialog>
 #include <QProgressDialog>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -179,6 +185,54 @@ void convertDialogs(const QString& folder)
     }
 }
 
+// The transform dialog's file chooser on the examples folder.
+void fileChooser()
+{
+    QFileDialog dialog(nullptr, QStringLiteral("Select coordinate input file to transform"),
+                       QStringLiteral(TESSARA_SOURCE_DIR "/examples"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    useDialogFont(dialog, fontSize);
+    fitFileDialog(dialog);
+    dialog.show();
+    QTest::qWait(300);
+    const QString suffix = fontSize == 8 ? QString() : QStringLiteral("-%1").arg(fontSize);
+    dialog.grab().save(outFolder + QStringLiteral("/dialog-file-chooser") + suffix +
+                       QStringLiteral(".png"));
+}
+
+// The parameter editor's forms: a set of fourteen and of seven parameters,
+// and an ellipsoid, each opened from a file.
+class OneFile final : public editor::FileChooser {
+public:
+    QString chooseFileToOpen(QWidget*, const editor::FileKind&) override { return next; }
+    QString chooseFileToSave(QWidget*, const editor::FileKind&) override { return {}; }
+    QString next;
+};
+
+void editorWindows()
+{
+    RecordingNotifier notifier;
+    OneFile files;
+    editor::CEditorFrame frame(files, notifier);
+    useDialogFont(frame, fontSize);
+    frame.show();
+    const QString suffix = fontSize == 8 ? QString() : QStringLiteral("-%1").arg(fontSize);
+    const auto shoot = [&](const char* name) {
+        QTest::qWait(100);
+        frame.grab().save(outFolder + QStringLiteral("/tessparams-") + QLatin1String(name) +
+                          suffix + QStringLiteral(".png"));
+    };
+    files.next = QStringLiteral(TESSARA_SOURCE_DIR "/tests/params/fixtures/itrf2000.params");
+    frame.currentForm()->openFile();
+    shoot("parameters");
+    frame.parameterForm()->findChild<QRadioButton*>(QStringLiteral("sevenParameters"))->click();
+    shoot("seven-parameters");
+    frame.showEllipsoidForm();
+    files.next = QStringLiteral(TESSARA_SOURCE_DIR "/tests/params/fixtures/grs80.ellipsoid");
+    frame.currentForm()->openFile();
+    shoot("ellipsoid");
+}
+
 // The progress dialog of a long run, caught while it is shown.
 void progressDialog(const QString& folder)
 {
@@ -234,6 +288,7 @@ int main(int argc, char** argv)
         qputenv(name, QFile::encodeName(home.path()));
     QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QApplication app(argc, argv);
+    screenshots::useLook(argc > 2 && QByteArray(argv[2]) == "dark");
     QLocale::setDefault(QLocale::c());
     outFolder = argc > 1 ? QString::fromLocal8Bit(argv[1])
                          : QStringLiteral(TESSARA_SOURCE_DIR "/docs/screenshots");
@@ -243,6 +298,8 @@ int main(int argc, char** argv)
         parameterDialogs();
         ellipsoidDialogs();
         convertDialogs(home.path());
+        fileChooser();
+        editorWindows();
         progressDialog(home.path());
     }
     return 0;

@@ -1,21 +1,27 @@
 // Saves pictures of the main window (both directions, small and large
-// font, after the sample point and Compute) and of every dialog, for a
-// person to look at: tessara_mainprog_screenshots OUTPUT_FOLDER. Run it
-// under a display server (xcb) to see the desktop's own rendering.
+// font, after the sample point, Compute and two file runs; at its own first
+// size, at the size of the whole screen, and with a message box over it)
+// and of every dialog, for a person to look at:
+//   tessara_mainprog_screenshots OUTPUT_FOLDER HELP_PAGE [dark]
+// Run it under a display server (xcb) of the screen size wanted to see the
+// desktop's own rendering; "dark" takes the pictures in a dark palette.
 #include "app/shell/about_dialog.h"
 #include "app/shell/file_dialog_ex.h"
 #include "app/shell/font_size_dialog.h"
 #include "app/shell/help_window.h"
+#include "app/shell/qt_services.h"
 #include "interactive/ui/log_options_dialog.h"
 #include "interactive/ui/message_panel.h"
 #include "tests/ui/mainprog/frame_harness.h"
 #include "tests/ui/test_environment.h"
+#include "tools/screenshots/screenshot_look.h"
 #include "values/dialogs/dialog_font.h"
 #include "values/dialogs/format_dialog.h"
 #include "values/dialogs/precision_dialog.h"
 
 #include <QDir>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QScreen>
 
 #include <cstdio>
@@ -27,40 +33,61 @@ namespace {
 
 QString outFolder;
 
+void savePicture(const QPixmap& picture, const QString& name)
+{
+    const QString path = outFolder + QStringLiteral("/tessara-") + name + QStringLiteral(".png");
+    if (!picture.save(path))
+        std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+}
+
 void save(QWidget& widget, const QString& name)
 {
     widget.show();
     QTest::qWait(200);
-    const QString path = outFolder + QStringLiteral("/tessara-") + name + QStringLiteral(".png");
-    if (!widget.grab().save(path))
-        std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+    savePicture(widget.grab(), name);
     widget.hide();
+}
+
+// Two file runs as the message list shows them, the second with errors.
+void twoFileRuns(InteractiveForm& f)
+{
+    for (const char* line :
+         {"Input - /home/surveyor/day1.txt", "Transformed 7 lines (0 errors)",
+          "Output - /home/surveyor/day1_gda94.txt", "************",
+          "Input - /home/surveyor/day2.txt", "Line  4", "Height must be in range -100 to +5000",
+          "Line  7", "Latitude value (-33.78x) invalid", "Transformed 8 lines (2 errors)",
+          "Output - /home/surveyor/day2_gda94.txt", "************"})
+        f.AppendMessage(line);
+    f.ShowMessages();
 }
 
 void mainWindows(const std::string& folder)
 {
     FrameHarness harness(folder);
-    for (const int font : {8, 10, 12}) {
+    for (const int font : {8, 12}) {
         for (const bool itrfToGda : {true, false}) {
             harness.start();
             harness.form().setFontSize(font);
             harness.form().setWindowSize(-1, -1);  // the window's own size first
             harness.end();  // the font applies from the next start
             CMainFrame& frame = harness.startShown();
+            frame.move(0, 0);
             harness.view().runWithLayout([itrfToGda](InteractiveForm& f) {
                 f.SetDirection(itrfToGda);
                 f.SetEpochNotation(EpochMode::DecimalYear);
                 f.SamplePoint();
                 f.texts().half(itrfToGda ? Half::Itrf : Half::Gda).identifier = "ALICE";
                 f.Compute();
+                twoFileRuns(f);
             });
             const QString name = QStringLiteral("main-%1-%2")
                                      .arg(itrfToGda ? QStringLiteral("itrf-to-gda")
                                                     : QStringLiteral("gda-to-itrf"))
                                      .arg(font);
             save(frame, name);
-            frame.resize(1366, 768);
-            save(frame, name + QStringLiteral("-1366x768"));
+            // The whole screen: the extra room goes to the message list.
+            frame.resize(frame.screen()->availableGeometry().size() - QSize(16, 40));
+            save(frame, name + QStringLiteral("-screen"));
         }
     }
     // Geographic input with messages listed.
@@ -88,6 +115,23 @@ void mainWindows(const std::string& folder)
         f.Compute();
     });
     save(frame, QStringLiteral("main-not-valid"));
+
+    // A message box over the window, as the screen shows it: centred on the
+    // window, its line whole.
+    frame.show();
+    frame.move(0, 0);
+    frame.activateWindow();
+    if (!QTest::qWaitForWindowActive(&frame))
+        std::fprintf(stderr, "the main window did not become active\n");
+    QTimer::singleShot(500, &frame, [&frame] {
+        savePicture(frame.screen()->grabWindow(0), QStringLiteral("message-box-over-window"));
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    QtNotifier notifier;
+    notifier.showMessage(
+        "Error - Parameters for ITRF2005 (damaged) are incorrect - checksum does not match");
+    frame.hide();
 }
 
 void dialogs(const QString& helpPage)
@@ -139,6 +183,7 @@ int main(int argc, char** argv)
     if (argc < 3 || !prepareTestEnvironment(home))
         return 2;
     QApplication app(argc, argv);
+    screenshots::useLook(argc > 3 && QByteArray(argv[3]) == "dark");
     outFolder = QString::fromLocal8Bit(argv[1]);
     const QString helpPage = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(outFolder);

@@ -130,6 +130,7 @@ private slots:
     void latin1NameIsShownAndSavedBackByteForByte();
     void aboutBox();
     void realOpenDialog();
+    void focusStartsOnNameAndTabGoesDownTheForm();
 
 private:
     QString temp(const QString& name) const { return folder_.filePath(name); }
@@ -423,6 +424,33 @@ void EditorWindowTest::realOpenDialog()
     click(*frame.parameterForm(), "open");
     QCOMPARE(title, QString("Select parameter file to import"));
     QCOMPARE(field(*frame.parameterForm(), "name")->text(), QString("ITRF2000"));
+}
+
+// Tab goes through the fields top to bottom (the base values, then their
+// changes), then the enabled buttons, and comes back to the name.
+void EditorWindowTest::focusStartsOnNameAndTabGoesDownTheForm()
+{
+    Editor editor;
+    editor.frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&editor.frame));
+    QStringList visited;
+    for (int step = 0; step < 30 && QApplication::focusWidget() != nullptr; ++step) {
+        const QString name = QApplication::focusWidget()->objectName();
+        if (visited.contains(name))
+            break;
+        visited << name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // The two mode buttons are one stop; the arrow keys choose between them.
+    QStringList expected{"name", "epoch", "sevenParameters"};
+    for (const char* column : {"base", "rate"})
+        for (int row = 0; row < 7; ++row)
+            expected << QString::fromLatin1(column) + QString::number(row);
+    expected << "open" << "exit";  // Save and Save As start disabled
+    QCOMPARE(visited, expected);
+
+    editor.ellipsoid();
+    QCOMPARE(QApplication::focusWidget(), field(*editor.frame.ellipsoidForm(), "name"));
 }
 
 int main(int argc, char** argv)

@@ -131,6 +131,11 @@ private slots:
     {
         h_->startShown();
         h_->click("itrfTypeGeographic");
+        // The fields of each notation take the same room: nothing moves.
+        const auto where = [this] {
+            return QList<QRect>{h_->child("itrfGroup")->geometry(), h_->child("gdaGroup")->geometry()};
+        };
+        const QList<QRect> before = where();
         const auto chooseInput = [](int notation) {
             return [notation](QWidget& dialog) {
                 const auto* box = dialog.findChild<QGroupBox*>(QStringLiteral("inputGroup"));
@@ -144,6 +149,7 @@ private slots:
             h_->frame->action(MenuCommand::ItrfFormat)->trigger();
             QVERIFY(answer.acted());
         }
+        QCOMPARE(where(), before);
         typeSamplePoint();
         QCOMPARE(h_->text("itrfLatitudeSingle"), QStringLiteral("23.67011982"));
         {
@@ -191,7 +197,7 @@ private slots:
         CMainFrame& first = h_->startShown();
         h_->click("gdaDirection");
         h_->click("gdaTypeGeographic");
-        first.resize(1100, 700);
+        first.resize(1200, 700);  // room for the form at 12 pt
         const QSize size = first.size();
         h_->form().setFontSize(12);
         h_->view().run([](InteractiveForm& f) {
@@ -255,6 +261,52 @@ private slots:
         h_->click("clearMessages");
         QCOMPARE(list->count(), 0);
         QCOMPARE(frame.statusText(), QStringLiteral("For Help, press F1"));
+    }
+
+    // Every field of the output half, the identifier too, can be selected
+    // and copied but not typed into, and all look alike; the halves swap
+    // with the direction. The form does not move sideways meanwhile.
+    void outputFieldsAreReadOnlyAndAlike()
+    {
+        h_->startShown();
+        const QRect before = h_->child("gdaGroup")->geometry();
+        for (const bool itrfToGda : {true, false}) {
+            h_->view().runWithLayout([itrfToGda](InteractiveForm& f) {
+                f.SetDirection(itrfToGda);
+                f.SetInputType(itrfToGda ? Half::Gda : Half::Itrf, InputType::Geographic);
+            });
+            const QString output = itrfToGda ? QStringLiteral("gda") : QStringLiteral("itrf");
+            const QString input = itrfToGda ? QStringLiteral("itrf") : QStringLiteral("gda");
+            const QColor base = h_->child<QLineEdit>(qPrintable(output + "X"))
+                                    ->palette().color(QPalette::Base);
+            for (const char* field : {"Identifier", "X", "Y", "Z", "LatitudeDegrees",
+                                      "LongitudeSeconds", "Height"}) {
+                const QLineEdit* edit = h_->child<QLineEdit>(qPrintable(output + field));
+                QVERIFY2(edit->isEnabled() && edit->isReadOnly(), field);
+                QCOMPARE(edit->palette().color(QPalette::Base), base);
+            }
+            QVERIFY(!h_->child<QLineEdit>(qPrintable(input + "Identifier"))->isReadOnly());
+            QCOMPARE(h_->child("gdaGroup")->geometry(), before);
+        }
+    }
+
+    // The newest line is in view after every command that adds lines.
+    void messageListFollowsNewLines()
+    {
+        h_->startShown();
+        QListWidget* list = h_->view().messages()->list();
+        const auto newestInView = [list] {
+            const QRect row = list->visualItemRect(list->item(list->count() - 1));
+            return list->viewport()->rect().contains(row);
+        };
+        for (const char* run : {"first run", "second run"}) {
+            h_->view().run([run](InteractiveForm& f) {
+                for (int line = 0; line < 40; ++line)
+                    f.AppendMessage(std::string(run) + " line " + std::to_string(line));
+                f.ShowMessages();
+            });
+            QVERIFY2(newestInView(), run);
+        }
     }
 };
 

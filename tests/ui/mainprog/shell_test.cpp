@@ -181,9 +181,13 @@ private slots:
         QCOMPARE(dialogPoints, 12);
     }
 
+    // Appending to an existing file keeps it: the dialog asks no replace question.
     void saveDialogCarriesTheAppendBox()
     {
         h_->startShown();
+        QFile existing(QString::fromStdString(h_->paths().programFolder + "/kept.log"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
         QtFileChooser chooser;
         SaveFileRequest request;
         request.title = "Select message file";
@@ -200,6 +204,14 @@ private slots:
             box->setChecked(true);
             dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
                 ->setText(QStringLiteral("kept"));
+            // A question would stop the accept: answer it No and give up.
+            auto* question = new OnNextModal(
+                [&dialog](QWidget& asked) {
+                    rejectDialog(asked);
+                    QTimer::singleShot(0, &dialog, [&dialog] { rejectDialog(dialog); });
+                },
+                &dialog, 1000);
+            question->setParent(&dialog);
             acceptDialog(dialog);
         });
         const std::optional<ChosenFile> chosen = chooser.chooseSaveFile(request);
