@@ -1,7 +1,7 @@
 // Per-point cost of the interactive and file paths: the transformation of
 // one point, and reading, transforming and formatting one DMS record.
-#include "engine/builtin_records.h"
-#include "engine/point_transformer.h"
+#include "records/builtin_records.h"
+#include "values/point_transformer.h"
 #include "values/aligned_line.h"
 #include "values/epoch.h"
 #include "values/formatting.h"

@@ -1,7 +1,7 @@
-#include "app/shell/help_routine.h"
+#include "interactive/help_routine.h"
 
-#include "app/help_path.h"
-#include "app/settings_store.h"
+#include "program/help_path.h"
+#include "program/settings_store.h"
 #include "interactive/form_services.h"
 #include "params/notifier.h"
 

@@ -1,11 +1,11 @@
 #include "interactive/interactive_form.h"
 
-#include "app/display_list.h"
-#include "app/settings_store.h"
-#include "engine/builtin_records.h"
+#include "program/display_list.h"
+#include "program/settings_store.h"
+#include "records/builtin_records.h"
 #include "interactive/point_input.h"
 #include "params/notifier.h"
-#include "params/records.h"
+#include "records/records.h"
 #include "values/epoch.h"
 #include "values/formatting.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/program_paths.h"
-#include "app/settings.h"
-#include "app/startup_loading.h"
-#include "engine/point_transformer.h"
+#include "program/program_paths.h"
+#include "program/settings.h"
+#include "program/startup_loading.h"
+#include "values/point_transformer.h"
 #include "interactive/form_layout.h"
 #include "interactive/form_services.h"
 #include "interactive/form_texts.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings.h"
+#include "program/settings.h"
 #include "filetransform/log_file.h"
 #include "interactive/form_services.h"
 

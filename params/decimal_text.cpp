@@ -1,4 +1,4 @@
-#include "editor/decimal_text.h"
+#include "params/decimal_text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "editor/form_check.h"
+#include "params/form_check.h"
 
-#include "editor/decimal_text.h"
+#include "params/decimal_text.h"
 
 #include <cstddef>
 #include <optional>

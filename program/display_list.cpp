@@ -1,6 +1,6 @@
-#include "app/display_list.h"
+#include "program/display_list.h"
 
-#include "app/settings_store.h"
+#include "program/settings_store.h"
 #include "params/name_list.h"
 #include "params/parameter_store.h"
 #include "values/number_text.h"

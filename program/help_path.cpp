@@ -1,4 +1,4 @@
-#include "app/help_path.h"
+#include "program/help_path.h"
 
 #include "params/name_list.h"
 

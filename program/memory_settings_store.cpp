@@ -1,4 +1,4 @@
-#include "app/memory_settings_store.h"
+#include "program/memory_settings_store.h"
 
 #include "values/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "app/program_paths.h"
+#include "program/program_paths.h"
 
 #include "params/ellipsoid_list_file.h"
 #include "params/parameter_list_file.h"

@@ -1,4 +1,4 @@
-#include "app/setting_codes.h"
+#include "program/setting_codes.h"
 
 namespace tessara {
 

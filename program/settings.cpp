@@ -1,8 +1,8 @@
-#include "app/settings.h"
+#include "program/settings.h"
 
-#include "app/program_paths.h"
-#include "app/setting_codes.h"
-#include "app/settings_store.h"
+#include "program/program_paths.h"
+#include "program/setting_codes.h"
+#include "program/settings_store.h"
 
 #include <span>
 

@@ -1,4 +1,4 @@
-#include "app/settings_store.h"
+#include "program/settings_store.h"
 
 #include "values/number_text.h"
 

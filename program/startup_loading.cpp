@@ -1,7 +1,7 @@
-#include "app/startup_loading.h"
+#include "program/startup_loading.h"
 
-#include "app/display_list.h"
-#include "engine/builtin_records.h"
+#include "program/display_list.h"
+#include "records/builtin_records.h"
 #include "params/ellipsoid_list.h"
 #include "params/ellipsoid_list_file.h"
 #include "params/ellipsoid_menu.h"

@@ -1,4 +1,4 @@
-#include "app/version_text.h"
+#include "program/version_text.h"
 
 #include "values/number_text.h"
 

@@ -1,4 +1,4 @@
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 
 namespace tessara {
 namespace {

@@ -1,4 +1,4 @@
-#include "params/crc32.h"
+#include "records/crc32.h"
 
 #include <array>
 #include <bit>

@@ -1,6 +1,6 @@
-#include "params/records.h"
+#include "records/records.h"
 
-#include "params/crc32.h"
+#include "records/crc32.h"
 #include "params/notifier.h"
 
 #include <algorithm>

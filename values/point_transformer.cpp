@@ -1,4 +1,4 @@
-#include "engine/point_transformer.h"
+#include "values/point_transformer.h"
 
 #include "engine/similarity.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/conversion.h"
-#include "params/records.h"
+#include "records/records.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "values/dialogs/dialog_font.h"
+#include "widgets/dialog_font.h"
 
 #include <QApplication>
 #include <QWidget>

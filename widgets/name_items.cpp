@@ -1,6 +1,6 @@
-#include "app/controls/name_items.h"
+#include "widgets/name_items.h"
 
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QByteArray>
 #include <QComboBox>

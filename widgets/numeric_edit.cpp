@@ -1,6 +1,6 @@
-#include "app/controls/numeric_edit.h"
+#include "widgets/numeric_edit.h"
 
-#include "app/numeric_filter.h"
+#include "values/numeric_filter.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

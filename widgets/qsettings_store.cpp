@@ -1,4 +1,4 @@
-#include "app/ui/qsettings_store.h"
+#include "widgets/qsettings_store.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings_store.h"
+#include "program/settings_store.h"
 
 #include <QtGlobal>
 

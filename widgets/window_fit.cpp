@@ -1,4 +1,4 @@
-#include "app/controls/window_fit.h"
+#include "widgets/window_fit.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "app/shell/about_dialog.h"
+#include "app/dialogs/about_dialog.h"
 
-#include "app/shell/program_icon.h"
+#include "widgets/program_icon.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "app/shell/file_dialog_ex.h"
+#include "app/dialogs/file_dialog_ex.h"
 
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/shell/font_size_dialog.h"
+#include "app/dialogs/font_size_dialog.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

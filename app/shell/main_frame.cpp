@@ -1,14 +1,14 @@
 #include "app/shell/main_frame.h"
 
-#include "app/controls/window_fit.h"
-#include "app/shell/about_dialog.h"
-#include "app/shell/font_size_dialog.h"
-#include "app/shell/help_routine.h"
-#include "app/shell/program_icon.h"
+#include "widgets/window_fit.h"
+#include "app/dialogs/about_dialog.h"
+#include "app/dialogs/font_size_dialog.h"
+#include "interactive/help_routine.h"
+#include "widgets/program_icon.h"
 #include "app/shell/qt_services.h"
 #include "interactive/ui/tessara_view.h"
-#include "values/dialogs/dialog_font.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/dialog_font.h"
+#include "widgets/text_conversion.h"
 
 #include <QAction>
 #include <QLabel>

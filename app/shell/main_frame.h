@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_paths.h"
+#include "program/program_paths.h"
 #include "app/shell/main_menus.h"
 #include "interactive/form_services.h"
 

@@ -1,6 +1,6 @@
-#include "interactive/ui/log_options_dialog.h"
+#include "interactive/dialogs/log_options_dialog.h"
 
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,10 +1,10 @@
 #include "params/dialogs/parameter_dialog.h"
 
-#include "app/controls/name_items.h"
+#include "widgets/name_items.h"
 #include "params/name_list.h"
 #include "params/parameter_store.h"
 #include "params/parameter_view.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QComboBox>
 #include <QGridLayout>

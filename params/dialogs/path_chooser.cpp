@@ -1,6 +1,6 @@
 #include "params/dialogs/path_chooser.h"
 
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QFileDialog>
 #include <QStringList>

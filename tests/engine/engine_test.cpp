@@ -1,6 +1,6 @@
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "engine/conversion.h"
-#include "engine/point_transformer.h"
+#include "values/point_transformer.h"
 #include "engine/similarity.h"
 
 #include <gtest/gtest.h>

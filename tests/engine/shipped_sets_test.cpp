@@ -1,8 +1,8 @@
 // The parameter files shipped in sets/: each is whole, and transforms points
 // as the published parameters do.
 
-#include "engine/builtin_records.h"
-#include "engine/point_transformer.h"
+#include "records/builtin_records.h"
+#include "values/point_transformer.h"
 #include "params/parameter_file.h"
 #include "tests/params/test_support.h"
 

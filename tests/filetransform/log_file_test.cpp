@@ -1,6 +1,6 @@
 #include "filetransform/log_file.h"
 
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "values/epoch.h"
 #include "values/formatting.h"
 #include "values/readers.h"

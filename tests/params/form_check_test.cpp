@@ -1,5 +1,5 @@
-#include "editor/decimal_text.h"
-#include "editor/form_check.h"
+#include "params/decimal_text.h"
+#include "params/form_check.h"
 
 #include <gtest/gtest.h>
 

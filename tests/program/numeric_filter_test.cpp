@@ -1,4 +1,4 @@
-#include "app/numeric_filter.h"
+#include "values/numeric_filter.h"
 
 #include <gtest/gtest.h>
 

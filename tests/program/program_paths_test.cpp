@@ -1,5 +1,5 @@
-#include "app/help_path.h"
-#include "app/program_paths.h"
+#include "program/help_path.h"
+#include "program/program_paths.h"
 #include "tests/params/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "tests/app/settings_scenarios.h"
+#include "tests/program/settings_scenarios.h"
 
-#include "app/display_list.h"
-#include "app/settings.h"
-#include "engine/builtin_records.h"
+#include "program/display_list.h"
+#include "program/settings.h"
+#include "records/builtin_records.h"
 #include "params/parameter_store.h"
 #include "values/number_text.h"
 

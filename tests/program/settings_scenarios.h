@@ -5,7 +5,7 @@
 // Each case returns the descriptions of what went wrong (empty: passed), so
 // that either test framework can report them.
 
-#include "app/settings_store.h"
+#include "program/settings_store.h"
 
 #include <span>
 #include <string>

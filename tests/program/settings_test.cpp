@@ -1,5 +1,5 @@
-#include "app/memory_settings_store.h"
-#include "tests/app/settings_scenarios.h"
+#include "program/memory_settings_store.h"
+#include "tests/program/settings_scenarios.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

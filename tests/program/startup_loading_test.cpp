@@ -1,9 +1,9 @@
 // The stored lists across simulated restarts: each "start" rebuilds the
 // store and the ellipsoid list from nothing, as the main form does.
 
-#include "app/display_list.h"
-#include "app/memory_settings_store.h"
-#include "app/startup_loading.h"
+#include "program/display_list.h"
+#include "program/memory_settings_store.h"
+#include "program/startup_loading.h"
 #include "params/ellipsoid_list.h"
 #include "params/ellipsoid_list_file.h"
 #include "params/ellipsoid_menu.h"

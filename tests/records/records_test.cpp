@@ -1,5 +1,5 @@
-#include "params/crc32.h"
-#include "params/records.h"
+#include "records/crc32.h"
+#include "records/records.h"
 #include "support/recording_notifier.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 //   tessara_dialogs_screenshots [OUTPUT_FOLDER]   (default docs/screenshots)
 // Offscreen by default; run it under a display server (QT_QPA_PLATFORM=xcb)
 // to see the desktop's own rendering.
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "filetransform/dialogs/convert_command.h"
 #include "filetransform/dialogs/convert_dialog.h"
 #include "filetransform/dialogs/output_format_dialog.h"
@@ -17,7 +17,7 @@
 #include "params/parameter_store.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/ui/dialogs/dialog_test_support.h"
-#include "values/dialogs/dialog_font.h"
+#include "widgets/dialog_font.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // The main window around the form: menus and their prompts, commands that
 // other parts provide, the keyboard commands, help, the about box, the font
 // size, and the program's file dialog.
-#include "app/shell/file_dialog_ex.h"
-#include "app/shell/help_routine.h"
+#include "app/dialogs/file_dialog_ex.h"
+#include "interactive/help_routine.h"
 #include "app/shell/qt_services.h"
-#include "app/memory_settings_store.h"
+#include "program/memory_settings_store.h"
 #include "tests/ui/mainprog/frame_harness.h"
 #include "tests/ui/mainprog/test_classes.h"
 

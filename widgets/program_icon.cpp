@@ -1,4 +1,4 @@
-#include "app/shell/program_icon.h"
+#include "widgets/program_icon.h"
 
 #include <QPainter>
 #include <QPixmap>
