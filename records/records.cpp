@@ -1,7 +1,6 @@
 #include "records/records.h"
 
 #include "records/crc32.h"
-#include "params/notifier.h"
 
 #include <algorithm>
 #include <utility>
@@ -93,15 +92,6 @@ bool hasAllValues(const ParameterSet& set)
 void validateEditor(ParameterSet& set)
 {
     set.valid = hasAllValues(set);
-}
-
-void validateProgram(ParameterSet& set, Notifier& notifier)
-{
-    set.valid = hasAllValues(set);
-    if (computeChecksum(set) != set.checksum) {
-        notifier.showMessage(checksumMismatchMessage(set.name));
-        set.valid = false;
-    }
 }
 
 void validate(Ellipsoid& ellipsoid)

@@ -6,8 +6,6 @@
 
 namespace tessara {
 
-class Notifier;
-
 // Every double of a record starts at this value; a field holding exactly it
 // is not set (shown as "MISSING") and makes the record invalid.
 inline constexpr double kUnsetValue = 1000000.0;
@@ -78,9 +76,6 @@ bool hasAllValues(const ParameterSet& set);
 
 // The editor's rule: sets valid from the name and values alone.
 void validateEditor(ParameterSet& set);
-// The transformation program's rule: the editor's test, then the checksum
-// test; a mismatch is reported through the notifier and makes the set invalid.
-void validateProgram(ParameterSet& set, Notifier& notifier);
 // Both programs: valid unless the name is empty or a or 1/f is unset.
 void validate(Ellipsoid& ellipsoid);
 

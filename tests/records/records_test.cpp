@@ -1,6 +1,5 @@
 #include "records/crc32.h"
 #include "records/records.h"
-#include "support/recording_notifier.h"
 
 #include <gtest/gtest.h>
 
@@ -99,26 +98,6 @@ TEST(Validity, NameAndEveryValueMustBeSet)
         // The editor's constructor never computes a checksum.
         EXPECT_EQ(set.checksum, 1000000u);
     }
-}
-
-TEST(Validity, ProgramRuleReportsChecksumMismatchOnce)
-{
-    testing::RecordingNotifier notifier;
-
-    ParameterSet good = sampleSet();
-    validateProgram(good, notifier);
-    EXPECT_TRUE(good.valid);
-    EXPECT_TRUE(notifier.shown.empty());
-
-    ParameterSet damaged = sampleSet();
-    damaged.base[3] = 0.008766;
-    validateProgram(damaged, notifier);
-    EXPECT_FALSE(damaged.valid);
-    ASSERT_EQ(notifier.shown.size(), 1u);
-    EXPECT_EQ(notifier.shown[0].text,
-              "Error - Parameters for ITRF2000 are incorrect - checksum does not match");
-    EXPECT_EQ(notifier.shown[0].caption, "");
-
 }
 
 TEST(Validity, EllipsoidNeedsNameAxisAndFlattening)
