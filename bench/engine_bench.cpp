@@ -28,7 +28,7 @@ void transformOnePoint(benchmark::State& state)
     pt.inputGeographic = {-33.86881968, 151.2, 12.345};
     for (auto _ : state) {
         pt.GeographicToCartesian();
-        pt.Transform(1);
+        pt.Transform(Direction::ItrfToGda94);
         pt.CartesianToGeographic();
         benchmark::DoNotOptimize(pt.CheckGeographicRange());
     }
@@ -45,7 +45,7 @@ void readTransformFormatDmsRecord(benchmark::State& state)
         ReadHeight(pt, "12.345");
         ApplyHemisphereLetters(pt, "", "", FileHemisphereStyle::Australian);
         pt.GeographicToCartesian();
-        pt.Transform(1);
+        pt.Transform(Direction::ItrfToGda94);
         pt.CartesianToGeographic();
         pt.CheckGeographicRange();
         FormatOutputPoint(pt, OutputPrecision{});

@@ -126,7 +126,7 @@ int fuzzAngleReaders(const std::uint8_t* data, std::size_t size)
     if (geographic)
         FormatInputPoint(pt, 8, 7, 5);
     pt.GeographicToCartesian();
-    pt.Transform(1);
+    pt.Transform(Direction::ItrfToGda94);
     pt.CartesianToGeographic();
     if (pt.CheckGeographicRange() == 0)
         FormatOutputPoint(pt, OutputPrecision{});

@@ -192,7 +192,7 @@ void InteractiveForm::Compute()
 
     if (messages_.empty()) {
         engine_.GeographicToCartesian();
-        engine_.Transform(itrfToGda() ? 1 : 0);
+        engine_.Transform(itrfToGda() ? Direction::ItrfToGda94 : Direction::Gda94ToItrf);
         engine_.CartesianToGeographic();
         const int outOfRange = engine_.CheckGeographicRange();
         appendEngineMessages();

@@ -1,7 +1,5 @@
 #include "values/point_transformer.h"
 
-#include "engine/similarity.h"
-
 namespace tessara {
 
 void PointTransformer::GeographicToCartesian()
@@ -11,9 +9,9 @@ void PointTransformer::GeographicToCartesian()
     inputCartesian = tessara::GeographicToCartesian(inputGeographic, ellipsoid);
 }
 
-void PointTransformer::Transform(int forward)
+void PointTransformer::Transform(Direction direction)
 {
-    outputCartesian = applySimilarity(parametersAt(parameters, epoch), inputCartesian, forward != 0);
+    outputCartesian = applySimilarity(parametersAt(parameters, epoch), inputCartesian, direction);
 }
 
 void PointTransformer::CartesianToGeographic()

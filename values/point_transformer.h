@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/conversion.h"
+#include "engine/similarity.h"
 #include "records/records.h"
 
 #include <string>
@@ -84,9 +85,8 @@ public:
     // Sets the input X, Y, Z from the input latitude, longitude and height;
     // does nothing for a cartesian input.
     void GeographicToCartesian();
-    // Output X, Y, Z from input X, Y, Z at the epoch: forward (non-zero)
-    // ITRF to GDA94, 0 GDA94 to ITRF.
-    void Transform(int forward);
+    // Output X, Y, Z from input X, Y, Z at the epoch, in the given direction.
+    void Transform(Direction direction);
     // Output latitude, longitude and height from output X, Y, Z.
     void CartesianToGeographic();
     // Range check of the output point; returns the number of messages.

@@ -88,7 +88,7 @@ TEST(ShippedSets, TransformAsThePublishedParametersWithinATenthOfAMillimetre)
         pt.epoch = c.epoch;
         pt.inputIsCartesian = true;
         pt.inputCartesian = c.itrf;
-        pt.Transform(1);
+        pt.Transform(Direction::ItrfToGda94);
         EXPECT_NEAR(pt.outputCartesian.x, c.gda94.x, 1e-4);
         EXPECT_NEAR(pt.outputCartesian.y, c.gda94.y, 1e-4);
         EXPECT_NEAR(pt.outputCartesian.z, c.gda94.z, 1e-4);

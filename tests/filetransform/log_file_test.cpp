@@ -45,7 +45,7 @@ PointTransformer computed(AngleNotation notation)
     ApplyInputHemisphere(pt, 0, 0);
     EXPECT_TRUE(ReadHeight(pt, "603.35"));
     pt.GeographicToCartesian();
-    pt.Transform(1);
+    pt.Transform(Direction::ItrfToGda94);
     pt.CartesianToGeographic();
     EXPECT_EQ(pt.CheckGeographicRange(), 0);
     FormatOutputPoint(pt, OutputPrecision{1, 1, 1, 1, 1});
