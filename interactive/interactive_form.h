@@ -129,10 +129,8 @@ private:
     void appendInvalidSetReason();
     void selectSavedSet(NameList& list, std::string& savedName, bool& marker);
     bool selectedSetValid(const NameList& list) const;
-    bool readEpoch();
     void outputDisplay();
     void writeLogRecord();
-    bool readForSameHalf(Half half, SameHalfTarget target);
 
     StartupPaths paths_;
     FormServices services_;

@@ -32,7 +32,6 @@ public:
     void showAppendOption(bool append);
     // Whether the box was ticked when the dialog closed (false without it).
     bool append() const;
-    QCheckBox* appendBox() const { return appendBox_; }
 
 private:
     QCheckBox* appendBox_ = nullptr;

@@ -19,16 +19,6 @@
 #include <utility>
 
 namespace tessara {
-namespace {
-
-// Commands whose dialogs come with the parameter and file-run parts.
-constexpr MenuCommand kProvidedLater[] = {
-    MenuCommand::TransformFile,   MenuCommand::ViewParameters, MenuCommand::ImportParameters,
-    MenuCommand::ExportParameters, MenuCommand::ModifyList,    MenuCommand::ViewEllipsoid,
-    MenuCommand::ImportEllipsoid, MenuCommand::NewEllipsoid,
-};
-
-}  // namespace
 
 CMainFrame::CMainFrame(const StartupPaths& paths, QString versionText, ShellServices services,
                        QWidget* parent)
@@ -44,8 +34,6 @@ CMainFrame::CMainFrame(const StartupPaths& paths, QString versionText, ShellServ
 
     menus_ = new MainMenus(*menuBar(), this);
     connect(menus_, &MainMenus::triggered, this, &CMainFrame::carryOut);
-    for (const MenuCommand later : kProvidedLater)
-        menus_->action(later)->setEnabled(false);
 
     dialogs_ = std::make_unique<QtOptionDialogs>(services.notifier, services.files,
                                                  [this] { return view_->form().fontSize(); });
@@ -81,7 +69,6 @@ CMainFrame::~CMainFrame()
 void CMainFrame::provideCommand(MenuCommand command, std::function<void()> handler)
 {
     provided_[static_cast<std::size_t>(command)] = std::move(handler);
-    menus_->action(command)->setEnabled(true);
 }
 
 void CMainFrame::setHelp(HelpRoutine& routine, HelpViewer& viewer, SettingsStore& ini)

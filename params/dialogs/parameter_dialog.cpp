@@ -155,7 +155,6 @@ void CParameterDialog::setCheckMode(const ParameterSet& set)
 
 void CParameterDialog::showSet(const ParameterSet& set)
 {
-    shownName_ = set.name;
     const ParameterTexts texts = parameterTexts(set);
     // The heading starts with the name: a long name is cut in the middle,
     // and the base year after it stays whole.
