@@ -23,18 +23,15 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/app/tessara ]; then \
-	    $(BUILD)/app/tessara; \
-	else \
-	    echo "The tessara desktop program is not part of this build yet;"; \
-	    echo "the core libraries and their tests are built in $(BUILD)/ (make test runs them)."; \
-	fi
+	@$(BUILD)/app/tessara
 
 run-editor: build
 	@$(BUILD)/editor/ui/tessparams
 
-# clang-tidy and cppcheck over our code, with the checked-in configuration.
+# The include order of the layers, then clang-tidy and cppcheck over our
+# code, with the checked-in configuration.
 lint: configure
+	@python3 scripts/check-layers.py
 	@bash scripts/lint.sh $(BUILD)
 
 # Every libFuzzer target for FUZZ_SECONDS each (clang, build-fuzz/).

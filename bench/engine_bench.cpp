@@ -1,7 +1,7 @@
 // Per-point cost of the interactive and file paths: the transformation of
 // one point, and reading, transforming and formatting one DMS record.
-#include "engine/builtin_records.h"
-#include "engine/point_transformer.h"
+#include "records/builtin_records.h"
+#include "values/point_transformer.h"
 #include "values/aligned_line.h"
 #include "values/epoch.h"
 #include "values/formatting.h"
@@ -28,7 +28,7 @@ void transformOnePoint(benchmark::State& state)
     pt.inputGeographic = {-33.86881968, 151.2, 12.345};
     for (auto _ : state) {
         pt.GeographicToCartesian();
-        pt.Transform(1);
+        pt.Transform(Direction::ItrfToGda94);
         pt.CartesianToGeographic();
         benchmark::DoNotOptimize(pt.CheckGeographicRange());
     }
@@ -45,7 +45,7 @@ void readTransformFormatDmsRecord(benchmark::State& state)
         ReadHeight(pt, "12.345");
         ApplyHemisphereLetters(pt, "", "", FileHemisphereStyle::Australian);
         pt.GeographicToCartesian();
-        pt.Transform(1);
+        pt.Transform(Direction::ItrfToGda94);
         pt.CartesianToGeographic();
         pt.CheckGeographicRange();
         FormatOutputPoint(pt, OutputPrecision{});

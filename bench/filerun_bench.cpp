@@ -6,7 +6,7 @@
 //   tessara_filerun_bench INPUT OUTPUT [--output geo|xyz|geo,xyz] [--layout dmshp|dmhp]
 //
 // OUTPUT ending in .csv (any case) gets comma-separated records.
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "filetransform/convert_checks.h"
 #include "filetransform/file_transformer.h"
 

@@ -9,7 +9,7 @@
 // dd, dms (blank-separated, three fields per axis), dms-tab, dms1 (one
 // field per axis), dm, dm1, dmshp, dmhp, letters (DMS with hemisphere
 // letter fields).
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "engine/conversion.h"
 #include "values/formatting.h"
 #include "values/number_text.h"

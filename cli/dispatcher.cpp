@@ -1,6 +1,6 @@
 #include "cli/dispatcher.h"
 
-#include "app/version_text.h"
+#include "program/version_text.h"
 #include "cli/detect_command.h"
 #include "cli/params_command.h"
 #include "cli/point_command.h"

@@ -1,8 +1,8 @@
 #include "cli/known_records.h"
 
-#include "app/memory_settings_store.h"
-#include "app/program_paths.h"
-#include "app/startup_loading.h"
+#include "program/memory_settings_store.h"
+#include "program/program_paths.h"
+#include "program/startup_loading.h"
 #include "params/ellipsoid_file.h"
 #include "params/ellipsoid_menu.h"
 #include "params/file_error.h"

@@ -247,7 +247,7 @@ int runPointCommand(std::span<const std::string> args, Streams& io)
     }
 
     pt.GeographicToCartesian();
-    pt.Transform(options.reverse ? 0 : 1);
+    pt.Transform(options.reverse ? Direction::Gda94ToItrf : Direction::ItrfToGda94);
     pt.CartesianToGeographic();
     const int rangeMessages = pt.CheckGeographicRange();
     // The form shows the result also when it is out of range.

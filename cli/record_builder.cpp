@@ -1,8 +1,8 @@
 #include "cli/record_builder.h"
 
 #include "cli/field_text.h"
-#include "editor/decimal_text.h"
-#include "editor/form_check.h"
+#include "params/decimal_text.h"
+#include "params/form_check.h"
 #include "values/number_text.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "params/record_file_read.h"
-#include "params/records.h"
+#include "records/records.h"
 
 #include <cstdint>
 #include <string>

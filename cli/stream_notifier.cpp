@@ -7,7 +7,6 @@ void StreamNotifier::showMessage(const std::string& text, const std::string& cap
     if (!caption.empty())
         stream_ << caption << ": ";
     stream_ << text << '\n';
-    ++count_;
 }
 
 bool StreamNotifier::askYesNo(const std::string& caption, const std::string& text)

@@ -17,11 +17,8 @@ public:
     void showMessage(const std::string& text, const std::string& caption) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
 
-    int messageCount() const { return count_; }
-
 private:
     std::ostream& stream_;
-    int count_ = 0;
 };
 
 }  // namespace tessara::cli

@@ -65,7 +65,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/applications/tessara.desktop
 
 # The icon theme gets the drawn SVG and PNGs rendered from the icon the
 # programs draw for their windows.
-add_executable(tessara_icon_png tools/icon_png/main.cpp app/shell/program_icon.cpp)
+add_executable(tessara_icon_png tools/icon_png/main.cpp widgets/program_icon.cpp)
 target_include_directories(tessara_icon_png PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(tessara_icon_png PRIVATE Qt6::Gui project_options project_warnings)
 

@@ -1,6 +1,6 @@
 #include "editor/form_files.h"
 
-#include "editor/decimal_text.h"
+#include "params/decimal_text.h"
 #include "params/ellipsoid_file.h"
 #include "params/notifier.h"
 #include "params/parameter_file.h"

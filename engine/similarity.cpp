@@ -11,9 +11,9 @@ SevenValues parametersAt(const ParameterSet& set, double epoch)
     return v;
 }
 
-Cartesian applySimilarity(const SevenValues& atEpoch, const Cartesian& point, bool forward)
+Cartesian applySimilarity(const SevenValues& atEpoch, const Cartesian& point, Direction direction)
 {
-    const double s = forward ? 1.0 : -1.0;
+    const double s = direction == Direction::ItrfToGda94 ? 1.0 : -1.0;
     const double dx = atEpoch[0];
     const double dy = atEpoch[1];
     const double dz = atEpoch[2];

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/conversion.h"
-#include "params/records.h"
+#include "records/records.h"
 
 namespace tessara {
 
@@ -17,13 +17,18 @@ namespace tessara {
 //   inverse, and a point taken forward and back returns within 0.01 mm for
 //   epochs 1989 to 2020.
 
+// Which way a point goes through the transformation.
+enum class Direction {
+    ItrfToGda94,  // forward: the parameter sets as given
+    Gda94ToItrf,  // reverse: all seven parameters negated
+};
+
 // The seven values dx, dy, dz (m), rx, ry, rz (arc-seconds), sc (ppm) of a
 // set at an epoch (decimal year); before the base epoch the rates are
 // subtracted.
 SevenValues parametersAt(const ParameterSet& set, double epoch);
 
-// Applies the seven values at the epoch to a point, forward (ITRF to GDA94)
-// or reverse (GDA94 to ITRF).
-Cartesian applySimilarity(const SevenValues& atEpoch, const Cartesian& point, bool forward);
+// Applies the seven values at the epoch to a point in the given direction.
+Cartesian applySimilarity(const SevenValues& atEpoch, const Cartesian& point, Direction direction);
 
 }  // namespace tessara

@@ -1,6 +1,6 @@
 #include "filetransform/convert_checks.h"
 
-#include "engine/point_transformer.h"
+#include "values/point_transformer.h"
 #include "filetransform/file_io.h"
 #include "filetransform/file_transformer.h"
 #include "filetransform/line_fields.h"

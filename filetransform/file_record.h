@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/point_transformer.h"
+#include "values/point_transformer.h"
 #include "filetransform/file_format.h"
 #include "filetransform/line_fields.h"
 

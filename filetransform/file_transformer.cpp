@@ -403,7 +403,7 @@ bool FileTransformer::transformLine(std::string_view line, Context& c)
     }
     if (ok) {
         pt.GeographicToCartesian();
-        pt.Transform(forward_ ? 1 : 0);
+        pt.Transform(forward_ ? Direction::ItrfToGda94 : Direction::Gda94ToItrf);
         pt.CartesianToGeographic();
         if (pt.CheckGeographicRange() > 0)
             ok = false;

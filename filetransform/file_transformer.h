@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/point_transformer.h"
+#include "values/point_transformer.h"
 #include "filetransform/file_format.h"
 #include "filetransform/file_io.h"
 #include "filetransform/file_output.h"
-#include "params/records.h"
+#include "records/records.h"
 #include "values/notation.h"
 
 #include <cstdint>

@@ -3,8 +3,8 @@
 // reads cleanly is re-expressed in every notation and computed, as the
 // format command and Compute do.
 
-#include "engine/builtin_records.h"
-#include "engine/point_transformer.h"
+#include "records/builtin_records.h"
+#include "values/point_transformer.h"
 #include "fuzz/fuzz_bodies.h"
 #include "fuzz/fuzz_check.h"
 #include "values/epoch.h"
@@ -126,7 +126,7 @@ int fuzzAngleReaders(const std::uint8_t* data, std::size_t size)
     if (geographic)
         FormatInputPoint(pt, 8, 7, 5);
     pt.GeographicToCartesian();
-    pt.Transform(1);
+    pt.Transform(Direction::ItrfToGda94);
     pt.CartesianToGeographic();
     if (pt.CheckGeographicRange() == 0)
         FormatOutputPoint(pt, OutputPrecision{});

@@ -4,7 +4,7 @@
 // first lines choose the layout as the file dialog and the command line do;
 // the rest is the input file.
 
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "filetransform/convert_checks.h"
 #include "filetransform/file_io.h"
 #include "filetransform/file_transformer.h"

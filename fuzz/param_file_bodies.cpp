@@ -3,7 +3,7 @@
 // appends to and reads back at the next start), the list loader, and the
 // record readers over a source that knows its size and one that does not.
 
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "fuzz/fuzz_bodies.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/scratch_file.h"

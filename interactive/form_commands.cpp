@@ -43,7 +43,7 @@ void InteractiveForm::SameHalfConversion(Half half, SameHalfTarget target)
     engine_.parameters = identitySet();
     engine_.ellipsoid = ellipsoidOf(itrfToGda());
     engine_.GeographicToCartesian();
-    engine_.Transform(itrfToGda() ? 1 : 0);
+    engine_.Transform(itrfToGda() ? Direction::ItrfToGda94 : Direction::Gda94ToItrf);
     engine_.CartesianToGeographic();
     engine_.CheckGeographicRange();
     appendEngineMessages();

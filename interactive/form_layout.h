@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings.h"
+#include "program/settings.h"
 #include "interactive/form_texts.h"
 #include "values/notation.h"
 

@@ -1,11 +1,11 @@
 #include "interactive/interactive_form.h"
 
-#include "app/display_list.h"
-#include "app/settings_store.h"
-#include "engine/builtin_records.h"
+#include "program/display_list.h"
+#include "program/settings_store.h"
+#include "records/builtin_records.h"
 #include "interactive/point_input.h"
 #include "params/notifier.h"
-#include "params/records.h"
+#include "records/records.h"
 #include "values/epoch.h"
 #include "values/formatting.h"
 
@@ -192,7 +192,7 @@ void InteractiveForm::Compute()
 
     if (messages_.empty()) {
         engine_.GeographicToCartesian();
-        engine_.Transform(itrfToGda() ? 1 : 0);
+        engine_.Transform(itrfToGda() ? Direction::ItrfToGda94 : Direction::Gda94ToItrf);
         engine_.CartesianToGeographic();
         const int outOfRange = engine_.CheckGeographicRange();
         appendEngineMessages();

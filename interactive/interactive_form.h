@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/program_paths.h"
-#include "app/settings.h"
-#include "app/startup_loading.h"
-#include "engine/point_transformer.h"
+#include "program/program_paths.h"
+#include "program/settings.h"
+#include "program/startup_loading.h"
+#include "values/point_transformer.h"
 #include "interactive/form_layout.h"
 #include "interactive/form_services.h"
 #include "interactive/form_texts.h"
@@ -129,10 +129,8 @@ private:
     void appendInvalidSetReason();
     void selectSavedSet(NameList& list, std::string& savedName, bool& marker);
     bool selectedSetValid(const NameList& list) const;
-    bool readEpoch();
     void outputDisplay();
     void writeLogRecord();
-    bool readForSameHalf(Half half, SameHalfTarget target);
 
     StartupPaths paths_;
     FormServices services_;

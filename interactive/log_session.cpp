@@ -1,6 +1,6 @@
 #include "interactive/log_session.h"
 
-#include "engine/point_transformer.h"
+#include "values/point_transformer.h"
 #include "filetransform/file_io.h"
 #include "params/file_error.h"
 #include "params/notifier.h"

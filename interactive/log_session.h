@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings.h"
+#include "program/settings.h"
 #include "filetransform/log_file.h"
 #include "interactive/form_services.h"
 
@@ -27,7 +27,6 @@ public:
 
     const std::string& currentLogFile() const { return currentLogFile_; }
     bool started() const { return started_; }
-    bool messageAppend() const { return messageAppend_; }
 
     // Once per run, when the form is first drawn: asks for the log file when
     // the settings say so (the configured name stays), then writes the header

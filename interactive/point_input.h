@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/settings.h"
-#include "engine/point_transformer.h"
+#include "program/settings.h"
+#include "values/point_transformer.h"
 #include "interactive/form_layout.h"
 #include "interactive/form_texts.h"
 

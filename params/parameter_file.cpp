@@ -30,6 +30,15 @@ RecordFileRead readOneSet(const std::string& path, ParameterSet& set, bool withD
 
 }  // namespace
 
+void validateProgram(ParameterSet& set, Notifier& notifier)
+{
+    set.valid = hasAllValues(set);
+    if (computeChecksum(set) != set.checksum) {
+        notifier.showMessage(checksumMismatchMessage(set.name));
+        set.valid = false;
+    }
+}
+
 bool writeParameterFile(const std::string& path, ParameterSet& set, Notifier& notifier)
 {
     std::string bytes(kParameterMarker);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "params/record_file_read.h"
-#include "params/records.h"
+#include "records/records.h"
 
 #include <string>
 #include <string_view>
@@ -23,6 +23,11 @@ inline constexpr std::string_view kParametersNotValidForSaving =
 // flag (150 bytes plus the name for a name below 255 characters). Stores the
 // freshly computed checksum in the set. A file error is reported; the old
 // file is then left as it was. Returns success.
+// The transformation program's validity rule: the editor's test, then the
+// checksum test; a mismatch is reported through the notifier and makes the
+// set invalid.
+void validateProgram(ParameterSet& set, Notifier& notifier);
+
 bool writeParameterFile(const std::string& path, ParameterSet& set, Notifier& notifier);
 
 // The parameter editor's reader: the record without the displayed flag, so a

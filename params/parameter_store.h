@@ -1,6 +1,6 @@
 #pragma once
 
-#include "params/records.h"
+#include "records/records.h"
 
 #include <cstddef>
 #include <functional>

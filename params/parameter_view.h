@@ -1,6 +1,6 @@
 #pragma once
 
-#include "params/records.h"
+#include "records/records.h"
 
 #include <array>
 #include <string>

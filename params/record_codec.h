@@ -1,7 +1,7 @@
 #pragma once
 
 #include "params/byte_source.h"
-#include "params/records.h"
+#include "records/records.h"
 
 #include <string>
 #include <string_view>

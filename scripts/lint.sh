@@ -16,7 +16,7 @@ build=$(cd "${1:-$root/build}" 2>/dev/null && pwd) || {
 jobs=${LINT_JOBS:-2}
 only=${LINT_ONLY:-}
 db="$build/compile_commands.json"
-folders='engine|values|params|filetransform|interactive|app|editor|cli'
+folders='records|engine|values|params|filetransform|program|interactive|widgets|app|editor|cli'
 
 if [ ! -f "$db" ]; then
     echo "lint: $db is missing (configure with CMAKE_EXPORT_COMPILE_COMMANDS=ON)" >&2

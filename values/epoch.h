@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/point_transformer.h"
+#include "values/point_transformer.h"
 #include "values/notation.h"
 
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "app/shell/dialog_commands.h"
 
-#include "app/program_paths.h"
+#include "program/program_paths.h"
 #include "app/shell/main_frame.h"
 #include "filetransform/dialogs/convert_command.h"
 #include "interactive/ui/tessara_view.h"

@@ -1,7 +1,7 @@
 #include "app/shell/help_window.h"
 
-#include "app/shell/program_icon.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/program_icon.h"
+#include "widgets/text_conversion.h"
 
 #include <QFile>
 #include <QTextBrowser>

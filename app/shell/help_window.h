@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/help_routine.h"
+#include "interactive/help_routine.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,14 +1,14 @@
 #include "app/shell/main_frame.h"
 
-#include "app/controls/window_fit.h"
-#include "app/shell/about_dialog.h"
-#include "app/shell/font_size_dialog.h"
-#include "app/shell/help_routine.h"
-#include "app/shell/program_icon.h"
+#include "widgets/window_fit.h"
+#include "app/dialogs/about_dialog.h"
+#include "app/dialogs/font_size_dialog.h"
+#include "interactive/help_routine.h"
+#include "widgets/program_icon.h"
 #include "app/shell/qt_services.h"
 #include "interactive/ui/tessara_view.h"
-#include "values/dialogs/dialog_font.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/dialog_font.h"
+#include "widgets/text_conversion.h"
 
 #include <QAction>
 #include <QLabel>
@@ -21,16 +21,6 @@
 #include <utility>
 
 namespace tessara {
-namespace {
-
-// Commands whose dialogs come with the parameter and file-run parts.
-constexpr MenuCommand kProvidedLater[] = {
-    MenuCommand::TransformFile,   MenuCommand::ViewParameters, MenuCommand::ImportParameters,
-    MenuCommand::ExportParameters, MenuCommand::ModifyList,    MenuCommand::ViewEllipsoid,
-    MenuCommand::ImportEllipsoid, MenuCommand::NewEllipsoid,
-};
-
-}  // namespace
 
 CMainFrame::CMainFrame(const StartupPaths& paths, QString versionText, ShellServices services,
                        QWidget* parent)
@@ -46,8 +36,6 @@ CMainFrame::CMainFrame(const StartupPaths& paths, QString versionText, ShellServ
 
     menus_ = new MainMenus(*menuBar(), this);
     connect(menus_, &MainMenus::triggered, this, &CMainFrame::carryOut);
-    for (const MenuCommand later : kProvidedLater)
-        menus_->action(later)->setEnabled(false);
 
     dialogs_ = std::make_unique<QtOptionDialogs>(services.notifier, services.files,
                                                  [this] { return view_->form().fontSize(); });
@@ -83,7 +71,6 @@ CMainFrame::~CMainFrame()
 void CMainFrame::provideCommand(MenuCommand command, std::function<void()> handler)
 {
     provided_[static_cast<std::size_t>(command)] = std::move(handler);
-    menus_->action(command)->setEnabled(true);
 }
 
 void CMainFrame::setHelp(HelpRoutine& routine, HelpViewer& viewer, SettingsStore& ini)

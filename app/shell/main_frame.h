@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_paths.h"
+#include "program/program_paths.h"
 #include "app/shell/main_menus.h"
 #include "interactive/form_services.h"
 
@@ -49,8 +49,8 @@ public:
     MainMenus* menus() const { return menus_; }
     QAction* action(MenuCommand command) const { return menus_->action(command); }
 
-    // Enables a command and has it run `handler` (the file run, the
-    // parameter and ellipsoid dialogs).
+    // Has a command run `handler` (the file run, the parameter and
+    // ellipsoid dialogs).
     void provideCommand(MenuCommand command, std::function<void()> handler);
     // The help routine of the application (from start-up on).
     void setHelp(HelpRoutine& routine, HelpViewer& viewer, SettingsStore& ini);

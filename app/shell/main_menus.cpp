@@ -1,8 +1,8 @@
 #include "app/shell/main_menus.h"
 
-#include "app/controls/name_items.h"
+#include "widgets/name_items.h"
 #include "params/ellipsoid_menu.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QAction>
 #include <QFontMetrics>

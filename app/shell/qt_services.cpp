@@ -1,12 +1,12 @@
 #include "app/shell/qt_services.h"
 
-#include "app/controls/program_style.h"
-#include "app/shell/file_dialog_ex.h"
-#include "interactive/ui/log_options_dialog.h"
-#include "values/dialogs/dialog_font.h"
+#include "app/dialogs/file_dialog_ex.h"
+#include "interactive/dialogs/log_options_dialog.h"
+#include "widgets/dialog_font.h"
+#include "widgets/program_style.h"
 #include "values/dialogs/format_dialog.h"
 #include "values/dialogs/precision_dialog.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QApplication>
 #include <QDesktopServices>

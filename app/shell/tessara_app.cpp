@@ -1,13 +1,13 @@
 #include "app/shell/tessara_app.h"
 
-#include "app/controls/program_style.h"
+#include "widgets/program_style.h"
 #include "app/shell/dialog_commands.h"
-#include "app/shell/help_routine.h"
+#include "interactive/help_routine.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/tessara_doc.h"
-#include "app/ui/qsettings_store.h"
-#include "app/version_text.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/qsettings_store.h"
+#include "program/version_text.h"
+#include "widgets/text_conversion.h"
 
 #include <QSettings>
 

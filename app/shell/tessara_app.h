@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/program_paths.h"
+#include "program/program_paths.h"
 #include "app/shell/help_window.h"
 #include "app/shell/qt_services.h"
 #include "params/dialogs/path_chooser.h"

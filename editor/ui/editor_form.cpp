@@ -1,7 +1,7 @@
 #include "editor/ui/editor_form.h"
 
 #include "editor/ui/file_chooser.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QDir>
 #include <QFile>

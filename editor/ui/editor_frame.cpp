@@ -1,6 +1,6 @@
 #include "editor/ui/editor_frame.h"
 
-#include "app/controls/program_style.h"
+#include "widgets/program_style.h"
 
 #include "editor/ui/ellipsoid_form.h"
 #include "editor/ui/parameter_form.h"

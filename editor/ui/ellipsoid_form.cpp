@@ -1,6 +1,6 @@
 #include "editor/ui/ellipsoid_form.h"
 
-#include "app/controls/numeric_edit.h"
+#include "widgets/numeric_edit.h"
 #include "editor/form_files.h"
 #include "editor/ui/number_field_text.h"
 

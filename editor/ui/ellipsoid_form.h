@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/form_check.h"
+#include "params/form_check.h"
 #include "editor/ui/editor_form.h"
 
 QT_BEGIN_NAMESPACE

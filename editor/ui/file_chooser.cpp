@@ -1,6 +1,6 @@
 #include "editor/ui/file_chooser.h"
 
-#include "app/controls/program_style.h"
+#include "widgets/program_style.h"
 #include "editor/form_files.h"
 
 #include <QFileDialog>

@@ -6,7 +6,7 @@
 //                      ellipsoid form, any other in the parameter form)
 //   --screenshot PNG   saves a picture of the window to PNG and ends; it
 //                      needs no display (QT_QPA_PLATFORM=offscreen)
-#include "app/controls/program_style.h"
+#include "widgets/program_style.h"
 #include "editor/ui/editor_frame.h"
 #include "editor/ui/ellipsoid_form.h"
 #include "editor/ui/file_chooser.h"

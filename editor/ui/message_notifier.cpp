@@ -1,6 +1,6 @@
 #include "editor/ui/message_notifier.h"
 
-#include "app/controls/program_style.h"
+#include "widgets/program_style.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 #include "editor/ui/number_field_text.h"
 
-#include "app/numeric_filter.h"
+#include "values/numeric_filter.h"
 
 #include <QLocale>
 

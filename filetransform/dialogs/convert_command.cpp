@@ -1,13 +1,13 @@
 #include "filetransform/dialogs/convert_command.h"
 
-#include "app/settings.h"
+#include "program/settings.h"
 #include "filetransform/dialogs/convert_dialog.h"
 #include "filetransform/dialogs/output_format_dialog.h"
 #include "params/dialogs/parameter_commands.h"
 #include "params/notifier.h"
 #include "params/parameter_store.h"
-#include "values/dialogs/dialog_font.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/dialog_font.h"
+#include "widgets/text_conversion.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 #include "filetransform/dialogs/convert_dialog.h"
 
-#include "app/controls/name_items.h"
+#include "widgets/name_items.h"
 #include "filetransform/file_io.h"
 #include "params/dialogs/parameter_dialog.h"
 #include "params/dialogs/path_chooser.h"
 #include "params/name_list.h"
 #include "params/notifier.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #include "interactive/ui/angle_row.h"
 
-#include "app/controls/numeric_edit.h"
+#include "widgets/numeric_edit.h"
 #include "interactive/ui/display_numbers.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #include "interactive/ui/display_numbers.h"
 
-#include "app/numeric_filter.h"
-#include "values/dialogs/text_conversion.h"
+#include "values/numeric_filter.h"
+#include "widgets/text_conversion.h"
 
 #include <QLocale>
 

@@ -1,10 +1,10 @@
 #include "interactive/ui/half_panel.h"
 
-#include "app/controls/name_items.h"
-#include "app/controls/numeric_edit.h"
+#include "widgets/name_items.h"
+#include "widgets/numeric_edit.h"
 #include "interactive/ui/angle_row.h"
 #include "interactive/ui/display_numbers.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "interactive/ui/message_panel.h"
 
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 
 #include "interactive/ui/half_panel.h"
 #include "interactive/ui/message_panel.h"
-#include "values/dialogs/dialog_font.h"
+#include "widgets/dialog_font.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

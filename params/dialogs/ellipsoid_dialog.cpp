@@ -1,9 +1,9 @@
 #include "params/dialogs/ellipsoid_dialog.h"
 
-#include "app/controls/name_items.h"
-#include "app/controls/numeric_edit.h"
+#include "widgets/name_items.h"
+#include "widgets/numeric_edit.h"
 #include "params/ellipsoid_list.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

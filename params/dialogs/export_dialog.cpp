@@ -1,7 +1,7 @@
 #include "params/dialogs/export_dialog.h"
 
 #include "params/dialogs/path_chooser.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "params/dialogs/modify_list_dialog.h"
 
-#include "app/controls/name_items.h"
+#include "widgets/name_items.h"
 #include "params/dialogs/parameter_dialog.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -11,7 +11,7 @@
 #include "params/parameter_export.h"
 #include "params/parameter_file.h"
 #include "params/parameter_import.h"
-#include "values/dialogs/dialog_font.h"
+#include "widgets/dialog_font.h"
 
 #include <filesystem>
 

@@ -1,10 +1,10 @@
 #include "params/dialogs/parameter_dialog.h"
 
-#include "app/controls/name_items.h"
+#include "widgets/name_items.h"
 #include "params/name_list.h"
 #include "params/parameter_store.h"
 #include "params/parameter_view.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -157,7 +157,6 @@ void CParameterDialog::setCheckMode(const ParameterSet& set)
 
 void CParameterDialog::showSet(const ParameterSet& set)
 {
-    shownName_ = set.name;
     const ParameterTexts texts = parameterTexts(set);
     // The heading starts with the name: a long name is cut in the middle,
     // and the base year after it stays whole.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "params/records.h"
+#include "records/records.h"
 
 #include <QDialog>
 
@@ -34,16 +34,12 @@ public:
     void setViewMode(const ParameterStore& store, const std::string& selectedName);
     void setCheckMode(const ParameterSet& set);
 
-    // The name of the set shown; empty before any is.
-    std::string shownName() const { return shownName_; }
-
 private:
     void showSet(const ParameterSet& set);
     void setChosen(int index);
     void showNote(const QString& text);
 
     const ParameterStore* store_ = nullptr;
-    std::string shownName_;
     QLabel* topText_ = nullptr;
     QComboBox* setList_ = nullptr;
     QLabel* heading_ = nullptr;

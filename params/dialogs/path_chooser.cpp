@@ -1,7 +1,7 @@
 #include "params/dialogs/path_chooser.h"
 
-#include "app/controls/program_style.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/program_style.h"
+#include "widgets/text_conversion.h"
 
 #include <QFileDialog>
 #include <QStringList>

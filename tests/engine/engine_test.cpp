@@ -1,6 +1,6 @@
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "engine/conversion.h"
-#include "engine/point_transformer.h"
+#include "values/point_transformer.h"
 #include "engine/similarity.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +52,7 @@ TEST(PointTransformer, WorkedExampleForward)
     pt.inputGeographic = {-10.0, 20.0, 30.0};  // stale values a Cartesian input must not use
 
     pt.GeographicToCartesian();
-    pt.Transform(1);
+    pt.Transform(Direction::ItrfToGda94);
     pt.CartesianToGeographic();
     EXPECT_EQ(pt.CheckGeographicRange(), 0);
 
@@ -67,7 +67,7 @@ TEST(PointTransformer, WorkedExampleReverse)
     PointTransformer pt = transformerFor("ITRF2000", 2002.0);
     pt.inputIsCartesian = true;
     pt.inputCartesian = {-4052052.048, 4212836.105, -2545105.587};
-    pt.Transform(0);
+    pt.Transform(Direction::Gda94ToItrf);
     EXPECT_EQ(printed(pt.outputCartesian, 4), "-4052052.3311 4212836.0049 -2545105.1476");
 }
 
@@ -84,10 +84,10 @@ TEST(PointTransformer, ForwardThenBackReturnsWithinAHundredthOfAMillimetre)
                         pt.inputGeographic = {lat, lon, h};
                         pt.GeographicToCartesian();
                         const Cartesian start = pt.inputCartesian;
-                        pt.Transform(1);
+                        pt.Transform(Direction::ItrfToGda94);
                         pt.inputCartesian = pt.outputCartesian;
                         pt.inputIsCartesian = true;
-                        pt.Transform(0);
+                        pt.Transform(Direction::Gda94ToItrf);
                         const Cartesian& end = pt.outputCartesian;
                         ASSERT_LT(std::hypot(end.x - start.x, end.y - start.y, end.z - start.z),
                                   0.00001)

@@ -1,8 +1,8 @@
 // The parameter files shipped in sets/: each is whole, and transforms points
 // as the published parameters do.
 
-#include "engine/builtin_records.h"
-#include "engine/point_transformer.h"
+#include "records/builtin_records.h"
+#include "values/point_transformer.h"
 #include "params/parameter_file.h"
 #include "tests/params/test_support.h"
 
@@ -88,7 +88,7 @@ TEST(ShippedSets, TransformAsThePublishedParametersWithinATenthOfAMillimetre)
         pt.epoch = c.epoch;
         pt.inputIsCartesian = true;
         pt.inputCartesian = c.itrf;
-        pt.Transform(1);
+        pt.Transform(Direction::ItrfToGda94);
         EXPECT_NEAR(pt.outputCartesian.x, c.gda94.x, 1e-4);
         EXPECT_NEAR(pt.outputCartesian.y, c.gda94.y, 1e-4);
         EXPECT_NEAR(pt.outputCartesian.z, c.gda94.z, 1e-4);

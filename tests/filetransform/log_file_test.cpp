@@ -1,6 +1,6 @@
 #include "filetransform/log_file.h"
 
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "values/epoch.h"
 #include "values/formatting.h"
 #include "values/readers.h"
@@ -45,7 +45,7 @@ PointTransformer computed(AngleNotation notation)
     ApplyInputHemisphere(pt, 0, 0);
     EXPECT_TRUE(ReadHeight(pt, "603.35"));
     pt.GeographicToCartesian();
-    pt.Transform(1);
+    pt.Transform(Direction::ItrfToGda94);
     pt.CartesianToGeographic();
     EXPECT_EQ(pt.CheckGeographicRange(), 0);
     FormatOutputPoint(pt, OutputPrecision{1, 1, 1, 1, 1});

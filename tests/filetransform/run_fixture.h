@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "filetransform/file_transformer.h"
 
 #include "temp_folder.h"

@@ -3,7 +3,7 @@
 // Test doubles of the main form's services, shared by the core tests and
 // the widget tests: scripted answers instead of dialogs, records instead of
 // windows. No test framework is needed here.
-#include "app/shell/help_routine.h"
+#include "interactive/help_routine.h"
 #include "interactive/form_services.h"
 
 #include <cstdlib>

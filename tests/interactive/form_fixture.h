@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/memory_settings_store.h"
-#include "app/program_paths.h"
+#include "program/memory_settings_store.h"
+#include "program/program_paths.h"
 #include "interactive/interactive_form.h"
 #include "support/recording_notifier.h"
 #include "tests/interactive/form_doubles.h"

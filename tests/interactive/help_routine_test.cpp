@@ -1,7 +1,7 @@
 // The help command: finding the help file, asking for it, showing it and
 // reporting a failed display.
-#include "app/memory_settings_store.h"
-#include "app/shell/help_routine.h"
+#include "program/memory_settings_store.h"
+#include "interactive/help_routine.h"
 #include "support/recording_notifier.h"
 #include "tests/interactive/form_doubles.h"
 

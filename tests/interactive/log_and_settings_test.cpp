@@ -2,7 +2,7 @@
 // run leaves for the next.
 #include "tests/interactive/form_fixture.h"
 
-#include "app/display_list.h"
+#include "program/display_list.h"
 
 #include <cstring>
 #include <filesystem>

@@ -2,6 +2,7 @@
 
 #include "params/file_writing.h"
 #include "params/record_codec.h"
+#include "support/recording_notifier.h"
 #include "tests/params/test_support.h"
 
 #include <gmock/gmock.h>
@@ -169,6 +170,27 @@ TEST_F(ParameterFileTest, SavingThroughALinkReplacesTheFileBehindIt)
     ASSERT_TRUE(writeParameterFile(link, set, notifier));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(readAll(target).substr(26, 3), "new");
+}
+
+TEST(Validity, ProgramRuleReportsChecksumMismatchOnce)
+{
+    tessara::testing::RecordingNotifier notifier;
+
+    ParameterSet good = ParameterSet::fromValues(
+        "ITRF2000", 2000.0, {-0.0761, -0.0101, 0.0444, 0.008765, 0.009361, 0.009325, 0.007935},
+        {0.011, -0.0045, -0.0174, 0.001034, 0.000671, 0.001039, -0.000538});
+    validateProgram(good, notifier);
+    EXPECT_TRUE(good.valid);
+    EXPECT_TRUE(notifier.shown.empty());
+
+    ParameterSet damaged = good;
+    damaged.base[3] = 0.008766;
+    validateProgram(damaged, notifier);
+    EXPECT_FALSE(damaged.valid);
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].text,
+              "Error - Parameters for ITRF2000 are incorrect - checksum does not match");
+    EXPECT_EQ(notifier.shown[0].caption, "");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/controls/numeric_edit.h"
+#include "widgets/numeric_edit.h"
 #include "tests/ui/test_environment.h"
 
 #include <QApplication>

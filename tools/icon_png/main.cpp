@@ -3,7 +3,7 @@
 //
 //   tessara_icon_png SIZE FILE [SIZE FILE ...]
 
-#include "app/shell/program_icon.h"
+#include "widgets/program_icon.h"
 
 #include <QGuiApplication>
 #include <QImage>

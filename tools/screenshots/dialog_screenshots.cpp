@@ -7,7 +7,7 @@
 #include "editor/ui/editor_frame.h"
 #include "editor/ui/file_chooser.h"
 #include "editor/ui/parameter_form.h"
-#include "engine/builtin_records.h"
+#include "records/builtin_records.h"
 #include "filetransform/dialogs/convert_command.h"
 #include "filetransform/dialogs/convert_dialog.h"
 #include "filetransform/dialogs/output_format_dialog.h"
@@ -21,7 +21,7 @@
 #include "tests/support/recording_notifier.h"
 #include "tests/ui/dialogs/dialog_test_support.h"
 #include "tools/screenshots/screenshot_look.h"
-#include "values/dialogs/dialog_font.h"
+#include "widgets/dialog_font.h"
 
 #include <QApplication>
 #include <QDir>

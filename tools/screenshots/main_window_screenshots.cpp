@@ -5,17 +5,17 @@
 //   tessara_mainprog_screenshots OUTPUT_FOLDER HELP_PAGE [dark]
 // Run it under a display server (xcb) of the screen size wanted to see the
 // desktop's own rendering; "dark" takes the pictures in a dark palette.
-#include "app/shell/about_dialog.h"
-#include "app/shell/file_dialog_ex.h"
-#include "app/shell/font_size_dialog.h"
+#include "app/dialogs/about_dialog.h"
+#include "app/dialogs/file_dialog_ex.h"
+#include "app/dialogs/font_size_dialog.h"
 #include "app/shell/help_window.h"
 #include "app/shell/qt_services.h"
-#include "interactive/ui/log_options_dialog.h"
+#include "interactive/dialogs/log_options_dialog.h"
 #include "interactive/ui/message_panel.h"
 #include "tests/ui/mainprog/frame_harness.h"
 #include "tests/ui/test_environment.h"
 #include "tools/screenshots/screenshot_look.h"
-#include "values/dialogs/dialog_font.h"
+#include "widgets/dialog_font.h"
 #include "values/dialogs/format_dialog.h"
 #include "values/dialogs/precision_dialog.h"
 

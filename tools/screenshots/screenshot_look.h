@@ -2,7 +2,7 @@
 
 // The look a set of pictures is taken in: the programs' own style, and on
 // request a dark palette such as a desktop's dark theme gives.
-#include "app/controls/program_style.h"
+#include "widgets/program_style.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,7 +1,7 @@
 #include "values/dialogs/format_dialog.h"
 
 #include "params/notifier.h"
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

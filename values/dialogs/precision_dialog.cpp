@@ -1,6 +1,6 @@
 #include "values/dialogs/precision_dialog.h"
 
-#include "values/dialogs/text_conversion.h"
+#include "widgets/text_conversion.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 // "Convert coordinates in file" and the output format dialog, driven as the
 // user would, and a whole run compared with the command line's.
-#include "app/memory_settings_store.h"
-#include "app/settings.h"
-#include "engine/builtin_records.h"
+#include "program/memory_settings_store.h"
+#include "program/settings.h"
+#include "records/builtin_records.h"
 #include "filetransform/dialogs/convert_command.h"
 #include "filetransform/dialogs/convert_dialog.h"
 #include "filetransform/dialogs/output_format_dialog.h"

@@ -1,9 +1,9 @@
 // The parameter and ellipsoid dialogs, driven as the user would: scripted
 // file choices, recorded messages, the real dialogs offscreen.
-#include "app/controls/name_items.h"
-#include "app/controls/numeric_edit.h"
-#include "app/memory_settings_store.h"
-#include "app/startup_loading.h"
+#include "widgets/name_items.h"
+#include "widgets/numeric_edit.h"
+#include "program/memory_settings_store.h"
+#include "program/startup_loading.h"
 #include "params/dialogs/ellipsoid_dialog.h"
 #include "params/dialogs/modify_list_dialog.h"
 #include "params/dialogs/parameter_commands.h"

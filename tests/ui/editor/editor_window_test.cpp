@@ -1,4 +1,4 @@
-#include "app/controls/numeric_edit.h"
+#include "widgets/numeric_edit.h"
 #include "editor/ui/editor_frame.h"
 #include "editor/ui/ellipsoid_form.h"
 #include "editor/ui/file_chooser.h"

@@ -1,7 +1,7 @@
 // The option dialogs on their own: what they show for a direction, what
 // they give back, and their special cases.
-#include "app/shell/font_size_dialog.h"
-#include "interactive/ui/log_options_dialog.h"
+#include "app/dialogs/font_size_dialog.h"
+#include "interactive/dialogs/log_options_dialog.h"
 #include "tests/ui/mainprog/frame_harness.h"
 #include "tests/ui/mainprog/test_classes.h"
 #include "values/dialogs/format_dialog.h"

@@ -3,9 +3,9 @@
 // A main window over a temporary program folder and the test's settings
 // store, with recorders in place of message boxes, file dialogs and the
 // desktop opener. The option dialogs are the real ones.
-#include "app/program_paths.h"
+#include "program/program_paths.h"
 #include "app/shell/main_frame.h"
-#include "app/ui/qsettings_store.h"
+#include "widgets/qsettings_store.h"
 #include "interactive/ui/tessara_view.h"
 #include "support/recording_notifier.h"
 #include "tests/interactive/form_doubles.h"

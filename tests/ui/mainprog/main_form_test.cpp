@@ -1,6 +1,6 @@
 // The flows of the main form through its widgets: typing, the buttons, the
 // shortcut of the sample point, the log, and the settings of the next run.
-#include "app/controls/numeric_edit.h"
+#include "widgets/numeric_edit.h"
 #include "interactive/ui/half_panel.h"
 #include "interactive/ui/message_panel.h"
 #include "tests/ui/mainprog/frame_harness.h"

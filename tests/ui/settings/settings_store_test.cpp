@@ -1,7 +1,7 @@
-#include "app/display_list.h"
-#include "app/settings.h"
-#include "app/ui/qsettings_store.h"
-#include "tests/app/settings_scenarios.h"
+#include "program/display_list.h"
+#include "program/settings.h"
+#include "widgets/qsettings_store.h"
+#include "tests/program/settings_scenarios.h"
 
 #include <QCoreApplication>
 #include <QDir>

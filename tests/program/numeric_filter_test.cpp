@@ -1,0 +1,200 @@
+#include "values/numeric_filter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tessara {
+namespace {
+
+// Fields are written with the caret as "|" or the selection in "[...]":
+// "1.2[34]" selects "34", "-|3" has the caret after the sign.
+NumericField field(const char* marked)
+{
+    NumericField f;
+    for (const char* p = marked; *p != '\0'; ++p) {
+        if (*p == '|' || *p == '[')
+            f.selectionStart = f.text.size();
+        if (*p == '|' || *p == ']')
+            f.selectionEnd = f.text.size();
+        if (*p != '|' && *p != '[' && *p != ']')
+            f.text += static_cast<char32_t>(*p);
+    }
+    return f;
+}
+
+std::u32string widen(const char* text)
+{
+    return std::u32string(text, text + std::char_traits<char>::length(text));
+}
+
+std::string marked(const PasteResult& r)
+{
+    std::string out;
+    for (std::size_t i = 0; i <= r.text.size(); ++i) {
+        if (i == r.caret)
+            out += '|';
+        if (i < r.text.size())
+            out += r.text[i] < 0x80 ? static_cast<char>(r.text[i]) : '?';
+    }
+    return out;
+}
+
+NumericRules rules(bool allowNegative, std::size_t places, char32_t point = U'.')
+{
+    return NumericRules{allowNegative, places, NumericSymbols{point, U'-'}};
+}
+
+constexpr auto Pass = KeyVerdict::Pass;
+constexpr auto Beep = KeyVerdict::RefuseWithBeep;
+constexpr auto Silent = KeyVerdict::SwallowSilently;
+
+NumericKey key(KeyKind kind, char32_t typed, bool keypad = false, bool ctrl = false,
+               bool shift = false)
+{
+    return NumericKey{kind, typed, keypad, ctrl, shift};
+}
+
+TEST(NumericKeyFilter, RulesOnCharactersAndPositions)
+{
+    const auto digit = key(KeyKind::Digit, U'5');
+    const auto point = key(KeyKind::DecimalKey, U'.');
+    const auto minus = key(KeyKind::SubtractKey, U'-');
+    struct Case { const char* name; const char* field; NumericKey key; NumericRules rules; KeyVerdict expected; };
+    const Case cases[] = {
+        {"digit fills the last decimal place", "1.23|", digit, rules(true, 3), Pass},
+        {"digit beyond the decimal places", "1.234|", digit, rules(true, 3), Beep},
+        {"digit between full decimals", "1.2|34", digit, rules(true, 3), Beep},
+        {"digit at the decimal symbol of a full field", "1|.234", digit, rules(true, 3), Pass},
+        {"digit over a selected decimal of a full field", "1.23[4]", digit, rules(true, 3), Pass},
+        {"digit in front of the sign", "|-3", digit, rules(true, 3), Beep},
+        {"digit over the selected sign", "[-]3", digit, rules(true, 3), Pass},
+        {"ctrl+digit", "|", key(KeyKind::Digit, U'5', false, true), rules(true, 3), Beep},
+        {"shift+digit typing another character", "|", key(KeyKind::Digit, U'%', false, false, true), rules(true, 3), Beep},
+        {"shift+digit typing its digit", "|", key(KeyKind::Digit, U'5', false, false, true), rules(true, 3), Pass},
+        {"ctrl+keypad digit", "|", key(KeyKind::Digit, U'5', true, true), rules(true, 3), Pass},
+        {"decimal key in a whole-number field", "12|", point, rules(true, 0), Beep},
+        {"decimal key into an empty whole-number field", "|", point, rules(true, 0), Pass},
+        {"second decimal symbol", "1.5|", point, rules(true, 3), Beep},
+        {"decimal key at the field's own symbol", "1|.5", point, rules(true, 3), Pass},
+        {"decimal key in front of the sign", "|-3", point, rules(true, 3), Beep},
+        {"ctrl+decimal key", "1|", key(KeyKind::DecimalKey, U'.', false, true), rules(true, 3), Beep},
+        {"shift+keypad decimal key", "1|", key(KeyKind::DecimalKey, U'.', true, false, true), rules(true, 3, U','), Pass},
+        {"subtract where negatives are not allowed", "|5", minus, rules(false, 3), Beep},
+        {"subtract at the start", "|5", minus, rules(true, 3), Pass},
+        {"subtract behind the start", "5|", minus, rules(true, 3), Beep},
+        {"second sign", "|-5", minus, rules(true, 3), Beep},
+        {"subtract over the selected sign", "[-]5", minus, rules(true, 3), Pass},
+        {"subtract over a selection behind the start", "-[5]", minus, rules(true, 3), Beep},
+        {"letter", "1|", key(KeyKind::LetterOrPunctuation, U'a'), rules(true, 3), Silent},
+        {"space", "1|", key(KeyKind::Space, U' '), rules(true, 3), Beep},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(filterKey(field(c.field), c.key, c.rules), c.expected);
+    }
+}
+
+TEST(NumericKeyFilter, KeysByLabel)
+{
+    struct Case { const char* name; char32_t label; bool keypad; char32_t point; KeyKind expected; };
+    const Case cases[] = {
+        {"main row digit", U'7', false, U'.', KeyKind::Digit},
+        {"period in a decimal-comma locale", U'.', false, U',', KeyKind::LetterOrPunctuation},
+        {"comma in a decimal-comma locale", U',', false, U',', KeyKind::DecimalKey},
+        {"keypad period in a decimal-comma locale", U'.', true, U',', KeyKind::DecimalKey},
+        {"keypad comma in a decimal-point locale", U',', true, U'.', KeyKind::DecimalKey},
+        {"minus", U'-', false, U'.', KeyKind::SubtractKey},
+        {"keypad minus", U'-', true, U'.', KeyKind::SubtractKey},
+        {"keypad plus", U'+', true, U'.', KeyKind::LetterOrPunctuation},
+        {"letter", U'Q', false, U'.', KeyKind::LetterOrPunctuation},
+        {"letter of another script", U'\u0416', false, U'.', KeyKind::LetterOrPunctuation},
+        {"space bar", U' ', false, U'.', KeyKind::Space},
+        {"key with no character", 0, false, U'.', KeyKind::Other},
+        {"delete character", 0x7F, false, U'.', KeyKind::Other},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(classifyKey(c.label, c.keypad, rules(true, 2, c.point)), c.expected);
+    }
+}
+
+TEST(NumericKeyFilter, LocaleSymbols)
+{
+    struct Case { const char* name; std::u32string_view decimal; std::u32string_view negative; char32_t expectedDecimal; char32_t expectedNegative; };
+    const Case cases[] = {
+        {"decimal point", U".", U"-", U'.', U'-'},
+        {"decimal comma", U",", U"-", U',', U'-'},
+        {"settings missing", U"", U"", U'.', U'-'},
+        {"left-to-right mark before the sign", U".", U"\u200E-", U'.', U'-'},
+        {"arabic separator and letter mark", U"\u066B", U"\u061C-", U'\u066B', U'-'},
+        {"typographic minus", U",", U"\u2212", U',', U'-'},
+        {"marks only", U"\u200F", U"\u200E", U'.', U'-'},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const NumericSymbols s = symbolsFromLocale(c.decimal, c.negative);
+        EXPECT_EQ(s.decimal, c.expectedDecimal);
+        EXPECT_EQ(s.negative, c.expectedNegative);
+    }
+}
+
+TEST(NumericKeyFilter, ComposedTextIsTypedCharacterByCharacter)
+{
+    struct Case { const char* name; const char* field; const char* text; NumericRules rules; KeyVerdict expected; };
+    const Case cases[] = {
+        {"digits", "|", "12", rules(false, 2), Pass},
+        {"sign and number", "|", "-1.5", rules(true, 2), Pass},
+        {"digit then letter", "|", "1a", rules(false, 2), Silent},
+        {"more decimals than the field takes", "1.|", "234", rules(false, 2), Beep},
+        {"second decimal symbol within the text", "|", "1.2.", rules(false, 2), Beep},
+        {"control character", "|", "\t", rules(false, 2), Silent},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(filterComposedText(field(c.field), widen(c.text), c.rules), c.expected);
+    }
+}
+
+TEST(NumericPaste, FilteredTextAndCaret)
+{
+    struct Case {
+        const char* name;
+        const char* field;
+        const char* clipboard;
+        NumericRules rules;
+        const char* expected;  // nullptr: refused with a beep
+    };
+    const Case cases[] = {
+        {"blanks skipped, letters end the number", "|", "  42abc", rules(false, 3), "42|"},
+        {"tab and sign", "|", "\t-7.25", rules(true, 3), "-7.25|"},
+        {"whole-number field drops the fraction", "|", "1.5", rules(false, 0), "1|"},
+        {"sign where negatives are not allowed", "|", "-5", rules(false, 3), nullptr},
+        {"nothing on the clipboard", "|", "", rules(false, 3), nullptr},
+        {"second decimal symbol ends the number", "|", "1.2.3", rules(false, 3), "1.2|"},
+        {"into the middle", "1|9", "55", rules(false, 3), "155|9"},
+        {"field keeps its symbol, paste loses its fraction", "|1.5", "2.7", rules(false, 3), "2|1.5"},
+        {"over the field's selected symbol", "1[.]5", "2.7", rules(false, 3), "12.7|5"},
+        {"fraction cut to the decimal places", "1.5|", "678", rules(false, 2), "1.56|"},
+        {"cut in the field's text behind the paste", "1.|23", "45", rules(false, 3), "1.45|2"},
+        {"sign behind the start", "5|", "-1", rules(true, 3), nullptr},
+        {"sign at the start", "|5", "-1", rules(true, 3), "-1|5"},
+        {"field holding a sign, nothing selected", "-3|", "4", rules(true, 3), nullptr},
+        {"field holding a sign, digit selected", "-[3]", "4", rules(true, 3), "-4|"},
+        {"decimal comma", "|", "1,5", rules(false, 3, U','), "1,5|"},
+        {"decimal point in a decimal-comma field", "|", "1.5", rules(false, 3, U','), "1|"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = pasteInto(field(c.field), widen(c.clipboard), c.rules);
+        if (c.expected == nullptr) {
+            EXPECT_FALSE(result.has_value());
+        } else {
+            ASSERT_TRUE(result.has_value());
+            EXPECT_EQ(marked(*result), c.expected);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessara

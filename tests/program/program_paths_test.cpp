@@ -1,0 +1,164 @@
+#include "program/help_path.h"
+#include "program/program_paths.h"
+#include "tests/params/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+namespace tessara {
+namespace {
+
+TEST(ProgramPaths, FolderIsCutBeforeTheLastSlash)
+{
+    struct Case { const char* path; const char* folder; };
+    const Case cases[] = {
+        {"/opt/tessara/bin/tessara", "/opt/tessara/bin"},
+        {"/tessara", "/tessara"},  // the only "/" is the first character
+        {"tessara", "tessara"},    // no "/" at all
+        {"bin/tessara", "bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(programFolderOf(c.path), c.folder);
+    }
+}
+
+TEST(ProgramPaths, BareNamesGoIntoTheProgramFolder)
+{
+    EXPECT_EQ(inProgramFolder("tessara.log", "/opt/t"), "/opt/t/tessara.log");
+    EXPECT_EQ(inProgramFolder("/var/log/t.log", "/opt/t"), "/var/log/t.log");
+    EXPECT_EQ(inProgramFolder("logs/t.log", "/opt/t"), "logs/t.log");
+}
+
+TEST(ProgramPaths, FolderChoiceFromEnvironmentAndWritability)
+{
+    struct Case { const char* name; ProgramFolderInputs inputs; const char* folder; };
+    const Case cases[] = {
+        {"writable program folder", {"/opt/t", true, std::nullopt, "/x", "/home/u"}, "/opt/t"},
+        {"TESSARA_HOME wins", {"/opt/t", true, "/data/t", "/x", "/home/u"}, "/data/t"},
+        {"empty TESSARA_HOME is unset", {"/opt/t", true, "", "/x", "/home/u"}, "/opt/t"},
+        {"unwritable: XDG data folder", {"/usr/bin", false, std::nullopt, "/x", "/home/u"}, "/x/tessara"},
+        {"relative XDG_DATA_HOME is ignored", {"/usr/bin", false, std::nullopt, "rel", "/home/u"}, "/home/u/.local/share/tessara"},
+        {"no XDG_DATA_HOME", {"/usr/bin", false, std::nullopt, std::nullopt, "/home/u"}, "/home/u/.local/share/tessara"},
+        {"no home at all", {"/usr/bin", false, std::nullopt, std::nullopt, std::nullopt}, "/usr/bin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(chooseProgramFolder(c.inputs), c.folder);
+    }
+}
+
+TEST(ProgramPaths, SharedInstallSendsFilesToTheUsersFolder)
+{
+    struct Case { const char* name; ProgramFolderInputs inputs; const char* folder; };
+    const Case cases[] = {
+        {"root can write the shared folder",
+         {"/usr/lib/tessara", true, std::nullopt, std::nullopt, "/root", true},
+         "/root/.local/share/tessara"},
+        {"a user cannot", {"/usr/lib/tessara", false, std::nullopt, "/x", "/home/u", true},
+         "/x/tessara"},
+        {"TESSARA_HOME still wins", {"/usr/lib/tessara", true, "/data/t", "/x", "/home/u", true},
+         "/data/t"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(chooseProgramFolder(c.inputs), c.folder);
+    }
+}
+
+TEST(ProgramPaths, SharedInstallIsKnownByItsMarkerFile)
+{
+    test::TempFolder folder;
+    const std::string path = folder.path().string();
+    EXPECT_FALSE(observeProgramFolderInputs(path).executableFolderShared);
+    EXPECT_TRUE(observeProgramFolderInputs(path).executableFolderWritable);
+    test::writeAll(folder.file(std::string(kSharedFolderMarker)), "");
+    EXPECT_TRUE(observeProgramFolderInputs(path).executableFolderShared);
+}
+
+TEST(ProgramPaths, StartupPathsFromTheProgramFolder)
+{
+    const StartupPaths paths = makeStartupPaths("/usr/bin/tessara", "/home/u/.local/share/tessara");
+    EXPECT_EQ(paths.iniPath, "/home/u/.local/share/tessara/tessara.ini");
+    EXPECT_EQ(paths.parameterListPath, "/home/u/.local/share/tessara/params.tessara");
+    EXPECT_EQ(paths.ellipsoidListPath, "/home/u/.local/share/tessara/ellipsoids.tessara");
+    EXPECT_EQ(makeStartupPaths("/opt/t/tessara.bin", "/opt/t").iniPath, "/opt/t/tessara.ini");
+}
+
+TEST(ProgramPaths, ShippedSetsAreFoundInTheInstallOrBesideTheProgram)
+{
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* name;
+        std::vector<const char*> folders;  // made under the temporary folder
+        const char* programFolder;
+        const char* expected;  // relative to the temporary folder; "" for none
+    };
+    const Case cases[] = {
+        {"installed", {"usr/lib/tessara", "usr/share/tessara/sets"}, "usr/lib/tessara",
+         "usr/share/tessara/sets"},
+        {"build tree", {"build/app/sets"}, "build/app", "build/app/sets"},
+        {"installed wins over a copy beside the program",
+         {"usr/lib/tessara/sets", "usr/share/tessara/sets"}, "usr/lib/tessara",
+         "usr/share/tessara/sets"},
+        {"neither", {"usr/lib/tessara", "usr/share/tessara"}, "usr/lib/tessara", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder root;
+        for (const char* folder : c.folders)
+            fs::create_directories(root.path() / folder);
+        const std::string expected =
+            *c.expected == 0 ? std::string() : (root.path() / c.expected).string();
+        EXPECT_EQ(shippedSetsFolder((root.path() / c.programFolder).string()), expected);
+    }
+}
+
+TEST(ProgramPaths, TessaraHomeDecidesTheRunningProgramsFolder)
+{
+    test::TempFolder folder;
+    const char* saved = std::getenv("TESSARA_HOME");
+    const std::string previous = saved != nullptr ? saved : "";
+    ::setenv("TESSARA_HOME", folder.path().c_str(), 1);
+    EXPECT_EQ(locateProgramFolder(runningProgramPath()), folder.path().string());
+    if (saved != nullptr)
+        ::setenv("TESSARA_HOME", previous.c_str(), 1);
+    else
+        ::unsetenv("TESSARA_HOME");
+    EXPECT_FALSE(runningProgramPath().empty());
+}
+
+TEST(HelpPath, IniValueExtensionAndFolderRules)
+{
+    struct Case { const char* name; const char* program; const char* ini; const char* path; };
+    const Case cases[] = {
+        {"default from the program path", "/opt/t/tessara", "", "/opt/t/tessara.chm"},
+        {"program with an extension", "/opt/t/tessara.bin", "", "/opt/t/tessara.chm"},
+        {"dot only in a folder name", "/opt/t.d/tessara", "", "/opt/t.d/tessara.chm"},
+        {"absolute ini value", "/opt/t/tessara", "/usr/share/doc/t/help.html", "/usr/share/doc/t/help.html"},
+        {"relative ini value", "/opt/t/tessara", "doc/help.html", "/opt/t/doc/help.html"},
+        {"capital HLP becomes chm", "/opt/t/tessara", "/h/Manual.HLP", "/h/Manual.chm"},
+        {"no dot: unchanged", "/opt/t/tessara", "/h/manual", "/h/manual"},
+        {"hlp inside the name: unchanged", "/opt/t/tessara", "/h/a.hlpx", "/h/a.hlpx"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(helpFilePath(c.program, c.ini, "/opt/t"), c.path);
+    }
+    EXPECT_EQ(withHelpViewerExtension(".hlp"), ".hlp");  // the "." must not be first
+}
+
+TEST(HelpPath, FoundOnlyForAnExistingFile)
+{
+    test::TempFolder folder;
+    test::writeAll(folder.file("help.html"), "<html></html>");
+    EXPECT_TRUE(helpFileExists(folder.file("help.html")));
+    EXPECT_FALSE(helpFileExists(folder.file("none.html")));
+    EXPECT_FALSE(helpFileExists(folder.path().string()));
+}
+
+}  // namespace
+}  // namespace tessara
