@@ -95,15 +95,51 @@ constexpr std::uint64_t kPowersOfTen[] = {1ull,
                                           1000000000000ull};
 constexpr int kFastMaxPrecision = 12;
 
+// The two digits of every number below 100, for writing digits in pairs.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the decimal digits of v so that they end just before `end`, at
+// least `minimum` of them (zeros in front); returns where they start.
+char* digitsBefore(char* end, std::uint64_t v, std::ptrdiff_t minimum = 1)
+{
+    char* first = end;
+    while (v >= 100) {
+        const auto pair = static_cast<std::size_t>(v % 100u) * 2;
+        v /= 100u;
+        first -= 2;
+        first[0] = kDigitPairs[pair];
+        first[1] = kDigitPairs[pair + 1];
+    }
+    if (v >= 10) {
+        const auto pair = static_cast<std::size_t>(v) * 2;
+        first -= 2;
+        first[0] = kDigitPairs[pair];
+        first[1] = kDigitPairs[pair + 1];
+    } else {
+        *--first = static_cast<char>('0' + v);
+    }
+    while (end - first < minimum)
+        *--first = '0';
+    return first;
+}
+
+// The longest text fixed() writes: a sign, the 309 integer digits of the
+// largest double, the point and the decimals.
+constexpr std::size_t kFixedBufferSize = 1 + 309 + 1 + kMaxPrecision + 8;
+
 // "%.<precision>f" for finite values below 2^53 in magnitude with at most
 // 12 decimals, exactly as printf rounds: the value is m * 2^e with an
 // integer m, so v * 10^p = m * 10^p / 2^-e is an exact 128-bit quotient
 // whose remainder decides the rounding (ties to even, like printf in the
-// default rounding mode). Returns false when the value is outside that range.
-bool fastFixed(double value, int precision, std::string& out)
+// default rounding mode). Writes the text at `out` and returns its end, or
+// nullptr when the value is outside that range.
+char* fastFixed(double value, int precision, char* out)
 {
     if (!(std::fabs(value) < 9007199254740992.0) || precision > kFastMaxPrecision)
-        return false;
+        return nullptr;
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const auto biased = static_cast<int>((bits >> 52) & 0x7FFu);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
@@ -125,29 +161,23 @@ bool fastFixed(double value, int precision, std::string& out)
             ++whole;
     }
 
-    // The digits of the scaled value; below 10^28, so at most two 64-bit parts.
+    // The digits of the scaled value, at least one before the point; below
+    // 10^28, so at most two parts of 19 digits.
     char digits[48];
     char* const end = digits + sizeof digits;
-    char* first = end;
     constexpr std::uint64_t kTenToThe19 = 10000000000000000000ull;
-    auto low = static_cast<std::uint64_t>(whole);
-    std::uint64_t high = 0;
-    if (whole >= kTenToThe19) {
-        high = static_cast<std::uint64_t>(whole / kTenToThe19);
-        low = static_cast<std::uint64_t>(whole % kTenToThe19);
+    const std::ptrdiff_t atLeast = precision + 1;
+    char* first = nullptr;
+    if (whole < kTenToThe19) {
+        first = digitsBefore(end, static_cast<std::uint64_t>(whole), atLeast);
+    } else {
+        // The low part keeps its zeros in front: it has all 19 digits.
+        first = digitsBefore(end, static_cast<std::uint64_t>(whole % kTenToThe19), 19);
+        first = digitsBefore(first, static_cast<std::uint64_t>(whole / kTenToThe19));
     }
-    do {
-        *--first = static_cast<char>('0' + low % 10u);
-        low /= 10u;
-    } while (low != 0 || (high != 0 && end - first < 19));
-    for (; high != 0; high /= 10u)
-        *--first = static_cast<char>('0' + high % 10u);
-    while (end - first <= precision)  // at least one digit before the point
-        *--first = '0';
 
-    // Sign, whole digits, point and decimals, assembled in one buffer.
-    char text[52];
-    char* p = text;
+    // Sign, whole digits, point and decimals.
+    char* p = out;
     if (std::signbit(value))
         *p++ = '-';
     char* const point = end - precision;
@@ -156,8 +186,17 @@ bool fastFixed(double value, int precision, std::string& out)
         *p++ = '.';
         p = std::copy(point, end, p);
     }
-    out.assign(text, static_cast<std::size_t>(p - text));
-    return true;
+    return p;
+}
+
+// "%.<precision>f" (precision already clamped) at `out`, which holds
+// kFixedBufferSize characters; returns the end of the text.
+char* writeFixed(double value, int precision, char* out)
+{
+    if (char* const end = fastFixed(value, precision, out))
+        return end;
+    return std::to_chars(out, out + kFixedBufferSize, value, std::chars_format::fixed, precision)
+        .ptr;
 }
 
 }  // namespace
@@ -231,54 +270,97 @@ double leadingReal(std::string_view text)
     return scanReal(text).value;
 }
 
+void appendFixed(std::string& out, double value, int precision)
+{
+    char buffer[kFixedBufferSize];
+    const char* const end = writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
+}
+
+void appendFixedZeroPadded(std::string& out, double value, int width, int precision)
+{
+    char buffer[kFixedBufferSize];
+    const char* const end = writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
+    const auto size = static_cast<std::size_t>(end - buffer);
+    if (width <= 0 || size >= static_cast<std::size_t>(width)) {
+        out.append(buffer, size);
+        return;
+    }
+    const std::size_t pad = static_cast<std::size_t>(width) - size;
+    if (!std::isfinite(value)) {
+        out.append(pad, ' ').append(buffer, size);
+        return;
+    }
+    // Zeros go between the sign and the digits, as printf's 0 flag does.
+    const char* digits = buffer;
+    if (*digits == '-')
+        out.push_back(*digits++);
+    out.append(pad, '0').append(digits, static_cast<std::size_t>(end - digits));
+}
+
+void appendFixedBlankPadded(std::string& out, double value, int width, int precision)
+{
+    char buffer[kFixedBufferSize];
+    const char* const end = writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
+    const auto size = static_cast<std::size_t>(end - buffer);
+    if (width > 0 && size < static_cast<std::size_t>(width))
+        out.append(static_cast<std::size_t>(width) - size, ' ');
+    out.append(buffer, size);
+}
+
+void appendInteger(std::string& out, long value)
+{
+    char buffer[24];
+    char* const end = buffer + sizeof buffer;
+    // Through the unsigned magnitude: LONG_MIN has no positive long.
+    const auto magnitude = value < 0 ? 0u - static_cast<unsigned long>(value)
+                                     : static_cast<unsigned long>(value);
+    char* first = digitsBefore(end, magnitude);
+    if (value < 0)
+        *--first = '-';
+    out.append(first, static_cast<std::size_t>(end - first));
+}
+
+void appendIntegerTwoDigits(std::string& out, long value)
+{
+    // The width counts the sign, as printf's does: -5 stays "-5".
+    if (value >= 0 && value < 10)
+        out.push_back('0');
+    appendInteger(out, value);
+}
+
 std::string fixed(double value, int precision)
 {
-    precision = std::clamp(precision, 0, kMaxPrecision);
-    std::string fast;
-    if (fastFixed(value, precision, fast))
-        return fast;
-    // The largest double has 309 integer digits.
-    char buffer[320 + kMaxPrecision];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-    return std::string(buffer, result.ptr);
+    std::string text;
+    appendFixed(text, value, precision);
+    return text;
 }
 
 std::string fixedZeroPadded(double value, int width, int precision)
 {
-    std::string text = fixed(value, precision);
-    if (width <= 0 || text.size() >= static_cast<std::size_t>(width))
-        return text;
-    const std::size_t pad = static_cast<std::size_t>(width) - text.size();
-    if (!std::isfinite(value))
-        return std::string(pad, ' ') + text;
-    // Zeros go between the sign and the digits, as printf's 0 flag does.
-    const std::size_t at = (text[0] == '-') ? 1 : 0;
-    text.insert(at, pad, '0');
+    std::string text;
+    appendFixedZeroPadded(text, value, width, precision);
     return text;
 }
 
 std::string fixedBlankPadded(double value, int width, int precision)
 {
-    std::string text = fixed(value, precision);
-    if (width > 0 && text.size() < static_cast<std::size_t>(width))
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    std::string text;
+    appendFixedBlankPadded(text, value, width, precision);
     return text;
 }
 
 std::string integer(long value)
 {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    std::string text;
+    appendInteger(text, value);
+    return text;
 }
 
 std::string integerTwoDigits(long value)
 {
-    std::string text = integer(value);
-    // The width counts the sign, as printf's does: -5 stays "-5".
-    if (text.size() < 2)
-        text.insert(0, 2 - text.size(), '0');
+    std::string text;
+    appendIntegerTwoDigits(text, value);
     return text;
 }
 

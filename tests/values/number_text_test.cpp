@@ -139,6 +139,10 @@ TEST(NumberText, FixedFormatsAndPercentSSubstitution)
         {"two digits", numtext::integerTwoDigits(5), "05"},
         {"the sign counts in the width", numtext::integerTwoDigits(-5), "-5"},
         {"wider than two", numtext::integerTwoDigits(123), "123"},
+        {"two digits of 0", numtext::integerTwoDigits(0), "00"},
+        {"two digits already", numtext::integerTwoDigits(10), "10"},
+        {"largest integer", numtext::integer(LONG_MAX), "9223372036854775807"},
+        {"odd digit count", numtext::integer(-100), "-100"},
         // Only "%s" is substituted; arguments are never formats.
     };
     for (const Case& c : cases) {
@@ -225,7 +229,14 @@ TEST(NumberText, FixedAtTheEdgesOfTheFastRange)
 {
     const double values[] = {0.0,       -0.0,          0.5,     1.5,   2.5,   -0.005,
                              0.0049999, 9007199254740991.0, 9007199254740992.0, 4503599627370497.5,
-                             1e-300,    -1e-320,       123456789.123456789};
+                             1e-300,    -1e-320,       123456789.123456789,
+                             // Rounding that carries through every digit
+                             // written in pairs, odd and even digit counts,
+                             // and scaled values on either side of 10^19
+                             // (written in two parts, the lower with zeros).
+                             9.9999999999995, 99.995, -0.999995, 999999.9999995,
+                             59.999995, 10000000.0, 10000000.5, 9999999.9999999999,
+                             99999999.999999999, 1000000000000.000001, 1234567890123.456};
     char expected[512];
     for (double v : values) {
         for (int p = 0; p <= 14; ++p) {
