@@ -8,9 +8,10 @@
 # installed, runs the equivalent cct pipeline on the same points: a
 # time-dependent Helmert step for cartesian points, cart -> Helmert -> inverse
 # cart for geographic ones (cct reads decimal degrees). Each run is the best
-# of 3 on one core; the table shows lines per second, the ratio to cct and
-# the peak memory of the transform. cct is a benchmark peer only: nothing
-# builds or tests against it. Run it on an otherwise idle machine.
+# of 3 on one core; the table shows lines per second (by the wall clock and
+# by processor time), the ratios to cct and the transform's peak memory.
+# cct is a benchmark peer only: nothing builds or tests against it. Run it
+# on an otherwise idle machine.
 set -euo pipefail
 
 lines=${1:-1000000}
@@ -34,24 +35,28 @@ helmert+=" +drz=0.001039 +ds=-0.000538 +t_epoch=2000 +convention=coordinate_fram
 cart="+proj=cart +ellps=GRS80"
 geographic="+proj=pipeline +step $cart +step $helmert +step +inv $cart"
 
-# Best of 3: sets `best` (seconds) and `peak` (KiB of the best run's
-# process). The command's output goes to $work/out.
+# Best of 3: sets `best` (wall seconds), `best_cpu` (user + system
+# seconds) and `peak` (KiB), each the best of the three runs. The command's
+# output goes to $work/out.log.
 best_of_3() {
     best=
+    best_cpu=
     peak=
-    local run start end took
+    local run start end took cpu_took
     for run in 1 2 3; do
         start=$(date +%s%N)
-        /usr/bin/time -f '%M' -o "$work/peak" taskset -c "$cpu" "$@" >"$work/out.log" 2>&1 ||
+        /usr/bin/time -f '%U %S %M' -o "$work/usage" taskset -c "$cpu" "$@" >"$work/out.log" 2>&1 ||
             { echo "failed: $*" >&2; cat "$work/out.log" >&2; exit 2; }
         end=$(date +%s%N)
         took=$(( end - start ))
-        if [[ -z $best || $took -lt $best ]]; then
-            best=$took
-            peak=$(tail -n 1 "$work/peak")
-        fi
+        [[ -z $best || $took -lt $best ]] && best=$took
+        read -r user system kib < <(tail -n 1 "$work/usage")
+        cpu_took=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%d", (u + s) * 1000 }')
+        [[ -z $best_cpu || $cpu_took -lt $best_cpu ]] && best_cpu=$cpu_took
+        [[ -z $peak || $kib -gt $peak ]] && peak=$kib
     done
     best=$(awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }')
+    best_cpu=$(awk -v ms="$best_cpu" 'BEGIN { printf "%.4f", (ms > 0 ? ms : 1) / 1e3 }')
 }
 
 rate() { awk -v n="$lines" -v s="$1" 'BEGIN { printf "%.0f", n / s }'; }
@@ -66,7 +71,7 @@ cct_case() {
         return
     fi
     best_of_3 sh -c "exec \"\$0\" \"\$@\" <\"$input\" >\"$work/cct.out\"" "$cct" "$@"
-    cct_rate[$key]=$(rate "$best")
+    cct_rate[$key]="$(rate "$best") $(rate "$best_cpu")"
 }
 
 # Points: every tessara layout; cct gets the decimal-degree and cartesian
@@ -97,20 +102,27 @@ cases=(
     "dmhp:csv->csv|dmhp|out.csv|geo|--output geo --notation dmhp --layout dmhp"
 )
 
+# Wall-clock rates are what a user waits for; processor-time rates (user +
+# system) are steadier on a shared machine. The ratios compare like with like.
 printf '%d lines, best of 3 on CPU %s; %s\n' "$lines" "$cpu" "$(uptime | sed 's/^ *//')"
-printf '%-22s %12s %12s %7s %10s\n' case lines/s cct-lines/s ratio peak-KiB
+printf '%-22s %10s %10s %7s | %10s %10s %7s | %8s\n' case wall/s cct-wall/s ratio \
+    cpu/s cct-cpu/s ratio peak-KiB
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 for entry in "${cases[@]}"; do
     IFS='|' read -r name layout output peer options <<<"$entry"
     # shellcheck disable=SC2086  # the options are words
     best_of_3 "$cli" transform --quiet --epoch 2005.0 $options "$work/$layout.in" "$work/$output"
     ours=$(rate "$best")
-    theirs=${cct_rate[$peer]}
-    if [[ -n $theirs ]]; then
-        ratio=$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", a / b }')
+    ours_cpu=$(rate "$best_cpu")
+    read -r theirs theirs_cpu <<<"${cct_rate[$peer]:-}"
+    if [[ -n ${theirs:-} ]]; then
+        wall_ratio=$(ratio "$ours" "$theirs")
+        cpu_ratio=$(ratio "$ours_cpu" "$theirs_cpu")
     else
-        theirs=- ratio=-
+        theirs=- theirs_cpu=- wall_ratio=- cpu_ratio=-
     fi
-    printf '%-22s %12s %12s %7s %10s\n' "$name" "$ours" "$theirs" "$ratio" "$peak"
+    printf '%-22s %10s %10s %7s | %10s %10s %7s | %8s\n' "$name" "$ours" "$theirs" \
+        "$wall_ratio" "$ours_cpu" "$theirs_cpu" "$cpu_ratio" "$peak"
     rm -f "$work/$output"
 done
 [[ -n $cct ]] || echo "(cct not installed: install proj-bin for the side-by-side figures)"

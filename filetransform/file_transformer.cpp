@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace tessara {
@@ -65,9 +66,12 @@ void formatOutputTexts(PointTransformer& pt, const OutputFileFormat& output, boo
     // notation, which cost more than all the rest of a record.
     if (!epochTextCurrent)
         WriteEpoch(pt);
-    pt.outputX = numtext::fixed(pt.outputCartesian.x, output.precision.cartesian);
-    pt.outputY = numtext::fixed(pt.outputCartesian.y, output.precision.cartesian);
-    pt.outputZ = numtext::fixed(pt.outputCartesian.z, output.precision.cartesian);
+    for (auto [text, value] : {std::pair{&pt.outputX, pt.outputCartesian.x},
+                               std::pair{&pt.outputY, pt.outputCartesian.y},
+                               std::pair{&pt.outputZ, pt.outputCartesian.z}}) {
+        text->clear();
+        numtext::appendFixed(*text, value, output.precision.cartesian);
+    }
 }
 
 std::optional<std::string> refusalReason(const FileFormatChoice& format)

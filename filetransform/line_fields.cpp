@@ -123,16 +123,15 @@ void spacesToCommasInPlace(std::string& line)
     // blank-separated); every other comma after the first pass is ours.
     const std::size_t ownComma = line.find(',');
 
-    // Right to left, the right-most blank of each run becomes a separator.
-    // A blank whose right-hand neighbour was a blank in the original line
-    // is not one; that neighbour may already be one of our commas.
-    bool placedRight = false;
-    for (std::size_t i = line.size(); i-- > 1;) {
-        const bool rightWasBlank =
-            i + 1 < line.size() && (line[i + 1] == ' ' || placedRight);
-        placedRight = line[i] == ' ' && !rightWasBlank;
-        if (placedRight)
-            line[i] = ',';
+    // The right-most blank of each run of blanks becomes a separator (a
+    // blank at the very start separates nothing). One pass left to right:
+    // the character after a blank has not been rewritten yet when the blank
+    // is judged.
+    const std::size_t size = line.size();
+    char* const text = line.data();
+    for (std::size_t i = line.find(' ', 1); i != std::string::npos; i = line.find(' ', i + 1)) {
+        if (i + 1 == size || text[i + 1] != ' ')
+            text[i] = ',';
     }
 
     // Left to right over our separators: the first data token, examined
@@ -221,7 +220,9 @@ void prepareLine(std::string& line, bool forRun)
     line.resize(end);
     if (line.find('\t') != std::string::npos)
         std::replace(line.begin(), line.end(), '\t', ',');
-    if (std::count(line.begin(), line.end(), ',') < 2)
+    // Only whether there are two commas matters: the search stops at the second.
+    const std::size_t firstComma = line.find(',');
+    if (firstComma == std::string::npos || line.find(',', firstComma + 1) == std::string::npos)
         spacesToCommasInPlace(line);
     line.append(forRun ? kRunClosingCommas : kPreviewClosingComma);
 }

@@ -199,16 +199,60 @@ char* writeFixed(double value, int precision, char* out)
         .ptr;
 }
 
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Digits with at most one point and no exponent, as point files hold their
+// numbers: when all the digits make an integer of at most 2^53 and at most
+// 22 of them follow the point, the integer and the power of ten are exact
+// doubles, and their one correctly rounded quotient is the value strtod
+// reads. Returns the end of the number, or nullptr for any other text.
+const char* shortDecimal(const char* first, const char* last, double& value)
+{
+    constexpr int kMostDigits = 19;  // below 2^64 whatever the digits
+    std::uint64_t digits = 0;
+    int count = 0;
+    const char* p = first;
+    for (; p < last && isDigit(*p); ++p, ++count) {
+        if (count == kMostDigits)
+            return nullptr;
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    int decimals = 0;
+    if (p < last && *p == '.') {
+        for (++p; p < last && isDigit(*p); ++p, ++count, ++decimals) {
+            if (count == kMostDigits)
+                return nullptr;
+            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        }
+    }
+    // No digit at all (a lone point), or an exponent: the general reading.
+    if (count == 0 || (p < last && (*p == 'e' || *p == 'E')))
+        return nullptr;
+    if (digits > (std::uint64_t{1} << 53) || decimals > 22)
+        return nullptr;
+    value = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+    return p;
+}
+
 }  // namespace
 
 Scan<double> scanReal(std::string_view text)
 {
-    // Fast path for plain decimal numbers: from_chars rounds exactly as
-    // strtod does. Everything else (inf, nan, hexadecimal, out of range)
-    // goes to strtod itself.
+    // Fast paths for plain decimal numbers: short ones directly, the others
+    // by from_chars, which rounds exactly as strtod does. Everything else
+    // (inf, nan, hexadecimal, out of range) goes to strtod itself.
     if (const auto start = plainNumberStart(text)) {
         double v = 0.0;
         const char* first = text.data() + start->digits;
+        if (const char* end = shortDecimal(first, text.data() + text.size(), v))
+            return {start->negative ? -v : v, static_cast<std::size_t>(end - text.data())};
         const auto [ptr, ec] = std::from_chars(first, text.data() + text.size(), v);
         if (ec == std::errc{})
             return {start->negative ? -v : v, static_cast<std::size_t>(ptr - text.data())};

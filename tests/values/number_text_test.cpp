@@ -45,6 +45,11 @@ TEST(NumberText, ScanRealTakesWhatStrtodTakes)
         {"lone point", ".", 0.0, 0},
         {"empty", "", 0.0, 0},
         {"non-ASCII digits", "\xD9\xA1", 0.0, 0},
+        {"trailing point is taken", "-12.", -12.0, 4},
+        {"point then exponent", "2.e1", 20.0, 4},
+        {"2^53 + 1 digits round to even", "9007199254740993", 9007199254740992.0, 16},
+        {"20 digits", "0.12345678901234567891", 0.12345678901234568, 22},
+        {"23 decimals", "0.00000000000000000000001", 1e-23, 25},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -217,6 +222,10 @@ TEST(NumberText, AgreesWithTheCLibraryOnRandomValues)
         const int p = precision(random);
         std::snprintf(expected, sizeof expected, "%.*f", p, v);
         ASSERT_EQ(numtext::fixed(v, p), expected) << "value " << v << " precision " << p;
+        // Read back: plain decimals of every length, short and long.
+        const numtext::Scan<double> plain = numtext::scanReal(expected);
+        ASSERT_EQ(plain.value, std::strtod(expected, nullptr)) << expected;
+        ASSERT_EQ(plain.length, std::strlen(expected));
 
         std::snprintf(expected, sizeof expected, "%.17g", v);
         const numtext::Scan<double> scan = numtext::scanReal(expected);
