@@ -57,8 +57,10 @@ std::string pathError(std::string_view path, int errorNumber)
 void formatOutputTexts(PointTransformer& pt, const OutputFileFormat& output, bool epochTextCurrent)
 {
     if (output.geographic) {
-        // A file shows one notation: the others are not formatted.
-        FormatOutputPoint(pt, output.precision, output.notation);
+        // A file shows one notation: the others are not formatted, nor X, Y
+        // and Z when the records leave them out.
+        FormatOutputPoint(pt, output.precision, output.notation,
+                          {!epochTextCurrent, output.cartesian});
         return;
     }
     // Cartesian records need only the epoch and X, Y, Z: the texts that

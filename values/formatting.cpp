@@ -188,12 +188,15 @@ void formatAngleInto(AngleTexts& texts, double angle, int degreesPrecision, int 
 
 void formatOutputTexts(PointTransformer& pt, int cartesianPrecision, int heightPrecision,
                        int degreesPrecision, int minutesPrecision, int secondsPrecision,
-                       unsigned needs)
+                       unsigned needs, OutputTextNeeds others = {})
 {
-    WriteEpoch(pt);
-    assignFixed(pt.outputX, pt.outputCartesian.x, cartesianPrecision);
-    assignFixed(pt.outputY, pt.outputCartesian.y, cartesianPrecision);
-    assignFixed(pt.outputZ, pt.outputCartesian.z, cartesianPrecision);
+    if (others.epoch)
+        WriteEpoch(pt);
+    if (others.cartesian) {
+        assignFixed(pt.outputX, pt.outputCartesian.x, cartesianPrecision);
+        assignFixed(pt.outputY, pt.outputCartesian.y, cartesianPrecision);
+        assignFixed(pt.outputZ, pt.outputCartesian.z, cartesianPrecision);
+    }
     assignFixed(pt.outputHeight, pt.outputGeographic.height, heightPrecision);
     formatAngleInto(pt.outputAngles.latitude, pt.outputGeographic.latitude, degreesPrecision,
                     minutesPrecision, secondsPrecision, needs);
@@ -219,10 +222,10 @@ void FormatOutputPoint(PointTransformer& pt, int cartesianPrecision, int heightP
 }
 
 void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision,
-                       AngleNotation notation)
+                       AngleNotation notation, OutputTextNeeds needs)
 {
     formatOutputTexts(pt, precision.cartesian, precision.height, precision.degrees,
-                      precision.minutes, precision.seconds, needOf(notation));
+                      precision.minutes, precision.seconds, needOf(notation), needs);
 }
 
 void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision)
