@@ -52,8 +52,11 @@ void appendRecordLine(const RecordTexts& texts, std::string& out)
     // The record is laid out at the end of `out` itself.
     const std::size_t base = out.size();
     out.append(kRecordWidth, ' ');
+    // Everything right of the furthest text is blank.
+    std::size_t furthest = base;
     const auto at = [&](std::size_t column, std::string_view text) {
         place(out, base + column, text);
+        furthest = std::max(furthest, base + column + text.size());
     };
     if (texts.forward) {
         at(kInputDatumColumn, texts.setName);
@@ -75,7 +78,7 @@ void appendRecordLine(const RecordTexts& texts, std::string& out)
     at(kIdentifierColumn, texts.identifier);
 
     // Without its trailing blanks; a record of blanks only leaves nothing.
-    std::size_t end = out.size();
+    std::size_t end = furthest;
     while (end > base && out[end - 1] == ' ')
         --end;
     out.resize(end);

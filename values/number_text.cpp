@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
+#include <utility>
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): POSIX newlocale, strtod_l
 
 namespace tessara::numtext {
@@ -130,13 +132,39 @@ char* digitsBefore(char* end, std::uint64_t v, std::ptrdiff_t minimum = 1)
 // largest double, the point and the decimals.
 constexpr std::size_t kFixedBufferSize = 1 + 309 + 1 + kMaxPrecision + 8;
 
+// The digits of a scaled value below 2^64 with the point before its last P
+// digits, ending just before `end`; returns where they start.
+template <int P>
+char* pointedDigits(char* end, std::uint64_t scaled)
+{
+    char* first = end;
+    if constexpr (P > 0) {
+        constexpr std::uint64_t kScale = kPowersOfTen[P];  // a constant divisor
+        first = digitsBefore(end, scaled % kScale, P);
+        *--first = '.';
+        scaled /= kScale;
+    }
+    return digitsBefore(first, scaled);
+}
+
+template <int... P>
+char* pointedDigits(char* end, std::uint64_t scaled, int precision,
+                    std::integer_sequence<int, P...>)
+{
+    char* first = nullptr;
+    static_cast<void>(((precision == P ? (first = pointedDigits<P>(end, scaled), true) : false) ||
+                       ...));
+    return first;
+}
+
 // "%.<precision>f" for finite values below 2^53 in magnitude with at most
 // 12 decimals, exactly as printf rounds: the value is m * 2^e with an
 // integer m, so v * 10^p = m * 10^p / 2^-e is an exact 128-bit quotient
 // whose remainder decides the rounding (ties to even, like printf in the
-// default rounding mode). Writes the text at `out` and returns its end, or
-// nullptr when the value is outside that range.
-char* fastFixed(double value, int precision, char* out)
+// default rounding mode). Writes the text so that it ends just before
+// `end` (at least 48 characters after the buffer's start) and returns its
+// start, or nullptr when the value is outside that range.
+char* fastFixed(double value, int precision, char* end)
 {
     if (!(std::fabs(value) < 9007199254740992.0) || precision > kFastMaxPrecision)
         return nullptr;
@@ -161,42 +189,38 @@ char* fastFixed(double value, int precision, char* out)
             ++whole;
     }
 
-    // The digits of the scaled value, at least one before the point; below
-    // 10^28, so at most two parts of 19 digits.
-    char digits[48];
-    char* const end = digits + sizeof digits;
-    constexpr std::uint64_t kTenToThe19 = 10000000000000000000ull;
-    const std::ptrdiff_t atLeast = precision + 1;
     char* first = nullptr;
-    if (whole < kTenToThe19) {
-        first = digitsBefore(end, static_cast<std::uint64_t>(whole), atLeast);
+    if (whole <= UINT64_MAX) {
+        first = pointedDigits(end, static_cast<std::uint64_t>(whole), precision,
+                              std::make_integer_sequence<int, kFastMaxPrecision + 1>{});
     } else {
-        // The low part keeps its zeros in front: it has all 19 digits.
-        first = digitsBefore(end, static_cast<std::uint64_t>(whole % kTenToThe19), 19);
-        first = digitsBefore(first, static_cast<std::uint64_t>(whole / kTenToThe19));
+        // Below 10^28: two parts of at most 19 digits, the lower with its
+        // zeros in front; then the point goes in before the last decimals.
+        constexpr std::uint64_t kTenToThe19 = 10000000000000000000ull;
+        char digits[48];
+        char* const digitsEnd = digits + sizeof digits;
+        char* d = digitsBefore(digitsEnd, static_cast<std::uint64_t>(whole % kTenToThe19), 19);
+        d = digitsBefore(d, static_cast<std::uint64_t>(whole / kTenToThe19));
+        char* const point = digitsEnd - precision;
+        first = std::copy_backward(point, digitsEnd, end);
+        if (precision > 0)
+            *--first = '.';
+        first = std::copy_backward(d, point, first);
     }
-
-    // Sign, whole digits, point and decimals.
-    char* p = out;
     if (std::signbit(value))
-        *p++ = '-';
-    char* const point = end - precision;
-    p = std::copy(first, point, p);
-    if (precision > 0) {
-        *p++ = '.';
-        p = std::copy(point, end, p);
-    }
-    return p;
+        *--first = '-';
+    return first;
 }
 
-// "%.<precision>f" (precision already clamped) at `out`, which holds
-// kFixedBufferSize characters; returns the end of the text.
-char* writeFixed(double value, int precision, char* out)
+// "%.<precision>f" (precision already clamped) in `buffer`.
+std::string_view writeFixed(double value, int precision, char (&buffer)[kFixedBufferSize])
 {
-    if (char* const end = fastFixed(value, precision, out))
-        return end;
-    return std::to_chars(out, out + kFixedBufferSize, value, std::chars_format::fixed, precision)
-        .ptr;
+    char* const end = buffer + kFixedBufferSize;
+    if (const char* const first = fastFixed(value, precision, end))
+        return {first, static_cast<std::size_t>(end - first)};
+    const char* const last =
+        std::to_chars(buffer, end, value, std::chars_format::fixed, precision).ptr;
+    return {buffer, static_cast<std::size_t>(last - buffer)};
 }
 
 constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -317,39 +341,38 @@ double leadingReal(std::string_view text)
 void appendFixed(std::string& out, double value, int precision)
 {
     char buffer[kFixedBufferSize];
-    const char* const end = writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
-    out.append(buffer, static_cast<std::size_t>(end - buffer));
+    out.append(writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer));
 }
 
 void appendFixedZeroPadded(std::string& out, double value, int width, int precision)
 {
     char buffer[kFixedBufferSize];
-    const char* const end = writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
-    const auto size = static_cast<std::size_t>(end - buffer);
-    if (width <= 0 || size >= static_cast<std::size_t>(width)) {
-        out.append(buffer, size);
+    std::string_view text = writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
+    if (width <= 0 || text.size() >= static_cast<std::size_t>(width)) {
+        out.append(text);
         return;
     }
-    const std::size_t pad = static_cast<std::size_t>(width) - size;
+    const std::size_t pad = static_cast<std::size_t>(width) - text.size();
     if (!std::isfinite(value)) {
-        out.append(pad, ' ').append(buffer, size);
+        out.append(pad, ' ').append(text);
         return;
     }
     // Zeros go between the sign and the digits, as printf's 0 flag does.
-    const char* digits = buffer;
-    if (*digits == '-')
-        out.push_back(*digits++);
-    out.append(pad, '0').append(digits, static_cast<std::size_t>(end - digits));
+    if (text.front() == '-') {
+        out.push_back('-');
+        text.remove_prefix(1);
+    }
+    out.append(pad, '0').append(text);
 }
 
 void appendFixedBlankPadded(std::string& out, double value, int width, int precision)
 {
     char buffer[kFixedBufferSize];
-    const char* const end = writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
-    const auto size = static_cast<std::size_t>(end - buffer);
-    if (width > 0 && size < static_cast<std::size_t>(width))
-        out.append(static_cast<std::size_t>(width) - size, ' ');
-    out.append(buffer, size);
+    const std::string_view text =
+        writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
+    if (width > 0 && text.size() < static_cast<std::size_t>(width))
+        out.append(static_cast<std::size_t>(width) - text.size(), ' ');
+    out.append(text);
 }
 
 void appendInteger(std::string& out, long value)

@@ -73,6 +73,10 @@ TEST(NumberText, ScanIntegerTakesWhatStrtolTakes)
         {"saturates high", "99999999999999999999", LONG_MAX, 20},
         {"saturates low", "-99999999999999999999", LONG_MIN, 21},
         {"no digits", "+", 0, 0},
+        {"18 digits", "-999999999999999999x", -999999999999999999, 19},
+        {"largest", "9223372036854775807", LONG_MAX, 19},
+        {"smallest", "-9223372036854775808", LONG_MIN, 20},
+        {"zeros in front", "0000000000000000000012", 12, 22},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
