@@ -170,6 +170,17 @@ void spacesToCommasInPlace(std::string& line)
     }
 }
 
+// The next comma from `from` on. Fields are a few characters long: a plain
+// loop finds their end sooner than a library search is set up.
+std::size_t commaFrom(std::string_view line, std::size_t from)
+{
+    for (std::size_t i = from; i < line.size(); ++i) {
+        if (line[i] == ',')
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 // Cuts the rewritten line into fields at its commas; a field that starts
 // with a double quote runs to the first comma after its closing quote.
 // False when a quote was left open, which ends the splitting.
@@ -185,13 +196,13 @@ bool cutFields(std::string_view line, Fields& fields)
             if (closingQuote == std::string_view::npos)
                 return false;
         }
-        std::size_t comma = line.find(',', p);
+        std::size_t comma = commaFrom(line, p);
         if (comma == std::string_view::npos)
             return true;
         std::size_t end = comma;
         if (closingQuote != std::string_view::npos && comma < closingQuote) {
             while (comma != std::string_view::npos && comma < closingQuote)
-                comma = line.find(',', comma + 1);
+                comma = commaFrom(line, comma + 1);
             if (comma == std::string_view::npos) {
                 // No comma after the quote: the field ends at the quote.
                 fields.emplace_back(trimmed(line.substr(p, closingQuote + 1 - p)));
