@@ -73,7 +73,7 @@ void assignFixedZeroPadded(std::string& text, double value, int width, int preci
 // Texts of notations that were not formatted stay empty.
 void prefix(std::string& text, std::string_view prefixText)
 {
-    if (!text.empty())
+    if (!text.empty() && !prefixText.empty())
         text.insert(0, prefixText);
 }
 

@@ -61,6 +61,10 @@ struct PlainStart {
 // for texts that only strtod/strtol can judge (inf, nan, hexadecimal).
 std::optional<PlainStart> plainNumberStart(std::string_view text)
 {
+    // Most numbers of a file start with a digit other than 0 (which could
+    // start "0x").
+    if (!text.empty() && text[0] >= '1' && text[0] <= '9')
+        return PlainStart{0, false};
     std::size_t i = 0;
     while (i < text.size() && isCSpace(text[i]))
         ++i;
