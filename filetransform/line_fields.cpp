@@ -108,11 +108,22 @@ bool isDataToken(std::string_view token, std::string_view neighbour, bool letter
     return w.value > -60.0 && w.value < 60.0 && onlyBlanks(w.rest);
 }
 
+// The next comma from `from` on. Fields are a few characters long: a plain
+// loop finds their end sooner than a library search is set up.
+std::size_t commaFrom(std::string_view line, std::size_t from)
+{
+    for (std::size_t i = from; i < line.size(); ++i) {
+        if (line[i] == ',')
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 // The text after a separator, up to the next comma or the end of the line.
 std::string_view tokenAfter(std::string_view line, std::size_t separator)
 {
     const std::size_t start = separator + 1;
-    const std::size_t end = std::min(line.find(',', start), line.size());
+    const std::size_t end = std::min(commaFrom(line, start), line.size());
     return line.substr(start, end - start);
 }
 
@@ -129,17 +140,17 @@ void spacesToCommasInPlace(std::string& line)
     // is judged.
     const std::size_t size = line.size();
     char* const text = line.data();
-    for (std::size_t i = line.find(' ', 1); i != std::string::npos; i = line.find(' ', i + 1)) {
-        if (i + 1 == size || text[i + 1] != ' ')
+    for (std::size_t i = 1; i < size; ++i) {
+        if (text[i] == ' ' && (i + 1 == size || text[i + 1] != ' '))
             text[i] = ',';
     }
 
     // Left to right over our separators: the first data token, examined
     // with the token to its right; the right-most token is never examined.
     const auto nextSeparator = [&](std::size_t from) {
-        std::size_t p = line.find(',', from);
+        std::size_t p = commaFrom(line, from);
         if (p != std::string::npos && p == ownComma)
-            p = line.find(',', p + 1);
+            p = commaFrom(line, p + 1);
         return p;
     };
     std::size_t separator = nextSeparator(0);
@@ -168,17 +179,6 @@ void spacesToCommasInPlace(std::string& line)
         }
         separator = next;
     }
-}
-
-// The next comma from `from` on. Fields are a few characters long: a plain
-// loop finds their end sooner than a library search is set up.
-std::size_t commaFrom(std::string_view line, std::size_t from)
-{
-    for (std::size_t i = from; i < line.size(); ++i) {
-        if (line[i] == ',')
-            return i;
-    }
-    return std::string_view::npos;
 }
 
 // Cuts the rewritten line into fields at its commas; a field that starts
