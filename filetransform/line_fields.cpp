@@ -258,9 +258,23 @@ bool isNonData(std::string_view line, const Fields& fields)
     if (line.empty() || line.front() == '#')
         return true;
     const std::size_t n = fields.size();
-    const auto notNumbers = std::count_if(fields.begin() + (n > 0 ? 1 : 0), fields.end(),
-                                          [](std::string_view f) { return !IsNumberText(f); });
-    return n > 2 && static_cast<std::size_t>(notNumbers) > n / 2;
+    if (n <= 2)
+        return false;
+    // A heading has more than half of the fields not numbers; the count
+    // stops as soon as the answer is known either way.
+    const std::size_t limit = n / 2;
+    const std::size_t examined = n - 1;
+    std::size_t notNumbers = 0;
+    std::size_t numbers = 0;
+    for (std::size_t i = 1; i < n; ++i) {
+        if (!IsNumberText(fields[i])) {
+            if (++notNumbers > limit)
+                return true;
+        } else if (++numbers >= examined - limit) {
+            return false;  // too few fields left to pass the limit
+        }
+    }
+    return false;
 }
 
 }  // namespace
