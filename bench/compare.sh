@@ -31,11 +31,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # The built-in ITRF2000 set at epoch 2005.0, as cct's Helmert step takes it.
-helmert="+proj=helmert +x=-0.0761 +y=-0.0101 +z=0.0444 +rx=0.008765 +ry=0.009361 +rz=0.009325"
-helmert+=" +s=0.007935 +dx=0.011 +dy=-0.0045 +dz=-0.0174 +drx=0.001034 +dry=0.000671"
-helmert+=" +drz=0.001039 +ds=-0.000538 +t_epoch=2000 +convention=coordinate_frame"
-cart="+proj=cart +ellps=GRS80"
-geographic="+proj=pipeline +step $cart +step $helmert +step +inv $cart"
+helmert=(+proj=helmert +x=-0.0761 +y=-0.0101 +z=0.0444 +rx=0.008765 +ry=0.009361 +rz=0.009325
+         +s=0.007935 +dx=0.011 +dy=-0.0045 +dz=-0.0174 +drx=0.001034 +dry=0.000671
+         +drz=0.001039 +ds=-0.000538 +t_epoch=2000 +convention=coordinate_frame)
+cart=(+proj=cart +ellps=GRS80)
+geographic=(+proj=pipeline +step "${cart[@]}" +step "${helmert[@]}" +step +inv "${cart[@]}")
 
 # Best of 3: sets `best` (wall seconds), `best_cpu` (user + system
 # seconds) and `peak` (KiB), each the best of the three runs. The command's
@@ -44,8 +44,8 @@ best_of_3() {
     best=
     best_cpu=
     peak=
-    local run start end took cpu_took
-    for run in 1 2 3; do
+    local start end took cpu_took
+    for _ in 1 2 3; do
         start=$(date +%s%N)
         /usr/bin/time -f '%U %S %M' -o "$work/usage" taskset -c "$cpu" "$@" >"$work/out.log" 2>&1 ||
             { echo "failed: $*" >&2; cat "$work/out.log" >&2; exit 2; }
@@ -84,9 +84,9 @@ done
 tr ',' ' ' <"$work/xyz.in" >"$work/xyz.cct"
 tr ',' ' ' <"$work/dd.in" >"$work/dd.cct"
 
-cct_case xyz "$work/xyz.cct" -d 4 -c 2,3,4 -t 2005 $helmert
-cct_case geo "$work/dd.cct" -d 8 -c 3,2,4 -t 2005 $geographic
-cct_case geo-inv "$work/dd.cct" -I -d 8 -c 3,2,4 -t 2005 $geographic
+cct_case xyz "$work/xyz.cct" -d 4 -c 2,3,4 -t 2005 "${helmert[@]}"
+cct_case geo "$work/dd.cct" -d 8 -c 3,2,4 -t 2005 "${geographic[@]}"
+cct_case geo-inv "$work/dd.cct" -I -d 8 -c 3,2,4 -t 2005 "${geographic[@]}"
 
 # case name, input layout, output name, cct pipeline, transform options
 cases=(
