@@ -141,12 +141,12 @@ bool LineReader::fill()
         end_ -= shift;
         begin_ -= shift;
         peekStart_ -= std::min(peekStart_, shift);
-        for (NextByte* next : {&feed_, &return_}) {
+        for (NextByte* remembered : {&feed_, &return_}) {
             // A byte already passed over is forgotten, not moved to the front.
-            if (next->at < shift)
-                next->forget(0);
+            if (remembered->at < shift)
+                remembered->forget(0);
             else
-                next->at -= shift;
+                remembered->at -= shift;
         }
     }
     if (end_ == buffer_.size())

@@ -95,7 +95,7 @@ void appendTextRecord(const PointTransformer& pt, const RecordChoice& choice,
     }
     texts.geographicColumn = kFileGeographicColumn;
     texts.identifier = pt.identifier;
-    appendRecordLine(texts, buffers.record, out);
+    appendRecordLine(texts, out);
     out.append(kLineEnd);
 }
 

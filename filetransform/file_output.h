@@ -50,7 +50,6 @@ struct RecordChoice {
 
 // Storage for the lines of a text record, reused from record to record.
 struct TextRecordBuffers {
-    std::string record;
     std::string echo;
     std::string cartesian;
     std::string geographic;

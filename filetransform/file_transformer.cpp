@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace tessara {
@@ -56,8 +57,10 @@ std::string pathError(std::string_view path, int errorNumber)
 void formatOutputTexts(PointTransformer& pt, const OutputFileFormat& output, bool epochTextCurrent)
 {
     if (output.geographic) {
-        // A file shows one notation: the others are not formatted.
-        FormatOutputPoint(pt, output.precision, output.notation);
+        // A file shows one notation: the others are not formatted, nor X, Y
+        // and Z when the records leave them out.
+        FormatOutputPoint(pt, output.precision, output.notation,
+                          {!epochTextCurrent, output.cartesian});
         return;
     }
     // Cartesian records need only the epoch and X, Y, Z: the texts that
@@ -65,9 +68,12 @@ void formatOutputTexts(PointTransformer& pt, const OutputFileFormat& output, boo
     // notation, which cost more than all the rest of a record.
     if (!epochTextCurrent)
         WriteEpoch(pt);
-    pt.outputX = numtext::fixed(pt.outputCartesian.x, output.precision.cartesian);
-    pt.outputY = numtext::fixed(pt.outputCartesian.y, output.precision.cartesian);
-    pt.outputZ = numtext::fixed(pt.outputCartesian.z, output.precision.cartesian);
+    for (auto [text, value] : {std::pair{&pt.outputX, pt.outputCartesian.x},
+                               std::pair{&pt.outputY, pt.outputCartesian.y},
+                               std::pair{&pt.outputZ, pt.outputCartesian.z}}) {
+        text->clear();
+        numtext::appendFixed(*text, value, output.precision.cartesian);
+    }
 }
 
 std::optional<std::string> refusalReason(const FileFormatChoice& format)

@@ -102,9 +102,10 @@ inline constexpr std::string_view kStatusAfterRun =
 std::optional<std::string> refusalReason(const FileFormatChoice& format);
 
 // The output texts of the engine's point that records in this output
-// format use, exactly as FormatOutputPoint writes them; with geographic
-// output off, the angles are not formatted, nor the epoch text when the
-// engine holds it already (the epoch and its notation are unchanged).
+// format use, exactly as FormatOutputPoint writes them; the texts records
+// leave out are not formatted (the angles with geographic output off, X, Y
+// and Z with cartesian output off), nor the epoch text when the engine
+// holds it already (the epoch and its notation are unchanged).
 void formatOutputTexts(PointTransformer& pt, const OutputFileFormat& output,
                        bool epochTextCurrent = false);
 

@@ -108,11 +108,22 @@ bool isDataToken(std::string_view token, std::string_view neighbour, bool letter
     return w.value > -60.0 && w.value < 60.0 && onlyBlanks(w.rest);
 }
 
+// The next comma from `from` on. Fields are a few characters long: a plain
+// loop finds their end sooner than a library search is set up.
+std::size_t commaFrom(std::string_view line, std::size_t from)
+{
+    for (std::size_t i = from; i < line.size(); ++i) {
+        if (line[i] == ',')
+            return i;
+    }
+    return std::string_view::npos;
+}
+
 // The text after a separator, up to the next comma or the end of the line.
 std::string_view tokenAfter(std::string_view line, std::size_t separator)
 {
     const std::size_t start = separator + 1;
-    const std::size_t end = std::min(line.find(',', start), line.size());
+    const std::size_t end = std::min(commaFrom(line, start), line.size());
     return line.substr(start, end - start);
 }
 
@@ -123,24 +134,23 @@ void spacesToCommasInPlace(std::string& line)
     // blank-separated); every other comma after the first pass is ours.
     const std::size_t ownComma = line.find(',');
 
-    // Right to left, the right-most blank of each run becomes a separator.
-    // A blank whose right-hand neighbour was a blank in the original line
-    // is not one; that neighbour may already be one of our commas.
-    bool placedRight = false;
-    for (std::size_t i = line.size(); i-- > 1;) {
-        const bool rightWasBlank =
-            i + 1 < line.size() && (line[i + 1] == ' ' || placedRight);
-        placedRight = line[i] == ' ' && !rightWasBlank;
-        if (placedRight)
-            line[i] = ',';
+    // The right-most blank of each run of blanks becomes a separator (a
+    // blank at the very start separates nothing). One pass left to right:
+    // the character after a blank has not been rewritten yet when the blank
+    // is judged.
+    const std::size_t size = line.size();
+    char* const text = line.data();
+    for (std::size_t i = 1; i < size; ++i) {
+        if (text[i] == ' ' && (i + 1 == size || text[i + 1] != ' '))
+            text[i] = ',';
     }
 
     // Left to right over our separators: the first data token, examined
     // with the token to its right; the right-most token is never examined.
     const auto nextSeparator = [&](std::size_t from) {
-        std::size_t p = line.find(',', from);
+        std::size_t p = commaFrom(line, from);
         if (p != std::string::npos && p == ownComma)
-            p = line.find(',', p + 1);
+            p = commaFrom(line, p + 1);
         return p;
     };
     std::size_t separator = nextSeparator(0);
@@ -186,13 +196,13 @@ bool cutFields(std::string_view line, Fields& fields)
             if (closingQuote == std::string_view::npos)
                 return false;
         }
-        std::size_t comma = line.find(',', p);
+        std::size_t comma = commaFrom(line, p);
         if (comma == std::string_view::npos)
             return true;
         std::size_t end = comma;
         if (closingQuote != std::string_view::npos && comma < closingQuote) {
             while (comma != std::string_view::npos && comma < closingQuote)
-                comma = line.find(',', comma + 1);
+                comma = commaFrom(line, comma + 1);
             if (comma == std::string_view::npos) {
                 // No comma after the quote: the field ends at the quote.
                 fields.emplace_back(trimmed(line.substr(p, closingQuote + 1 - p)));
@@ -221,7 +231,9 @@ void prepareLine(std::string& line, bool forRun)
     line.resize(end);
     if (line.find('\t') != std::string::npos)
         std::replace(line.begin(), line.end(), '\t', ',');
-    if (std::count(line.begin(), line.end(), ',') < 2)
+    // Only whether there are two commas matters: the search stops at the second.
+    const std::size_t firstComma = line.find(',');
+    if (firstComma == std::string::npos || line.find(',', firstComma + 1) == std::string::npos)
         spacesToCommasInPlace(line);
     line.append(forRun ? kRunClosingCommas : kPreviewClosingComma);
 }
@@ -246,9 +258,23 @@ bool isNonData(std::string_view line, const Fields& fields)
     if (line.empty() || line.front() == '#')
         return true;
     const std::size_t n = fields.size();
-    const auto notNumbers = std::count_if(fields.begin() + (n > 0 ? 1 : 0), fields.end(),
-                                          [](std::string_view f) { return !IsNumberText(f); });
-    return n > 2 && static_cast<std::size_t>(notNumbers) > n / 2;
+    if (n <= 2)
+        return false;
+    // A heading has more than half of the fields not numbers; the count
+    // stops as soon as the answer is known either way.
+    const std::size_t limit = n / 2;
+    const std::size_t examined = n - 1;
+    std::size_t notNumbers = 0;
+    std::size_t numbers = 0;
+    for (std::size_t i = 1; i < n; ++i) {
+        if (!IsNumberText(fields[i])) {
+            if (++notNumbers > limit)
+                return true;
+        } else if (++numbers >= examined - limit) {
+            return false;  // too few fields left to pass the limit
+        }
+    }
+    return false;
 }
 
 }  // namespace

@@ -114,9 +114,8 @@ std::string logRecordText(const PointTransformer& engine, const LogRecordChoice&
     texts.geographicColumn = kLogGeographicColumn;
     texts.identifier = pt.identifier;
 
-    std::string scratch;
     std::string line;
-    appendRecordLine(texts, scratch, line);
+    appendRecordLine(texts, line);
     line.append(kLineEnd);
     return line;
 }

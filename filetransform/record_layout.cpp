@@ -47,33 +47,41 @@ void appendColumnHeads(std::string& out)
     out.append(kUnderlineLength, '_').append(kLineEnd).append(kLineEnd);
 }
 
-void appendRecordLine(const RecordTexts& texts, std::string& scratch, std::string& out)
+void appendRecordLine(const RecordTexts& texts, std::string& out)
 {
-    std::string& line = scratch;
-    line.assign(kRecordWidth, ' ');
+    // The record is laid out at the end of `out` itself.
+    const std::size_t base = out.size();
+    out.append(kRecordWidth, ' ');
+    // Everything right of the furthest text is blank.
+    std::size_t furthest = base;
+    const auto at = [&](std::size_t column, std::string_view text) {
+        place(out, base + column, text);
+        furthest = std::max(furthest, base + column + text.size());
+    };
     if (texts.forward) {
-        place(line, kInputDatumColumn, texts.setName);
-        place(line, kInputEpochColumn, texts.epochText);
-        place(line, kMiddleBarColumn, kBar);
-        place(line, kOutputDatumColumn, kGda94);
+        at(kInputDatumColumn, texts.setName);
+        at(kInputEpochColumn, texts.epochText);
+        at(kMiddleBarColumn, kBar);
+        at(kOutputDatumColumn, kGda94);
     } else {
-        place(line, kInputDatumColumn, kGda94);
-        place(line, kMiddleBarColumn, kBar);
-        place(line, kOutputDatumColumn, texts.setName);
-        place(line, kOutputEpochColumn, texts.epochText);
+        at(kInputDatumColumn, kGda94);
+        at(kMiddleBarColumn, kBar);
+        at(kOutputDatumColumn, texts.setName);
+        at(kOutputEpochColumn, texts.epochText);
     }
-    place(line, kInputEchoColumn, texts.inputEcho);
+    at(kInputEchoColumn, texts.inputEcho);
     if (texts.cartesianLine)
-        place(line, kCartesianColumn, *texts.cartesianLine);
+        at(kCartesianColumn, *texts.cartesianLine);
     if (texts.geographicLine)
-        place(line, static_cast<std::size_t>(std::max(texts.geographicColumn, 0)),
-              *texts.geographicLine);
-    place(line, kEndBarColumn, kBar);
-    place(line, kIdentifierColumn, texts.identifier);
+        at(static_cast<std::size_t>(std::max(texts.geographicColumn, 0)), *texts.geographicLine);
+    at(kEndBarColumn, kBar);
+    at(kIdentifierColumn, texts.identifier);
 
-    const std::size_t last = line.find_last_not_of(' ');
-    if (last != std::string::npos)
-        out.append(line, 0, last + 1);
+    // Without its trailing blanks; a record of blanks only leaves nothing.
+    std::size_t end = furthest;
+    while (end > base && out[end - 1] == ' ')
+        --end;
+    out.resize(end);
 }
 
 }  // namespace tessara

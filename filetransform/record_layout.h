@@ -38,8 +38,7 @@ struct RecordTexts {
 // Lays the record out over a line of blanks, each text from its column in
 // a fixed order (a later text overwrites an earlier one where they meet, a
 // long text extends the line), and appends it to `out` without its
-// trailing blanks and without a line end. `scratch` is reused from record
-// to record.
-void appendRecordLine(const RecordTexts& texts, std::string& scratch, std::string& out);
+// trailing blanks and without a line end.
+void appendRecordLine(const RecordTexts& texts, std::string& out);
 
 }  // namespace tessara

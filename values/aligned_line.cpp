@@ -59,6 +59,7 @@ void AlignedLine::place(std::string_view text, int startColumn)
     if (end > line_.size())
         line_.resize(end, ' ');
     std::copy(text.begin(), text.end(), line_.begin() + static_cast<std::ptrdiff_t>(start));
+    furthest_ = std::max(furthest_, end);
 }
 
 void AlignedLine::placePoint(std::string_view text, int pointColumn)
@@ -68,16 +69,22 @@ void AlignedLine::placePoint(std::string_view text, int pointColumn)
     place(text, static_cast<int>(std::max<long long>(start, 0)));
 }
 
+std::size_t AlignedLine::trimmedLength() const
+{
+    std::size_t end = furthest_;
+    while (end > 0 && line_[end - 1] == ' ')
+        --end;
+    return end;
+}
+
 std::string AlignedLine::str() const
 {
-    const std::size_t last = line_.find_last_not_of(' ');
-    return last == std::string::npos ? std::string() : line_.substr(0, last + 1);
+    return line_.substr(0, trimmedLength());
 }
 
 void AlignedLine::finish()
 {
-    const std::size_t last = line_.find_last_not_of(' ');
-    line_.resize(last == std::string::npos ? 0 : last + 1);
+    line_.resize(trimmedLength());
 }
 
 int AlignedLine::anchor(std::string_view text)

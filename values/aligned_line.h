@@ -37,6 +37,10 @@ public:
 private:
     std::string own_;
     std::string& line_;
+    // The end of the furthest text placed: the line is blank from there.
+    std::size_t furthest_ = 0;
+
+    std::size_t trimmedLength() const;
 };
 
 // The output X, Y, Z texts, all three placed by the X text's decimal point:

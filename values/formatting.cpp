@@ -57,10 +57,23 @@ void appendPacked(std::string& out, std::string_view twoDigitText)
     }
 }
 
+// Replaces a text with a number's, reusing the text's storage.
+void assignFixed(std::string& text, double value, int precision)
+{
+    text.clear();
+    numtext::appendFixed(text, value, precision);
+}
+
+void assignFixedZeroPadded(std::string& text, double value, int width, int precision)
+{
+    text.clear();
+    numtext::appendFixedZeroPadded(text, value, width, precision);
+}
+
 // Texts of notations that were not formatted stay empty.
 void prefix(std::string& text, std::string_view prefixText)
 {
-    if (!text.empty())
+    if (!text.empty() && !prefixText.empty())
         text.insert(0, prefixText);
 }
 
@@ -136,16 +149,16 @@ void formatAngleInto(AngleTexts& texts, double angle, int degreesPrecision, int 
         // the minutes, and 60 minutes into the degrees.
         long dmsDegrees = wholeDegrees;
         const int ws = twoDigitWidth(ps);
-        texts.seconds = numtext::fixedZeroPadded(seconds, ws, ps);
+        numtext::appendFixedZeroPadded(texts.seconds, seconds, ws, ps);
         if (roundedToSixty(texts.seconds)) {
-            texts.seconds = numtext::fixedZeroPadded(0.0, ws, ps);
+            assignFixedZeroPadded(texts.seconds, 0.0, ws, ps);
             if (++minutes == 60) {
                 minutes = 0;
                 ++dmsDegrees;
             }
         }
-        texts.degrees = numtext::integer(dmsDegrees);
-        texts.minutes = numtext::integerTwoDigits(minutes);
+        numtext::appendInteger(texts.degrees, dmsDegrees);
+        numtext::appendIntegerTwoDigits(texts.minutes, minutes);
         if ((needs & kNeedDmshp) != 0) {
             texts.packedDms.append(texts.degrees).append(".").append(texts.minutes);
             appendPacked(texts.packedDms, texts.seconds);
@@ -156,12 +169,12 @@ void formatAngleInto(AngleTexts& texts, double angle, int degreesPrecision, int 
         // Decimal minutes that round to 60 carry into the DM degrees.
         long dmDegrees = wholeDegrees;
         const int wm = twoDigitWidth(pm);
-        texts.decimalMinutes = numtext::fixedZeroPadded(decimalMinutes, wm, pm);
+        numtext::appendFixedZeroPadded(texts.decimalMinutes, decimalMinutes, wm, pm);
         if (roundedToSixty(texts.decimalMinutes)) {
-            texts.decimalMinutes = numtext::fixedZeroPadded(0.0, wm, pm);
+            assignFixedZeroPadded(texts.decimalMinutes, 0.0, wm, pm);
             ++dmDegrees;
         }
-        texts.dmDegrees = numtext::integer(dmDegrees);
+        numtext::appendInteger(texts.dmDegrees, dmDegrees);
         if ((needs & kNeedDmhp) != 0) {
             texts.packedDm.append(texts.dmDegrees).append(".");
             appendPacked(texts.packedDm, texts.decimalMinutes);
@@ -170,18 +183,21 @@ void formatAngleInto(AngleTexts& texts, double angle, int degreesPrecision, int 
 
     // The width of precision + 1 never pads: it only keeps the field a number.
     if ((needs & kNeedDd) != 0)
-        texts.decimalDegrees = numtext::fixedBlankPadded(v, pd + 1, pd);
+        numtext::appendFixedBlankPadded(texts.decimalDegrees, v, pd + 1, pd);
 }
 
 void formatOutputTexts(PointTransformer& pt, int cartesianPrecision, int heightPrecision,
                        int degreesPrecision, int minutesPrecision, int secondsPrecision,
-                       unsigned needs)
+                       unsigned needs, OutputTextNeeds others = {})
 {
-    WriteEpoch(pt);
-    pt.outputX = numtext::fixed(pt.outputCartesian.x, cartesianPrecision);
-    pt.outputY = numtext::fixed(pt.outputCartesian.y, cartesianPrecision);
-    pt.outputZ = numtext::fixed(pt.outputCartesian.z, cartesianPrecision);
-    pt.outputHeight = numtext::fixed(pt.outputGeographic.height, heightPrecision);
+    if (others.epoch)
+        WriteEpoch(pt);
+    if (others.cartesian) {
+        assignFixed(pt.outputX, pt.outputCartesian.x, cartesianPrecision);
+        assignFixed(pt.outputY, pt.outputCartesian.y, cartesianPrecision);
+        assignFixed(pt.outputZ, pt.outputCartesian.z, cartesianPrecision);
+    }
+    assignFixed(pt.outputHeight, pt.outputGeographic.height, heightPrecision);
     formatAngleInto(pt.outputAngles.latitude, pt.outputGeographic.latitude, degreesPrecision,
                     minutesPrecision, secondsPrecision, needs);
     formatAngleInto(pt.outputAngles.longitude, pt.outputGeographic.longitude, degreesPrecision,
@@ -206,10 +222,10 @@ void FormatOutputPoint(PointTransformer& pt, int cartesianPrecision, int heightP
 }
 
 void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision,
-                       AngleNotation notation)
+                       AngleNotation notation, OutputTextNeeds needs)
 {
     formatOutputTexts(pt, precision.cartesian, precision.height, precision.degrees,
-                      precision.minutes, precision.seconds, needOf(notation));
+                      precision.minutes, precision.seconds, needOf(notation), needs);
 }
 
 void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision)

@@ -33,9 +33,15 @@ void FormatOutputPoint(PointTransformer& pt, int cartesianPrecision, int heightP
                        int degreesPrecision, int minutesPrecision, int secondsPrecision);
 void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision);
 // The same for output files, which show one notation: the angle texts of
-// the other notations are left empty.
+// the other notations are left empty. A file run also leaves the texts it
+// does not write as they were: the epoch text while the epoch is the one it
+// was written for, and X, Y, Z when records show no cartesian coordinates.
+struct OutputTextNeeds {
+    bool epoch = true;
+    bool cartesian = true;
+};
 void FormatOutputPoint(PointTransformer& pt, const OutputPrecision& precision,
-                       AngleNotation notation);
+                       AngleNotation notation, OutputTextNeeds needs = {});
 
 // Fills the re-expressed input angle texts from the input latitude and
 // longitude.

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
+#include <utility>
 #include <locale.h>  // NOLINT(modernize-deprecated-headers): POSIX newlocale, strtod_l
 
 namespace tessara::numtext {
@@ -59,6 +61,10 @@ struct PlainStart {
 // for texts that only strtod/strtol can judge (inf, nan, hexadecimal).
 std::optional<PlainStart> plainNumberStart(std::string_view text)
 {
+    // Most numbers of a file start with a digit other than 0 (which could
+    // start "0x").
+    if (!text.empty() && text[0] >= '1' && text[0] <= '9')
+        return PlainStart{0, false};
     std::size_t i = 0;
     while (i < text.size() && isCSpace(text[i]))
         ++i;
@@ -95,15 +101,77 @@ constexpr std::uint64_t kPowersOfTen[] = {1ull,
                                           1000000000000ull};
 constexpr int kFastMaxPrecision = 12;
 
+// The two digits of every number below 100, for writing digits in pairs.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the decimal digits of v so that they end just before `end`, at
+// least `minimum` of them (zeros in front); returns where they start.
+char* digitsBefore(char* end, std::uint64_t v, std::ptrdiff_t minimum = 1)
+{
+    char* first = end;
+    while (v >= 100) {
+        const auto pair = static_cast<std::size_t>(v % 100u) * 2;
+        v /= 100u;
+        first -= 2;
+        first[0] = kDigitPairs[pair];
+        first[1] = kDigitPairs[pair + 1];
+    }
+    if (v >= 10) {
+        const auto pair = static_cast<std::size_t>(v) * 2;
+        first -= 2;
+        first[0] = kDigitPairs[pair];
+        first[1] = kDigitPairs[pair + 1];
+    } else {
+        *--first = static_cast<char>('0' + v);
+    }
+    while (end - first < minimum)
+        *--first = '0';
+    return first;
+}
+
+// The longest text fixed() writes: a sign, the 309 integer digits of the
+// largest double, the point and the decimals.
+constexpr std::size_t kFixedBufferSize = 1 + 309 + 1 + kMaxPrecision + 8;
+
+// The digits of a scaled value below 2^64 with the point before its last P
+// digits, ending just before `end`; returns where they start.
+template <int P>
+char* pointedDigits(char* end, std::uint64_t scaled)
+{
+    char* first = end;
+    if constexpr (P > 0) {
+        constexpr std::uint64_t kScale = kPowersOfTen[P];  // a constant divisor
+        first = digitsBefore(end, scaled % kScale, P);
+        *--first = '.';
+        scaled /= kScale;
+    }
+    return digitsBefore(first, scaled);
+}
+
+template <int... P>
+char* pointedDigits(char* end, std::uint64_t scaled, int precision,
+                    std::integer_sequence<int, P...>)
+{
+    char* first = nullptr;
+    static_cast<void>(((precision == P ? (first = pointedDigits<P>(end, scaled), true) : false) ||
+                       ...));
+    return first;
+}
+
 // "%.<precision>f" for finite values below 2^53 in magnitude with at most
 // 12 decimals, exactly as printf rounds: the value is m * 2^e with an
 // integer m, so v * 10^p = m * 10^p / 2^-e is an exact 128-bit quotient
 // whose remainder decides the rounding (ties to even, like printf in the
-// default rounding mode). Returns false when the value is outside that range.
-bool fastFixed(double value, int precision, std::string& out)
+// default rounding mode). Writes the text so that it ends just before
+// `end` (at least 48 characters after the buffer's start) and returns its
+// start, or nullptr when the value is outside that range.
+char* fastFixed(double value, int precision, char* end)
 {
     if (!(std::fabs(value) < 9007199254740992.0) || precision > kFastMaxPrecision)
-        return false;
+        return nullptr;
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const auto biased = static_cast<int>((bits >> 52) & 0x7FFu);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
@@ -125,51 +193,94 @@ bool fastFixed(double value, int precision, std::string& out)
             ++whole;
     }
 
-    // The digits of the scaled value; below 10^28, so at most two 64-bit parts.
-    char digits[48];
-    char* const end = digits + sizeof digits;
-    char* first = end;
-    constexpr std::uint64_t kTenToThe19 = 10000000000000000000ull;
-    auto low = static_cast<std::uint64_t>(whole);
-    std::uint64_t high = 0;
-    if (whole >= kTenToThe19) {
-        high = static_cast<std::uint64_t>(whole / kTenToThe19);
-        low = static_cast<std::uint64_t>(whole % kTenToThe19);
+    char* first = nullptr;
+    if (whole <= UINT64_MAX) {
+        first = pointedDigits(end, static_cast<std::uint64_t>(whole), precision,
+                              std::make_integer_sequence<int, kFastMaxPrecision + 1>{});
+    } else {
+        // Below 10^28: two parts of at most 19 digits, the lower with its
+        // zeros in front; then the point goes in before the last decimals.
+        constexpr std::uint64_t kTenToThe19 = 10000000000000000000ull;
+        char digits[48];
+        char* const digitsEnd = digits + sizeof digits;
+        char* d = digitsBefore(digitsEnd, static_cast<std::uint64_t>(whole % kTenToThe19), 19);
+        d = digitsBefore(d, static_cast<std::uint64_t>(whole / kTenToThe19));
+        char* const point = digitsEnd - precision;
+        first = std::copy_backward(point, digitsEnd, end);
+        if (precision > 0)
+            *--first = '.';
+        first = std::copy_backward(d, point, first);
     }
-    do {
-        *--first = static_cast<char>('0' + low % 10u);
-        low /= 10u;
-    } while (low != 0 || (high != 0 && end - first < 19));
-    for (; high != 0; high /= 10u)
-        *--first = static_cast<char>('0' + high % 10u);
-    while (end - first <= precision)  // at least one digit before the point
-        *--first = '0';
-
-    // Sign, whole digits, point and decimals, assembled in one buffer.
-    char text[52];
-    char* p = text;
     if (std::signbit(value))
-        *p++ = '-';
-    char* const point = end - precision;
-    p = std::copy(first, point, p);
-    if (precision > 0) {
-        *p++ = '.';
-        p = std::copy(point, end, p);
+        *--first = '-';
+    return first;
+}
+
+// "%.<precision>f" (precision already clamped) in `buffer`.
+std::string_view writeFixed(double value, int precision, char (&buffer)[kFixedBufferSize])
+{
+    char* const end = buffer + kFixedBufferSize;
+    if (const char* const first = fastFixed(value, precision, end))
+        return {first, static_cast<std::size_t>(end - first)};
+    const char* const last =
+        std::to_chars(buffer, end, value, std::chars_format::fixed, precision).ptr;
+    return {buffer, static_cast<std::size_t>(last - buffer)};
+}
+
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Digits with at most one point and no exponent, as point files hold their
+// numbers: when all the digits make an integer of at most 2^53 and at most
+// 22 of them follow the point, the integer and the power of ten are exact
+// doubles, and their one correctly rounded quotient is the value strtod
+// reads. Returns the end of the number, or nullptr for any other text.
+const char* shortDecimal(const char* first, const char* last, double& value)
+{
+    constexpr int kMostDigits = 19;  // below 2^64 whatever the digits
+    std::uint64_t digits = 0;
+    int count = 0;
+    const char* p = first;
+    for (; p < last && isDigit(*p); ++p, ++count) {
+        if (count == kMostDigits)
+            return nullptr;
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
     }
-    out.assign(text, static_cast<std::size_t>(p - text));
-    return true;
+    int decimals = 0;
+    if (p < last && *p == '.') {
+        for (++p; p < last && isDigit(*p); ++p, ++count, ++decimals) {
+            if (count == kMostDigits)
+                return nullptr;
+            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        }
+    }
+    // No digit at all (a lone point), or an exponent: the general reading.
+    if (count == 0 || (p < last && (*p == 'e' || *p == 'E')))
+        return nullptr;
+    if (digits > (std::uint64_t{1} << 53) || decimals > 22)
+        return nullptr;
+    value = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+    return p;
 }
 
 }  // namespace
 
 Scan<double> scanReal(std::string_view text)
 {
-    // Fast path for plain decimal numbers: from_chars rounds exactly as
-    // strtod does. Everything else (inf, nan, hexadecimal, out of range)
-    // goes to strtod itself.
+    // Fast paths for plain decimal numbers: short ones directly, the others
+    // by from_chars, which rounds exactly as strtod does. Everything else
+    // (inf, nan, hexadecimal, out of range) goes to strtod itself.
     if (const auto start = plainNumberStart(text)) {
         double v = 0.0;
         const char* first = text.data() + start->digits;
+        if (const char* end = shortDecimal(first, text.data() + text.size(), v))
+            return {start->negative ? -v : v, static_cast<std::size_t>(end - text.data())};
         const auto [ptr, ec] = std::from_chars(first, text.data() + text.size(), v);
         if (ec == std::errc{})
             return {start->negative ? -v : v, static_cast<std::size_t>(ptr - text.data())};
@@ -231,54 +342,96 @@ double leadingReal(std::string_view text)
     return scanReal(text).value;
 }
 
+void appendFixed(std::string& out, double value, int precision)
+{
+    char buffer[kFixedBufferSize];
+    out.append(writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer));
+}
+
+void appendFixedZeroPadded(std::string& out, double value, int width, int precision)
+{
+    char buffer[kFixedBufferSize];
+    std::string_view text = writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
+    if (width <= 0 || text.size() >= static_cast<std::size_t>(width)) {
+        out.append(text);
+        return;
+    }
+    const std::size_t pad = static_cast<std::size_t>(width) - text.size();
+    if (!std::isfinite(value)) {
+        out.append(pad, ' ').append(text);
+        return;
+    }
+    // Zeros go between the sign and the digits, as printf's 0 flag does.
+    if (text.front() == '-') {
+        out.push_back('-');
+        text.remove_prefix(1);
+    }
+    out.append(pad, '0').append(text);
+}
+
+void appendFixedBlankPadded(std::string& out, double value, int width, int precision)
+{
+    char buffer[kFixedBufferSize];
+    const std::string_view text =
+        writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
+    if (width > 0 && text.size() < static_cast<std::size_t>(width))
+        out.append(static_cast<std::size_t>(width) - text.size(), ' ');
+    out.append(text);
+}
+
+void appendInteger(std::string& out, long value)
+{
+    char buffer[24];
+    char* const end = buffer + sizeof buffer;
+    // Through the unsigned magnitude: LONG_MIN has no positive long.
+    const auto magnitude = value < 0 ? 0u - static_cast<unsigned long>(value)
+                                     : static_cast<unsigned long>(value);
+    char* first = digitsBefore(end, magnitude);
+    if (value < 0)
+        *--first = '-';
+    out.append(first, static_cast<std::size_t>(end - first));
+}
+
+void appendIntegerTwoDigits(std::string& out, long value)
+{
+    // The width counts the sign, as printf's does: -5 stays "-5".
+    if (value >= 0 && value < 10)
+        out.push_back('0');
+    appendInteger(out, value);
+}
+
 std::string fixed(double value, int precision)
 {
-    precision = std::clamp(precision, 0, kMaxPrecision);
-    std::string fast;
-    if (fastFixed(value, precision, fast))
-        return fast;
-    // The largest double has 309 integer digits.
-    char buffer[320 + kMaxPrecision];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-    return std::string(buffer, result.ptr);
+    std::string text;
+    appendFixed(text, value, precision);
+    return text;
 }
 
 std::string fixedZeroPadded(double value, int width, int precision)
 {
-    std::string text = fixed(value, precision);
-    if (width <= 0 || text.size() >= static_cast<std::size_t>(width))
-        return text;
-    const std::size_t pad = static_cast<std::size_t>(width) - text.size();
-    if (!std::isfinite(value))
-        return std::string(pad, ' ') + text;
-    // Zeros go between the sign and the digits, as printf's 0 flag does.
-    const std::size_t at = (text[0] == '-') ? 1 : 0;
-    text.insert(at, pad, '0');
+    std::string text;
+    appendFixedZeroPadded(text, value, width, precision);
     return text;
 }
 
 std::string fixedBlankPadded(double value, int width, int precision)
 {
-    std::string text = fixed(value, precision);
-    if (width > 0 && text.size() < static_cast<std::size_t>(width))
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    std::string text;
+    appendFixedBlankPadded(text, value, width, precision);
     return text;
 }
 
 std::string integer(long value)
 {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    std::string text;
+    appendInteger(text, value);
+    return text;
 }
 
 std::string integerTwoDigits(long value)
 {
-    std::string text = integer(value);
-    // The width counts the sign, as printf's does: -5 stays "-5".
-    if (text.size() < 2)
-        text.insert(0, 2 - text.size(), '0');
+    std::string text;
+    appendIntegerTwoDigits(text, value);
     return text;
 }
 

@@ -46,6 +46,14 @@ std::string fixedBlankPadded(double value, int width, int precision);
 std::string integer(long value);
 std::string integerTwoDigits(long value);
 
+// The same texts appended to `out`, for callers that write one record after
+// another into storage they reuse.
+void appendFixed(std::string& out, double value, int precision);
+void appendFixedZeroPadded(std::string& out, double value, int width, int precision);
+void appendFixedBlankPadded(std::string& out, double value, int width, int precision);
+void appendInteger(std::string& out, long value);
+void appendIntegerTwoDigits(std::string& out, long value);
+
 // A message from a printf-style format holding only "%s" conversions: each
 // "%s" takes the next argument in turn (cut at an embedded NUL, as %s does);
 // "%%" gives "%". Argument texts are never interpreted as formats.

@@ -71,7 +71,7 @@ TEST(LineReader, TextItCannotTakeStopsTheReading)
          InputProblem::Utf16},
         {"UTF-16 without a mark", std::string("-\0" "3\0" "3\0,\0" "1\0" "5\0" "1\0\n\0", 16), {},
          InputProblem::Utf16},
-        {"NUL bytes in text", std::string("P1,-33.5,151.2\nP2,\0\0,151.2\n", 29), {},
+        {"NUL bytes in text", std::string("P1,-33.5,151.2\nP2,\0\0,151.2\n", 27), {},
          InputProblem::NulBytes},
         {"a line one byte too long", "a\n" + tooLong + "\nb\n", {"a"}, InputProblem::LineTooLong},
         {"no line end at all", tooLong + tooLong, {}, InputProblem::LineTooLong},

@@ -45,6 +45,11 @@ TEST(NumberText, ScanRealTakesWhatStrtodTakes)
         {"lone point", ".", 0.0, 0},
         {"empty", "", 0.0, 0},
         {"non-ASCII digits", "\xD9\xA1", 0.0, 0},
+        {"trailing point is taken", "-12.", -12.0, 4},
+        {"point then exponent", "2.e1", 20.0, 4},
+        {"2^53 + 1 digits round to even", "9007199254740993", 9007199254740992.0, 16},
+        {"20 digits", "0.12345678901234567891", 0.12345678901234568, 22},
+        {"23 decimals", "0.00000000000000000000001", 1e-23, 25},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -68,6 +73,10 @@ TEST(NumberText, ScanIntegerTakesWhatStrtolTakes)
         {"saturates high", "99999999999999999999", LONG_MAX, 20},
         {"saturates low", "-99999999999999999999", LONG_MIN, 21},
         {"no digits", "+", 0, 0},
+        {"18 digits", "-999999999999999999x", -999999999999999999, 19},
+        {"largest", "9223372036854775807", LONG_MAX, 19},
+        {"smallest", "-9223372036854775808", LONG_MIN, 20},
+        {"zeros in front", "0000000000000000000012", 12, 22},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,6 +148,10 @@ TEST(NumberText, FixedFormatsAndPercentSSubstitution)
         {"two digits", numtext::integerTwoDigits(5), "05"},
         {"the sign counts in the width", numtext::integerTwoDigits(-5), "-5"},
         {"wider than two", numtext::integerTwoDigits(123), "123"},
+        {"two digits of 0", numtext::integerTwoDigits(0), "00"},
+        {"two digits already", numtext::integerTwoDigits(10), "10"},
+        {"largest integer", numtext::integer(LONG_MAX), "9223372036854775807"},
+        {"odd digit count", numtext::integer(-100), "-100"},
         // Only "%s" is substituted; arguments are never formats.
     };
     for (const Case& c : cases) {
@@ -213,6 +226,10 @@ TEST(NumberText, AgreesWithTheCLibraryOnRandomValues)
         const int p = precision(random);
         std::snprintf(expected, sizeof expected, "%.*f", p, v);
         ASSERT_EQ(numtext::fixed(v, p), expected) << "value " << v << " precision " << p;
+        // Read back: plain decimals of every length, short and long.
+        const numtext::Scan<double> plain = numtext::scanReal(expected);
+        ASSERT_EQ(plain.value, std::strtod(expected, nullptr)) << expected;
+        ASSERT_EQ(plain.length, std::strlen(expected));
 
         std::snprintf(expected, sizeof expected, "%.17g", v);
         const numtext::Scan<double> scan = numtext::scanReal(expected);
@@ -225,7 +242,14 @@ TEST(NumberText, FixedAtTheEdgesOfTheFastRange)
 {
     const double values[] = {0.0,       -0.0,          0.5,     1.5,   2.5,   -0.005,
                              0.0049999, 9007199254740991.0, 9007199254740992.0, 4503599627370497.5,
-                             1e-300,    -1e-320,       123456789.123456789};
+                             1e-300,    -1e-320,       123456789.123456789,
+                             // Rounding that carries through every digit
+                             // written in pairs, odd and even digit counts,
+                             // and scaled values on either side of 10^19
+                             // (written in two parts, the lower with zeros).
+                             9.9999999999995, 99.995, -0.999995, 999999.9999995,
+                             59.999995, 10000000.0, 10000000.5, 9999999.9999999999,
+                             99999999.999999999, 1000000000000.000001, 1234567890123.456};
     char expected[512];
     for (double v : values) {
         for (int p = 0; p <= 14; ++p) {

@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# File-run throughput side by side with a command-line reference engine.
+#
+#   bench/compare.sh [LINES]          (BUILD=build, BENCH_CPU=0 by default)
+#
+# Generates LINES points (default 1000000) in each layout, transforms them
+# with `tessara-cli transform` and, when `cct` (Debian package proj-bin) is
+# installed, runs the equivalent cct pipeline on the same points: a
+# time-dependent Helmert step for cartesian points, cart -> Helmert -> inverse
+# cart for geographic ones (cct reads decimal degrees). The Helmert step is
+# the built-in ITRF2000 set with coordinate-frame rotations: on cartesian
+# points both write the same X, Y, Z to the last digit. Each run is the best
+# of 3 on one core; the table shows lines per second (by the wall clock and
+# by processor time), the ratios to cct and the transform's peak memory.
+# cct is a benchmark peer only: nothing builds or tests against it. Run it
+# on an otherwise idle machine.
+set -euo pipefail
+
+lines=${1:-1000000}
+build=${BUILD:-build}
+cpu=${BENCH_CPU:-0}
+cli="$build/cli/tessara-cli"
+make_points="$build/bench/tessara_make_points"
+for program in "$cli" "$make_points"; do
+    [[ -x $program ]] || { echo "missing $program: build tessara-cli and tessara_make_points" >&2; exit 2; }
+done
+[[ -x /usr/bin/time ]] || { echo "missing /usr/bin/time (Debian package time)" >&2; exit 2; }
+cct=$(command -v cct || true)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The built-in ITRF2000 set at epoch 2005.0, as cct's Helmert step takes it.
+helmert=(+proj=helmert +x=-0.0761 +y=-0.0101 +z=0.0444 +rx=0.008765 +ry=0.009361 +rz=0.009325
+         +s=0.007935 +dx=0.011 +dy=-0.0045 +dz=-0.0174 +drx=0.001034 +dry=0.000671
+         +drz=0.001039 +ds=-0.000538 +t_epoch=2000 +convention=coordinate_frame)
+cart=(+proj=cart +ellps=GRS80)
+geographic=(+proj=pipeline +step "${cart[@]}" +step "${helmert[@]}" +step +inv "${cart[@]}")
+
+# Best of 3: sets `best` (wall seconds), `best_cpu` (user + system
+# seconds) and `peak` (KiB), each the best of the three runs. The command's
+# output goes to $work/out.log.
+best_of_3() {
+    best=
+    best_cpu=
+    peak=
+    local start end took cpu_took
+    for _ in 1 2 3; do
+        start=$(date +%s%N)
+        /usr/bin/time -f '%U %S %M' -o "$work/usage" taskset -c "$cpu" "$@" >"$work/out.log" 2>&1 ||
+            { echo "failed: $*" >&2; cat "$work/out.log" >&2; exit 2; }
+        end=$(date +%s%N)
+        took=$(( end - start ))
+        [[ -z $best || $took -lt $best ]] && best=$took
+        read -r user system kib < <(tail -n 1 "$work/usage")
+        cpu_took=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%d", (u + s) * 1000 }')
+        [[ -z $best_cpu || $cpu_took -lt $best_cpu ]] && best_cpu=$cpu_took
+        [[ -z $peak || $kib -gt $peak ]] && peak=$kib
+    done
+    best=$(awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }')
+    best_cpu=$(awk -v ms="$best_cpu" 'BEGIN { printf "%.4f", (ms > 0 ? ms : 1) / 1e3 }')
+}
+
+rate() { awk -v n="$lines" -v s="$1" 'BEGIN { printf "%.0f", n / s }'; }
+
+# cct's runs, one per pipeline and direction, measured once and shared.
+declare -A cct_rate
+cct_case() {
+    local key=$1 input=$2
+    shift 2
+    if [[ -z $cct ]]; then
+        cct_rate[$key]=
+        return
+    fi
+    best_of_3 sh -c "exec \"\$0\" \"\$@\" <\"$input\" >\"$work/cct.out\"" "$cct" "$@"
+    cct_rate[$key]="$(rate "$best") $(rate "$best_cpu")"
+}
+
+# Points: every tessara layout; cct gets the decimal-degree and cartesian
+# points blank-separated (id, values), which it reads by column.
+for layout in xyz dd dms dm dmshp dmhp dms1; do
+    "$make_points" "$layout" "$lines" "$work/$layout.in"
+done
+tr ',' ' ' <"$work/xyz.in" >"$work/xyz.cct"
+tr ',' ' ' <"$work/dd.in" >"$work/dd.cct"
+
+cct_case xyz "$work/xyz.cct" -d 4 -c 2,3,4 -t 2005 "${helmert[@]}"
+cct_case geo "$work/dd.cct" -d 8 -c 3,2,4 -t 2005 "${geographic[@]}"
+cct_case geo-inv "$work/dd.cct" -I -d 8 -c 3,2,4 -t 2005 "${geographic[@]}"
+
+# case name, input layout, output name, cct pipeline, transform options
+cases=(
+    "xyz:csv->csv|xyz|out.csv|xyz|--output xyz"
+    "xyz:txt->txt|xyz|out.txt|xyz|--output xyz"
+    "dms:txt->txt|dms|out.txt|geo|--output geo"
+    "dms:txt->csv|dms|out.csv|geo|--output geo"
+    "dms:txt->full-record|dms|out.txt|geo|--output geo,xyz"
+    "dms:reverse|dms|out.txt|geo-inv|--output geo --reverse"
+    "dms1:csv->csv|dms1|out.csv|geo|--output geo"
+    "dm:txt->txt|dm|out.txt|geo|--output geo --notation dm"
+    "dd:csv->csv|dd|out.csv|geo|--output geo --notation dd"
+    "dd:reverse-csv|dd|out.csv|geo-inv|--output geo --notation dd --reverse"
+    "dmshp:csv->csv|dmshp|out.csv|geo|--output geo --notation dmshp --layout dmshp"
+    "dmhp:csv->csv|dmhp|out.csv|geo|--output geo --notation dmhp --layout dmhp"
+)
+
+# Wall-clock rates are what a user waits for; processor-time rates (user +
+# system) are steadier on a shared machine. The ratios compare like with like.
+printf '%d lines, best of 3 on CPU %s; %s\n' "$lines" "$cpu" "$(uptime | sed 's/^ *//')"
+printf '%-22s %10s %10s %7s | %10s %10s %7s | %8s\n' case wall/s cct-wall/s ratio \
+    cpu/s cct-cpu/s ratio peak-KiB
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+for entry in "${cases[@]}"; do
+    IFS='|' read -r name layout output peer options <<<"$entry"
+    # shellcheck disable=SC2086  # the options are words
+    best_of_3 "$cli" transform --quiet --epoch 2005.0 $options "$work/$layout.in" "$work/$output"
+    ours=$(rate "$best")
+    ours_cpu=$(rate "$best_cpu")
+    read -r theirs theirs_cpu <<<"${cct_rate[$peer]:-}"
+    if [[ -n ${theirs:-} ]]; then
+        wall_ratio=$(ratio "$ours" "$theirs")
+        cpu_ratio=$(ratio "$ours_cpu" "$theirs_cpu")
+    else
+        theirs=- theirs_cpu=- wall_ratio=- cpu_ratio=-
+    fi
+    printf '%-22s %10s %10s %7s | %10s %10s %7s | %8s\n' "$name" "$ours" "$theirs" \
+        "$wall_ratio" "$ours_cpu" "$theirs_cpu" "$cpu_ratio" "$peak"
+    rm -f "$work/$output"
+done
+[[ -n $cct ]] || echo "(cct not installed: install proj-bin for the side-by-side figures)"
