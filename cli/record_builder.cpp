@@ -1,9 +1,9 @@
 #include "cli/record_builder.h"
 
 #include "cli/field_text.h"
-#include "params/decimal_text.h"
 #include "params/form_check.h"
 #include "values/number_text.h"
+#include "values/text_trim.h"
 
 #include <algorithm>
 #include <array>
@@ -37,7 +37,7 @@ std::string fieldProblem(const FieldText& field)
 std::string typingProblem(const std::vector<FieldText>& fields)
 {
     for (const FieldText& field : fields) {
-        if (!fitsNumericField(editor::trimBlanks(field.text), field.rules))
+        if (!fitsNumericField(trimmed(field.text), field.rules))
             return fieldProblem(field);
     }
     return {};

@@ -1,5 +1,7 @@
 #include "params/decimal_text.h"
 
+#include "values/text_trim.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -7,8 +9,6 @@
 
 namespace tessara::editor {
 namespace {
-
-constexpr std::string_view kBlanks = " \t\r\n\v\f";
 
 // More decimals than a double can tell apart add only zeros or noise.
 constexpr int kMaxShownDecimals = 40;
@@ -34,15 +34,6 @@ bool isPlainDecimal(std::string_view text)
 }
 
 }  // namespace
-
-std::string_view trimBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
-}
 
 std::optional<double> readDecimal(std::string_view text)
 {
@@ -72,14 +63,14 @@ std::string fixedDecimals(double value, int decimals)
 
 int countDecimals(std::string_view text)
 {
-    const std::string_view trimmed = trimBlanks(text);
-    if (trimmed.empty())
+    const std::string_view digits = trimmed(text);
+    if (digits.empty())
         return -1;
-    const std::size_t point = trimmed.find('.');
+    const std::size_t point = digits.find('.');
     // No "." or a "." in front: the field shows no decimals.
     if (point == std::string_view::npos || point == 0)
         return 0;
-    return static_cast<int>(trimmed.size() - point - 1);
+    return static_cast<int>(digits.size() - point - 1);
 }
 
 }  // namespace tessara::editor

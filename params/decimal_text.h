@@ -10,9 +10,6 @@
 // when it shows one.
 namespace tessara::editor {
 
-// The text without blanks (spaces, tabs, line ends) at either end.
-std::string_view trimBlanks(std::string_view text);
-
 // A decimal number as a numeric field can hold it: an optional "-", then
 // digits with at most one "." and at least one digit ("5.", ".5" and "-.5"
 // included). Nothing for any other text (blanks, "+", an exponent, "inf")

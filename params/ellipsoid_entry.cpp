@@ -6,21 +6,13 @@
 #include "params/ellipsoid_menu.h"
 #include "params/notifier.h"
 #include "params/parameter_view.h"
+#include "values/text_trim.h"
 
 #include <charconv>
 #include <utility>
 
 namespace tessara {
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t begin = text.find_first_not_of(kBlanks);
-    if (begin == std::string_view::npos)
-        return {};
-    return text.substr(begin, text.find_last_not_of(kBlanks) - begin + 1);
-}
 
 // A number as the dialog's fields hold one: digits with at most one "."
 // and at least one digit. Signs, exponents and words are not numbers here.

@@ -1,6 +1,7 @@
 #include "params/form_check.h"
 
 #include "params/decimal_text.h"
+#include "values/text_trim.h"
 
 #include <cstddef>
 #include <optional>
@@ -17,14 +18,14 @@ FormProblem problemAt(FormFault fault, FormField field, std::size_t index = 0)
 // reads as 0 where it may stay empty.
 FormFault readField(std::string_view text, bool mayBeEmpty, double& value)
 {
-    const std::string_view trimmed = trimBlanks(text);
-    if (trimmed.empty()) {
+    const std::string_view number = trimmed(text);
+    if (number.empty()) {
         if (!mayBeEmpty)
             return FormFault::EmptyValue;
         value = 0.0;
         return FormFault::None;
     }
-    const std::optional<double> read = readDecimal(trimmed);
+    const std::optional<double> read = readDecimal(number);
     if (!read)
         return FormFault::NotANumber;
     value = *read;
@@ -34,7 +35,7 @@ FormFault readField(std::string_view text, bool mayBeEmpty, double& value)
 // The form's faults in reading order; the values read go into `set`.
 FormProblem readParameterFields(const ParameterForm& form, ParameterSet& set)
 {
-    if (trimBlanks(form.name).empty())
+    if (trimmed(form.name).empty())
         return problemAt(FormFault::BlankName, FormField::Name);
     if (const FormFault fault = readField(form.epoch, false, set.epoch); fault != FormFault::None)
         return problemAt(fault, FormField::Epoch);
@@ -88,7 +89,7 @@ FormCheck<Ellipsoid> checkEllipsoidForm(const EllipsoidForm& form)
     double a = kUnsetValue;
     double inverseFlattening = kUnsetValue;
     FormCheck<Ellipsoid> check;
-    if (trimBlanks(form.name).empty()) {
+    if (trimmed(form.name).empty()) {
         check.problem = problemAt(FormFault::BlankName, FormField::Name);
     } else if (const FormFault aFault = readField(form.semiMajorAxis, false, a);
                aFault != FormFault::None) {

@@ -33,223 +33,210 @@ constexpr SettingCode kFileHemisphereCodes[] = {{"AUST", 0}, {"+/-", 1}, {"LETTE
 constexpr SettingCode kSetSourceCodes[] = {{"HEADER", 0}, {"SELECT", 1}};
 constexpr SettingCode kEpochSourceCodes[] = {{"HEADER", 0}, {"RECORD", 1}, {"SET", 2}};
 
-// A stored code, read with the key's default code; a text that matches no
-// code gives the default's value.
-template <typename T>
-T readCode(const SettingsStore& store, std::string_view section, std::string_view key,
-           Codes codes, std::string_view defaultCode)
+// The words a flag is stored as.
+struct FlagWords {
+    std::string_view yes;
+    std::string_view no;
+};
+constexpr FlagWords kYesNo{"Yes", "No"};
+constexpr FlagWords kYN{"Y", "N"};
+
+// Which stored whole numbers a key accepts; any other reads as the key's
+// default (a hand-edited store). The default itself is never checked.
+using Accepts = bool (*)(int);
+
+bool anyNumber(int /*value*/) { return true; }
+
+// Only the font sizes the font dialog offers; anything else would size
+// every text (and the window) beyond use.
+bool offeredFontSize(int size) { return size == 8 || size == 10 || size == 12; }
+
+// The numbers of decimals the precision dialogs can set for one field; the
+// default is kept even where it lies above that range (cartesian 4).
+template <PrecisionField field>
+bool settableDecimals(int decimals)
 {
-    const int fallback = decodeSetting(codes, defaultCode, 0);
-    const std::string stored = store.readString(section, key, defaultCode);
-    return static_cast<T>(decodeSetting(codes, stored, fallback));
+    return decimals >= 0 && decimals <= precisionFieldMaximum(field);
 }
 
-template <typename T>
-void writeCode(SettingsStore& store, std::string_view section, std::string_view key, Codes codes,
-               T value, std::string_view defaultCode)
+// The key tables. Each names every key of a section once, with its codes
+// and default, and hands it with its member to a visitor that either reads
+// the member from the store (SectionReader) or writes it there
+// (SectionWriter, which gets the settings as const). The keys are written
+// in the order they stand here. Reading and writing differ in two ways
+// only: a log or message file name is made a path in the program folder
+// on reading, and a number outside what a key accepts reads as its default.
+
+template <typename Visitor, typename P>
+void visitPrecision(Visitor& v, P& p)
 {
-    store.writeString(section, key, encodeSetting(codes, static_cast<int>(value), defaultCode));
+    const OutputPrecision d;
+    v.number("OutputPrecisionDegrees", p.degrees, d.degrees,
+             settableDecimals<PrecisionField::Degrees>);
+    v.number("OutputPrecisionMinutes", p.minutes, d.minutes,
+             settableDecimals<PrecisionField::Minutes>);
+    v.number("OutputPrecisionSeconds", p.seconds, d.seconds,
+             settableDecimals<PrecisionField::Seconds>);
+    v.number("OutputPrecisionXYZ", p.cartesian, d.cartesian,
+             settableDecimals<PrecisionField::Cartesian>);
+    v.number("OutputPrecisionHeight", p.height, d.height,
+             settableDecimals<PrecisionField::Height>);
 }
 
-// A flag stored as a word: exactly `yes` is true, anything else false.
-bool readFlag(const SettingsStore& store, std::string_view section, std::string_view key,
-              std::string_view yes, std::string_view defaultText)
+// The epoch type is kept for ITRF to GDA94 only: the other direction's
+// section neither reads nor writes it.
+template <typename Visitor, typename D>
+void visitDirection(Visitor& v, D& d, bool withEpochType)
 {
-    return store.readString(section, key, defaultText) == yes;
+    v.text("ITRFParameters", d.parameterSetName, "");
+    v.code("InputType", d.inputType, kInputTypeCodes, "XYZ");
+    if (withEpochType)
+        v.code("EpochType", d.epochType, kEpochCodes, "DMY");
+    v.code("LatLongInputFormat", d.inputNotation, kNotationCodes, "DMS");
+    v.code("LatitudeChooseHemisphere", d.latitudeChoice, kLatitudeChoiceCodes, "S");
+    v.code("LongitudeChooseHemisphere", d.longitudeChoice, kLongitudeChoiceCodes, "E");
+    v.code("LatitudeHemisphere", d.latitudeSelector, kLatitudeSelectorCodes, "S");
+    v.code("LongitudeHemisphere", d.longitudeSelector, kLongitudeSelectorCodes, "E");
+    v.code("LatLongOutputFormat", d.outputNotation, kNotationCodes, "DMS");
+    v.code("LatitudeOutputHemisphere", d.latitudeOutput, kLatitudeOutputCodes, "+/-");
+    v.code("LongitudeOutputHemisphere", d.longitudeOutput, kLongitudeOutputCodes, "+/-");
+    visitPrecision(v, d.precision);
+    v.text("Ellipsoid", d.ellipsoidName, "");
 }
 
-struct PrecisionKeys {
-    std::string_view degrees = "OutputPrecisionDegrees";
-    std::string_view minutes = "OutputPrecisionMinutes";
-    std::string_view seconds = "OutputPrecisionSeconds";
-    std::string_view cartesian = "OutputPrecisionXYZ";
-    std::string_view height = "OutputPrecisionHeight";
+template <typename Visitor, typename I>
+void visitInteractive(Visitor& v, I& i)
+{
+    v.code("CoordinateConversion", i.itrfToGda, kDirectionCodes, "ITRFtoGDA94");
+    v.fileName("LogfileName", i.logfileName, kDefaultLogfileName);
+    v.flag("LogfileAppend", i.logfileAppend, kYesNo, false);
+    v.flag("LogfilePrompt", i.logfilePrompt, kYesNo, false);
+    v.fileName("MessagefileName", i.messagefileName, kDefaultMessagefileName);
+}
+
+template <typename Visitor, typename F>
+void visitFile(Visitor& v, F& f)
+{
+    v.code("CoordinateConversion", f.itrfToGda, kDirectionCodes, "ITRFtoGDA94");
+    v.text("InputMRU", f.inputMru, "");
+    v.code("InputType", f.inputType, kInputTypeCodes, "XYZ");
+    v.code("LatLongInputFormat", f.inputLayout, kFileLayoutCodes, "DMS");
+    v.code("LatLongInputHemisphere", f.inputHemisphere, kFileHemisphereCodes, "AUST");
+    v.code("ITRFInputType", f.setSource, kSetSourceCodes, "HEADER");
+    v.text("ITRFInputName", f.setName, "");
+    v.code("ITRFEpochFormat", f.epochFormat, kEpochCodes, "DMY");
+    v.code("ITRFEpochType", f.epochSource, kEpochSourceCodes, "HEADER");
+    v.text("ITRFEpochDate", f.epochText, "");
+    v.text("OutputMRU", f.outputMru, "");
+    v.flag("OutputLatLong", f.outputGeographic, kYN, true);
+    v.flag("OutputXYZ", f.outputCartesian, kYN, true);
+    v.flag("OutputHeader", f.outputHeader, kYN, true);
+    v.code("LatLongOutputFormat", f.outputNotation, kNotationCodes, "DMS");
+    v.code("LatLongOutputHemisphere", f.outputHemisphere, kFileHemisphereCodes, "AUST");
+    visitPrecision(v, f.precision);
+}
+
+// The size is fitted to the screen when the window is shown.
+template <typename Visitor, typename W>
+void visitWindow(Visitor& v, W& w)
+{
+    const WindowSettings d;
+    v.number("WindowWidth", w.width, d.width, anyNumber);
+    v.number("WindowHeight", w.height, d.height, anyNumber);
+    v.number("FontSize", w.fontSize, d.fontSize, offeredFontSize);
+}
+
+// Reads each key of one section into its member, with the key's default
+// when it is missing or holds no known code.
+class SectionReader {
+public:
+    SectionReader(const SettingsStore& store, std::string_view section,
+                  std::string_view programFolder)
+        : store_(store), section_(section), programFolder_(programFolder)
+    {
+    }
+
+    void text(std::string_view key, std::string& member, std::string_view defaultText)
+    {
+        member = store_.readString(section_, key, defaultText);
+    }
+
+    // A log or message file name without a folder is taken as a file in the
+    // program folder; it is written back as it then stands.
+    void fileName(std::string_view key, std::string& member, std::string_view defaultName)
+    {
+        member = inProgramFolder(store_.readString(section_, key, defaultName), programFolder_);
+    }
+
+    // A text that matches no code gives the default code's value.
+    template <typename T>
+    void code(std::string_view key, T& member, Codes codes, std::string_view defaultCode)
+    {
+        const int fallback = decodeSetting(codes, defaultCode, 0);
+        const std::string stored = store_.readString(section_, key, defaultCode);
+        member = static_cast<T>(decodeSetting(codes, stored, fallback));
+    }
+
+    // Exactly the word for yes is true, anything else false.
+    void flag(std::string_view key, bool& member, FlagWords words, bool defaultValue)
+    {
+        const std::string_view defaultText = defaultValue ? words.yes : words.no;
+        member = store_.readString(section_, key, defaultText) == words.yes;
+    }
+
+    void number(std::string_view key, int& member, int defaultValue, Accepts accepted)
+    {
+        const int stored = store_.readInteger(section_, key, defaultValue);
+        member = accepted(stored) ? stored : defaultValue;
+    }
+
+private:
+    const SettingsStore& store_;
+    std::string_view section_;
+    std::string_view programFolder_;
 };
 
-// A stored number of decimals outside what the precision dialogs can set
-// (a hand-edited store) reads as the key's default; the default itself is
-// kept even where it lies above the dialog's range (cartesian 4).
-int readDecimals(const SettingsStore& store, std::string_view section, std::string_view key,
-                 PrecisionField field, int fallback)
-{
-    const int stored = store.readInteger(section, key, fallback);
-    return stored >= 0 && stored <= precisionFieldMaximum(field) ? stored : fallback;
-}
+// Writes each member of one section under its key. A value without a code
+// of its own is written as the key's default code.
+class SectionWriter {
+public:
+    SectionWriter(SettingsStore& store, std::string_view section)
+        : store_(store), section_(section)
+    {
+    }
 
-OutputPrecision readPrecision(const SettingsStore& store, std::string_view section)
-{
-    const PrecisionKeys k;
-    const OutputPrecision d;
-    return {readDecimals(store, section, k.degrees, PrecisionField::Degrees, d.degrees),
-            readDecimals(store, section, k.minutes, PrecisionField::Minutes, d.minutes),
-            readDecimals(store, section, k.seconds, PrecisionField::Seconds, d.seconds),
-            readDecimals(store, section, k.cartesian, PrecisionField::Cartesian, d.cartesian),
-            readDecimals(store, section, k.height, PrecisionField::Height, d.height)};
-}
+    void text(std::string_view key, const std::string& member, std::string_view /*defaultText*/)
+    {
+        store_.writeString(section_, key, member);
+    }
 
-void writePrecision(SettingsStore& store, std::string_view section, const OutputPrecision& p)
-{
-    const PrecisionKeys k;
-    store.writeInteger(section, k.degrees, p.degrees);
-    store.writeInteger(section, k.minutes, p.minutes);
-    store.writeInteger(section, k.seconds, p.seconds);
-    store.writeInteger(section, k.cartesian, p.cartesian);
-    store.writeInteger(section, k.height, p.height);
-}
+    void fileName(std::string_view key, const std::string& member,
+                  std::string_view /*defaultName*/)
+    {
+        store_.writeString(section_, key, member);
+    }
 
-DirectionSettings readDirection(const SettingsStore& store, std::string_view section,
-                                bool withEpochType)
-{
-    DirectionSettings d;
-    d.parameterSetName = store.readString(section, "ITRFParameters", "");
-    d.inputType = readCode<InputType>(store, section, "InputType", kInputTypeCodes, "XYZ");
-    if (withEpochType)
-        d.epochType = readCode<EpochMode>(store, section, "EpochType", kEpochCodes, "DMY");
-    d.inputNotation =
-        readCode<AngleNotation>(store, section, "LatLongInputFormat", kNotationCodes, "DMS");
-    d.latitudeChoice = readCode<HemisphereChoice>(store, section, "LatitudeChooseHemisphere",
-                                                  kLatitudeChoiceCodes, "S");
-    d.longitudeChoice = readCode<HemisphereChoice>(store, section, "LongitudeChooseHemisphere",
-                                                   kLongitudeChoiceCodes, "E");
-    d.latitudeSelector = readCode<LatitudeSelector>(store, section, "LatitudeHemisphere",
-                                                    kLatitudeSelectorCodes, "S");
-    d.longitudeSelector = readCode<LongitudeSelector>(store, section, "LongitudeHemisphere",
-                                                      kLongitudeSelectorCodes, "E");
-    d.outputNotation =
-        readCode<AngleNotation>(store, section, "LatLongOutputFormat", kNotationCodes, "DMS");
-    d.latitudeOutput = readCode<OutputHemisphereStyle>(store, section, "LatitudeOutputHemisphere",
-                                                       kLatitudeOutputCodes, "+/-");
-    d.longitudeOutput = readCode<OutputHemisphereStyle>(
-        store, section, "LongitudeOutputHemisphere", kLongitudeOutputCodes, "+/-");
-    d.precision = readPrecision(store, section);
-    d.ellipsoidName = store.readString(section, "Ellipsoid", "");
-    return d;
-}
+    template <typename T>
+    void code(std::string_view key, const T& member, Codes codes, std::string_view defaultCode)
+    {
+        store_.writeString(section_, key,
+                           encodeSetting(codes, static_cast<int>(member), defaultCode));
+    }
 
-void writeDirection(SettingsStore& store, std::string_view section, const DirectionSettings& d,
-                    bool withEpochType)
-{
-    store.writeString(section, "ITRFParameters", d.parameterSetName);
-    writeCode(store, section, "InputType", kInputTypeCodes, d.inputType, "XYZ");
-    if (withEpochType)
-        writeCode(store, section, "EpochType", kEpochCodes, d.epochType, "DMY");
-    writeCode(store, section, "LatLongInputFormat", kNotationCodes, d.inputNotation, "DMS");
-    writeCode(store, section, "LatitudeChooseHemisphere", kLatitudeChoiceCodes, d.latitudeChoice,
-              "S");
-    writeCode(store, section, "LongitudeChooseHemisphere", kLongitudeChoiceCodes,
-              d.longitudeChoice, "E");
-    writeCode(store, section, "LatitudeHemisphere", kLatitudeSelectorCodes, d.latitudeSelector,
-              "S");
-    writeCode(store, section, "LongitudeHemisphere", kLongitudeSelectorCodes,
-              d.longitudeSelector, "E");
-    writeCode(store, section, "LatLongOutputFormat", kNotationCodes, d.outputNotation, "DMS");
-    writeCode(store, section, "LatitudeOutputHemisphere", kLatitudeOutputCodes, d.latitudeOutput,
-              "+/-");
-    writeCode(store, section, "LongitudeOutputHemisphere", kLongitudeOutputCodes,
-              d.longitudeOutput, "+/-");
-    writePrecision(store, section, d.precision);
-    store.writeString(section, "Ellipsoid", d.ellipsoidName);
-}
+    void flag(std::string_view key, bool member, FlagWords words, bool /*defaultValue*/)
+    {
+        store_.writeString(section_, key, member ? words.yes : words.no);
+    }
 
-InteractiveSettings readInteractive(const SettingsStore& store, const std::string& programFolder)
-{
-    const std::string_view s = kInteractiveSection;
-    InteractiveSettings i;
-    i.itrfToGda =
-        readCode<int>(store, s, "CoordinateConversion", kDirectionCodes, "ITRFtoGDA94") == 1;
-    i.logfileName =
-        inProgramFolder(store.readString(s, "LogfileName", kDefaultLogfileName), programFolder);
-    i.logfileAppend = readFlag(store, s, "LogfileAppend", "Yes", "No");
-    i.logfilePrompt = readFlag(store, s, "LogfilePrompt", "Yes", "No");
-    i.messagefileName = inProgramFolder(
-        store.readString(s, "MessagefileName", kDefaultMessagefileName), programFolder);
-    return i;
-}
+    void number(std::string_view key, int member, int /*defaultValue*/, Accepts /*accepted*/)
+    {
+        store_.writeInteger(section_, key, member);
+    }
 
-void writeInteractive(SettingsStore& store, const InteractiveSettings& i)
-{
-    const std::string_view s = kInteractiveSection;
-    writeCode(store, s, "CoordinateConversion", kDirectionCodes, i.itrfToGda ? 1 : 0,
-              "ITRFtoGDA94");
-    store.writeString(s, "LogfileName", i.logfileName);
-    store.writeString(s, "LogfileAppend", i.logfileAppend ? "Yes" : "No");
-    store.writeString(s, "LogfilePrompt", i.logfilePrompt ? "Yes" : "No");
-    store.writeString(s, "MessagefileName", i.messagefileName);
-}
-
-FileSettings readFile(const SettingsStore& store)
-{
-    const std::string_view s = kFileSection;
-    FileSettings f;
-    f.itrfToGda =
-        readCode<int>(store, s, "CoordinateConversion", kDirectionCodes, "ITRFtoGDA94") == 1;
-    f.inputMru = store.readString(s, "InputMRU", "");
-    f.inputType = readCode<InputType>(store, s, "InputType", kInputTypeCodes, "XYZ");
-    f.inputLayout = readCode<AngleLayout>(store, s, "LatLongInputFormat", kFileLayoutCodes, "DMS");
-    f.inputHemisphere = readCode<FileHemisphereStyle>(store, s, "LatLongInputHemisphere",
-                                                      kFileHemisphereCodes, "AUST");
-    f.setSource = readCode<FileSetSource>(store, s, "ITRFInputType", kSetSourceCodes, "HEADER");
-    f.setName = store.readString(s, "ITRFInputName", "");
-    f.epochFormat = readCode<EpochMode>(store, s, "ITRFEpochFormat", kEpochCodes, "DMY");
-    f.epochSource =
-        readCode<FileEpochSource>(store, s, "ITRFEpochType", kEpochSourceCodes, "HEADER");
-    f.epochText = store.readString(s, "ITRFEpochDate", "");
-    f.outputMru = store.readString(s, "OutputMRU", "");
-    f.outputGeographic = readFlag(store, s, "OutputLatLong", "Y", "Y");
-    f.outputCartesian = readFlag(store, s, "OutputXYZ", "Y", "Y");
-    f.outputHeader = readFlag(store, s, "OutputHeader", "Y", "Y");
-    f.outputNotation =
-        readCode<AngleNotation>(store, s, "LatLongOutputFormat", kNotationCodes, "DMS");
-    f.outputHemisphere = readCode<FileHemisphereStyle>(store, s, "LatLongOutputHemisphere",
-                                                       kFileHemisphereCodes, "AUST");
-    f.precision = readPrecision(store, s);
-    return f;
-}
-
-void writeFile(SettingsStore& store, const FileSettings& f)
-{
-    const std::string_view s = kFileSection;
-    writeCode(store, s, "CoordinateConversion", kDirectionCodes, f.itrfToGda ? 1 : 0,
-              "ITRFtoGDA94");
-    store.writeString(s, "InputMRU", f.inputMru);
-    writeCode(store, s, "InputType", kInputTypeCodes, f.inputType, "XYZ");
-    writeCode(store, s, "LatLongInputFormat", kFileLayoutCodes, f.inputLayout, "DMS");
-    writeCode(store, s, "LatLongInputHemisphere", kFileHemisphereCodes, f.inputHemisphere, "AUST");
-    writeCode(store, s, "ITRFInputType", kSetSourceCodes, f.setSource, "HEADER");
-    store.writeString(s, "ITRFInputName", f.setName);
-    writeCode(store, s, "ITRFEpochFormat", kEpochCodes, f.epochFormat, "DMY");
-    writeCode(store, s, "ITRFEpochType", kEpochSourceCodes, f.epochSource, "HEADER");
-    store.writeString(s, "ITRFEpochDate", f.epochText);
-    store.writeString(s, "OutputMRU", f.outputMru);
-    store.writeString(s, "OutputLatLong", f.outputGeographic ? "Y" : "N");
-    store.writeString(s, "OutputXYZ", f.outputCartesian ? "Y" : "N");
-    store.writeString(s, "OutputHeader", f.outputHeader ? "Y" : "N");
-    writeCode(store, s, "LatLongOutputFormat", kNotationCodes, f.outputNotation, "DMS");
-    writeCode(store, s, "LatLongOutputHemisphere", kFileHemisphereCodes, f.outputHemisphere,
-              "AUST");
-    writePrecision(store, s, f.precision);
-}
-
-WindowSettings readWindow(const SettingsStore& store)
-{
-    const std::string_view s = kWindowSection;
-    const WindowSettings d;
-    // Only the font sizes the font dialog offers; anything else would size
-    // every text (and the window) beyond use.
-    const int fontSize = store.readInteger(s, "FontSize", d.fontSize);
-    const bool offered = fontSize == 8 || fontSize == 10 || fontSize == 12;
-    // The size is fitted to the screen when the window is shown.
-    return {store.readInteger(s, "WindowWidth", d.width),
-            store.readInteger(s, "WindowHeight", d.height), offered ? fontSize : d.fontSize};
-}
-
-void writeWindow(SettingsStore& store, const WindowSettings& w)
-{
-    const std::string_view s = kWindowSection;
-    store.writeInteger(s, "WindowWidth", w.width);
-    store.writeInteger(s, "WindowHeight", w.height);
-    store.writeInteger(s, "FontSize", w.fontSize);
-}
+private:
+    SettingsStore& store_;
+    std::string_view section_;
+};
 
 void applyAustralianConvention(DirectionSettings& d)
 {
@@ -273,22 +260,32 @@ void applyAustralianConvention(Settings& settings)
 Settings LoadSettings(const SettingsStore& store, const std::string& programFolder)
 {
     Settings settings;
-    settings.interactive = readInteractive(store, programFolder);
-    settings.itrfToGda = readDirection(store, kItrfToGdaSection, true);
-    settings.gdaToItrf = readDirection(store, kGdaToItrfSection, false);
-    settings.file = readFile(store);
-    settings.window = readWindow(store);
+    SectionReader interactive(store, kInteractiveSection, programFolder);
+    visitInteractive(interactive, settings.interactive);
+    SectionReader itrfToGda(store, kItrfToGdaSection, programFolder);
+    visitDirection(itrfToGda, settings.itrfToGda, true);
+    SectionReader gdaToItrf(store, kGdaToItrfSection, programFolder);
+    visitDirection(gdaToItrf, settings.gdaToItrf, false);
+    SectionReader file(store, kFileSection, programFolder);
+    visitFile(file, settings.file);
+    SectionReader window(store, kWindowSection, programFolder);
+    visitWindow(window, settings.window);
     applyAustralianConvention(settings);
     return settings;
 }
 
 void SaveSettings(const Settings& settings, SettingsStore& store)
 {
-    writeInteractive(store, settings.interactive);
-    writeDirection(store, kItrfToGdaSection, settings.itrfToGda, true);
-    writeDirection(store, kGdaToItrfSection, settings.gdaToItrf, false);
-    writeFile(store, settings.file);
-    writeWindow(store, settings.window);
+    SectionWriter interactive(store, kInteractiveSection);
+    visitInteractive(interactive, settings.interactive);
+    SectionWriter itrfToGda(store, kItrfToGdaSection);
+    visitDirection(itrfToGda, settings.itrfToGda, true);
+    SectionWriter gdaToItrf(store, kGdaToItrfSection);
+    visitDirection(gdaToItrf, settings.gdaToItrf, false);
+    SectionWriter file(store, kFileSection);
+    visitFile(file, settings.file);
+    SectionWriter window(store, kWindowSection);
+    visitWindow(window, settings.window);
 }
 
 }  // namespace tessara

@@ -2,6 +2,7 @@
 
 #include "values/number_text.h"
 #include "values/readers.h"
+#include "values/text_trim.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,21 +28,6 @@ constexpr const char* kInvalidDate = "Epoch date (%s) is invalid";
 constexpr const char* kInvalidForDecimalYear = "Epoch date (%s) is invalid for decimal year";
 constexpr const char* kUnreadable = "Epoch date cannot be read from (%s)";
 constexpr const char* kOutOfRange = "Epoch date (%s) must be between 1989 and 2020";
-
-// White space as the C locale's isspace sees it, whatever the process locale.
-bool isCSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isCSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isCSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // What may follow a number: blanks and control characters, as typed or
 // pasted. Anything printable (any byte above the blank, so also every byte

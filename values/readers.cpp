@@ -1,6 +1,7 @@
 #include "values/readers.h"
 
 #include "values/number_text.h"
+#include "values/text_trim.h"
 
 #include <cmath>
 #include <cstddef>
@@ -62,12 +63,6 @@ constexpr AxisMessages kLongitudePacked{
     "Longitude seconds value (%s [%s]) invalid",
     "Longitude seconds (%s [%s]) must be less than 60",
 };
-
-// White space as the C locale's isspace sees it, whatever the process locale.
-bool isCSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 
 // The raw components of one sexagesimal axis, and the whole field they came
 // from (quoted by the bracketed messages; unused by the plain ones, whose

@@ -1,6 +1,7 @@
 #include "editor/ui/editor_form.h"
 
 #include "editor/ui/file_chooser.h"
+#include "widgets/labels.h"
 #include "widgets/text_conversion.h"
 
 #include <QDir>
@@ -124,10 +125,9 @@ void CEditorForm::watch(QLineEdit* field)
 
 QLabel* CEditorForm::createTitle(const QString& text)
 {
-    auto* title = new QLabel(text);
+    QLabel* title = boldLabel(text);
     title->setObjectName("title");
     QFont font = title->font();
-    font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.2);
     title->setFont(font);
     return title;

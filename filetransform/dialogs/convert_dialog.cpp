@@ -2,10 +2,10 @@
 
 #include "widgets/name_items.h"
 #include "filetransform/file_io.h"
-#include "params/dialogs/parameter_dialog.h"
 #include "params/dialogs/path_chooser.h"
 #include "params/name_list.h"
 #include "params/notifier.h"
+#include "widgets/labels.h"
 #include "widgets/text_conversion.h"
 
 #include <QComboBox>
@@ -28,15 +28,6 @@
 
 namespace tessara {
 namespace {
-
-QLabel* boldCaption(const QString& text)
-{
-    auto* label = new QLabel(text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
 
 template <std::size_t N>
 QComboBox* listOf(const QString& objectName, const std::array<std::string_view, N>& entries)
@@ -144,7 +135,7 @@ QWidget* CConvertFileDialog::inputRow()
     browse->setObjectName(QStringLiteral("inputBrowseButton"));
     browse->setAutoDefault(false);
     connect(browse, &QPushButton::clicked, this, &CConvertFileDialog::browseInput);
-    layout->addWidget(boldCaption(QStringLiteral("Input file")));
+    layout->addWidget(boldLabel(QStringLiteral("Input file")));
     layout->addWidget(inputName_, 1);
     layout->addWidget(browse);
 
@@ -204,7 +195,7 @@ QWidget* CConvertFileDialog::choiceRows()
     grid->setContentsMargins(0, 0, 0, 0);
     const auto addRow = [grid](int row, const QString& caption,
                                std::initializer_list<QWidget*> ws) {
-        grid->addWidget(boldCaption(caption), row, 0);
+        grid->addWidget(boldLabel(caption), row, 0);
         auto* line = new QHBoxLayout;
         for (QWidget* w : ws)
             line->addWidget(w);
@@ -244,7 +235,7 @@ QWidget* CConvertFileDialog::outputRow()
         if (editOutputFormat_)
             editOutputFormat_();
     });
-    layout->addWidget(boldCaption(QStringLiteral("Output file")));
+    layout->addWidget(boldLabel(QStringLiteral("Output file")));
     layout->addWidget(outputName_, 1);
     layout->addWidget(browse);
     layout->addWidget(outputFormat_);

@@ -4,6 +4,7 @@
 #include "widgets/numeric_edit.h"
 #include "interactive/ui/angle_row.h"
 #include "interactive/ui/display_numbers.h"
+#include "widgets/labels.h"
 #include "widgets/text_conversion.h"
 
 #include <QButtonGroup>
@@ -113,14 +114,8 @@ QWidget* HalfPanel::headerRows()
     connect(list_, &QComboBox::activated, this, &HalfPanel::parameterSetChosen);
     notValid_ = new QLabel(QStringLiteral("Not valid!"));
     notValid_->setObjectName(name("NotValid"));
-    // Bold red; a lighter red on a dark window, so that it stays readable.
-    QPalette warning = notValid_->palette();
-    const bool darkWindow = warning.color(QPalette::Window).lightness() < 128;
-    warning.setColor(QPalette::WindowText, darkWindow ? QColor(255, 110, 110) : QColor(255, 0, 0));
-    notValid_->setPalette(warning);
-    QFont bold = notValid_->font();
-    bold.setBold(true);
-    notValid_->setFont(bold);
+    makeRedNote(*notValid_);
+    setBold(*notValid_);
     hideKeepingPlace(notValid_);
     grid->addWidget(list_, 0, 0, 1, 2);
     grid->addWidget(notValid_, 0, 2, 1, 2);
@@ -272,9 +267,7 @@ void HalfPanel::showState(const InteractiveForm& form)
 
     const bool active = form.itrfToGda() == itrf;
     direction_->setChecked(active);
-    QFont directionFont = direction_->font();
-    directionFont.setBold(active);
-    direction_->setFont(directionFont);
+    setBold(*direction_, active);
     showList(itrf ? form.parameterList() : form.hiddenParameterList());
     notValid_->setVisible(form.notValidShown(half_));
     if (QAbstractButton* epochButton = epochButtons_->button(static_cast<int>(form.epochNotation())))

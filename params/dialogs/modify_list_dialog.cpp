@@ -1,7 +1,7 @@
 #include "params/dialogs/modify_list_dialog.h"
 
 #include "widgets/name_items.h"
-#include "params/dialogs/parameter_dialog.h"
+#include "widgets/labels.h"
 #include "widgets/text_conversion.h"
 
 #include <QDialogButtonBox>

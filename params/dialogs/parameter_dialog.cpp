@@ -4,6 +4,7 @@
 #include "params/name_list.h"
 #include "params/parameter_store.h"
 #include "params/parameter_view.h"
+#include "widgets/labels.h"
 #include "widgets/text_conversion.h"
 
 #include <QComboBox>
@@ -30,26 +31,7 @@ QLineEdit* valueField(const QString& name)
     return field;
 }
 
-QLabel* boldLabel(const QString& text)
-{
-    auto* label = new QLabel(text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 }  // namespace
-
-void makeRedNote(QLabel& label)
-{
-    // Pure red on a light window; a lighter red on a dark one, so that the
-    // note stays readable.
-    QPalette palette = label.palette();
-    const bool darkWindow = palette.color(QPalette::Window).lightness() < 128;
-    palette.setColor(QPalette::WindowText, darkWindow ? QColor(255, 110, 110) : QColor(255, 0, 0));
-    label.setPalette(palette);
-}
 
 CParameterDialog::CParameterDialog(QWidget* parent) : QDialog(parent)
 {

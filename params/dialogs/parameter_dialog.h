@@ -51,7 +51,4 @@ private:
     QPushButton* cancel_ = nullptr;
 };
 
-// Draws a label's text in pure red, as the dialogs' notes are drawn.
-void makeRedNote(QLabel& label);
-
 }  // namespace tessara

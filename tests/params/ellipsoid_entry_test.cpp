@@ -55,8 +55,10 @@ TEST(EllipsoidEntry, FieldsShowTheDecimalsEnteredAndEntriesMarkBuiltInOnes)
 TEST(EllipsoidEntry, EnteredDecimalsCountAfterTheFirstPoint)
 {
     struct Case { const char* text; int decimals; };
+    // Blanks at either end are any C white space, as in the parameter form.
     for (const Case c : {Case{"", -1}, Case{"   ", -1}, Case{"6378137", 0}, Case{".5", 0},
-                         Case{"6378137.", 0}, Case{" 298.257222101 ", 9}, Case{"1.2.3", 3}}) {
+                         Case{"6378137.", 0}, Case{" 298.257222101 ", 9}, Case{"\v298.25\f", 2},
+                         Case{"1.2.3", 3}}) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(enteredDecimals(c.text), c.decimals);
     }

@@ -1,5 +1,6 @@
 #include "values/dialogs/precision_dialog.h"
 
+#include "widgets/labels.h"
 #include "widgets/text_conversion.h"
 
 #include <QDialogButtonBox>
@@ -13,19 +14,6 @@
 #include <algorithm>
 
 namespace tessara {
-namespace {
-
-QLabel* heading(const QString& text)
-{
-    auto* label = new QLabel(text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
-}  // namespace
-
 CPrecisionDialog::CPrecisionDialog(QWidget* parent) : QDialog(parent)
 {
     auto* intro = new QLabel(
@@ -34,13 +22,13 @@ CPrecisionDialog::CPrecisionDialog(QWidget* parent) : QDialog(parent)
 
     group_ = new QGroupBox;
     auto* grid = new QGridLayout(group_);
-    grid->addWidget(heading(QStringLiteral("Cartesian (XYZ)")), 0, 0, 1, 3);
+    grid->addWidget(boldLabel(QStringLiteral("Cartesian (XYZ)")), 0, 0, 1, 3);
     addRow(*grid, 1, QStringLiteral("Metres"), PrecisionField::Cartesian);
-    grid->addWidget(heading(QStringLiteral("Geographic (Lat/Long)")), 2, 0, 1, 3);
+    grid->addWidget(boldLabel(QStringLiteral("Geographic (Lat/Long)")), 2, 0, 1, 3);
     addRow(*grid, 3, QStringLiteral("Decimal degrees"), PrecisionField::Degrees);
     addRow(*grid, 4, QStringLiteral("Decimal minutes"), PrecisionField::Minutes);
     addRow(*grid, 5, QStringLiteral("Decimal seconds"), PrecisionField::Seconds);
-    grid->addWidget(heading(QStringLiteral("Height")), 6, 0, 1, 3);
+    grid->addWidget(boldLabel(QStringLiteral("Height")), 6, 0, 1, 3);
     addRow(*grid, 7, QStringLiteral("Metres"), PrecisionField::Height);
     grid->setColumnStretch(2, 1);
 
