@@ -1,4 +1,5 @@
 #include "filetransform/file_transformer.h"
+#include "values/text_trim.h"
 
 #include "filetransform/file_record.h"
 #include "filetransform/line_fields.h"
@@ -30,14 +31,6 @@ constexpr std::uint64_t kProgressSteps = 1000;
 constexpr std::uint64_t kSmallestProgressStep = std::uint64_t{256} * 1024;
 // A request to cancel is looked at after this many lines at the latest.
 constexpr long kLinesBetweenCancelChecks = 1024;
-
-std::string_view trimmed(std::string_view text)
-{
-    const std::size_t begin = text.find_first_not_of(" \t\n\v\f\r");
-    if (begin == std::string_view::npos)
-        return {};
-    return text.substr(begin, text.find_last_not_of(" \t\n\v\f\r") - begin + 1);
-}
 
 // Reads the set date as the run does, accepting either form.
 bool readSetDate(PointTransformer& pt, std::string_view date)

@@ -1,4 +1,5 @@
 #include "filetransform/line_fields.h"
+#include "values/text_trim.h"
 
 #include "values/number_text.h"
 
@@ -19,20 +20,6 @@ constexpr std::array<bool, 256> kNumberCharacters = [] {
         table[static_cast<unsigned char>(c)] = true;
     return table;
 }();
-
-bool isCSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isCSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isCSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool onlyBlanks(std::string_view text)
 {

@@ -1,4 +1,5 @@
 #include "values/number_text.h"
+#include "values/text_trim.h"
 
 #include <algorithm>
 #include <bit>
@@ -42,11 +43,6 @@ auto withTerminated(std::string_view text, Fn fn)
 }
 
 constexpr int kMaxPrecision = 40;
-
-bool isCSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 
 // cppcheck reads neither member as used: both are read through std::optional's ->.
 struct PlainStart {
