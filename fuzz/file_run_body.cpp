@@ -85,10 +85,46 @@ FileRunSettings decodeSettings(const std::uint8_t* b, std::string_view input)
 }
 
 // Lines as the line reader counts them: the last may end without a feed.
-long lineCount(std::string_view text)
+// The lines of a text as a point file has them: a line feed, a carriage
+// return and line feed, or a carriage return alone ends a line; a UTF-8
+// byte-order mark at the start is no part of it. A model kept apart from the
+// reader, so that the two check each other. Also the longest line.
+struct LineModel {
+    long lines = 0;
+    std::size_t longest = 0;
+};
+
+LineModel linesOf(std::string_view text)
 {
-    const auto feeds = static_cast<long>(std::count(text.begin(), text.end(), '\n'));
-    return feeds + (!text.empty() && text.back() != '\n' ? 1 : 0);
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    LineModel model;
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\n' && c != '\r') {
+            ++length;
+            continue;
+        }
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        ++model.lines;
+        model.longest = std::max(model.longest, length);
+        length = 0;
+    }
+    if (length > 0) {
+        ++model.lines;
+        model.longest = std::max(model.longest, length);
+    }
+    return model;
+}
+
+// Text the run refuses: UTF-16 (its byte-order marks), NUL bytes, or a line
+// beyond the longest allowed.
+bool refusedText(std::string_view text, const LineModel& model)
+{
+    return text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF" ||
+           text.find('\0') != std::string_view::npos || model.longest > kMaxLineLength;
 }
 
 ScratchFile& inputFile()
@@ -138,16 +174,23 @@ int fuzzFileRun(const std::uint8_t* data, std::size_t size)
         TESSARA_FUZZ_CHECK(result.status == FileRunStatus::Refused);
         return 0;
     }
+    const LineModel model = linesOf(input);
+    if (refusedText(input, model)) {
+        // Stopped with a message; nothing reached the output.
+        TESSARA_FUZZ_CHECK(result.status == FileRunStatus::FileError);
+        TESSARA_FUZZ_CHECK(!result.errorText.empty() && result.linesWritten == 0);
+        return 0;
+    }
     TESSARA_FUZZ_CHECK(result.status == FileRunStatus::Completed);
     // Every line of the input is read, and each gives at most one error.
-    TESSARA_FUZZ_CHECK(result.lines == lineCount(input));
+    TESSARA_FUZZ_CHECK(result.lines == model.lines);
     TESSARA_FUZZ_CHECK(result.errors >= 0 && result.errors <= result.lines);
     TESSARA_FUZZ_CHECK(lastDone == input.size());
     // Comma-separated records take one line each: every input line gives
     // exactly one output line.
     if (commaSeparated && !header) {
         const std::string output = outputFile().content();
-        TESSARA_FUZZ_CHECK(lineCount(output) == result.lines);
+        TESSARA_FUZZ_CHECK(linesOf(output).lines == result.lines);
     }
     return 0;
 }
