@@ -53,6 +53,26 @@ std::string upperCase(std::string_view text)
     return upper;
 }
 
+// The angle layout a detection stands for; none when no layout was seen.
+std::optional<AngleLayout> layoutOf(DetectedAngleFields fields)
+{
+    switch (fields) {
+    case DetectedAngleFields::SingleFieldDecimal:
+        return AngleLayout::Dd;
+    case DetectedAngleFields::TwoFields:
+        return AngleLayout::Dm;
+    case DetectedAngleFields::ThreeFields:
+        return AngleLayout::Dms;
+    case DetectedAngleFields::OneFieldTwoBlanks:
+        return AngleLayout::DmsOneField;
+    case DetectedAngleFields::OneFieldOneBlank:
+        return AngleLayout::DmOneField;
+    case DetectedAngleFields::None:
+        break;
+    }
+    return std::nullopt;
+}
+
 constexpr int kEndOfText = -1;
 
 // The classification of one line's fields.
@@ -121,22 +141,10 @@ public:
     // minutes or seconds field of 0 looks like a height.
     void placeHeight(const std::vector<std::string>& fields)
     {
-        int perAxis = 0;
-        switch (d_.angleFields) {
-        case DetectedAngleFields::SingleFieldDecimal:
-        case DetectedAngleFields::OneFieldTwoBlanks:
-        case DetectedAngleFields::OneFieldOneBlank:
-            perAxis = 1;
-            break;
-        case DetectedAngleFields::TwoFields:
-            perAxis = 2;
-            break;
-        case DetectedAngleFields::ThreeFields:
-            perAxis = 3;
-            break;
-        case DetectedAngleFields::None:
+        const std::optional<AngleLayout> layout = layoutOf(d_.angleFields);
+        if (!layout)
             return;  // no layout: the fields of the axes are not known
-        }
+        const int perAxis = fieldsPerAngle(*layout);
         int candidate = std::max(d_.latitude, d_.longitude) + perAxis;
         if (candidate == d_.epoch)
             ++candidate;
@@ -224,6 +232,23 @@ private:
 
 }  // namespace
 
+int fieldsPerAngle(AngleLayout layout)
+{
+    switch (layout) {
+    case AngleLayout::Dms:
+        return 3;
+    case AngleLayout::Dm:
+        return 2;
+    case AngleLayout::Dd:
+    case AngleLayout::Dmshp:
+    case AngleLayout::Dmhp:
+    case AngleLayout::DmsOneField:
+    case AngleLayout::DmOneField:
+        break;
+    }
+    return 1;
+}
+
 std::optional<DetectedFormat> DetectFileFormat(
     const std::vector<std::vector<std::string>>& sampleFields)
 {
@@ -264,27 +289,8 @@ DetectionChoice choiceFromDetection(const DetectedFormat& detected, FileFormatCh
         f.field1 = detected.latitude;
         f.field2 = detected.longitude;
         f.field3 = detected.height;
-        switch (detected.angleFields) {
-        case DetectedAngleFields::SingleFieldDecimal:
-            f.angleLayout = AngleLayout::Dd;
-            out.confirmLayout = true;
-            break;
-        case DetectedAngleFields::TwoFields:
-            f.angleLayout = AngleLayout::Dm;
-            break;
-        case DetectedAngleFields::ThreeFields:
-            f.angleLayout = AngleLayout::Dms;
-            break;
-        case DetectedAngleFields::OneFieldTwoBlanks:
-            f.angleLayout = AngleLayout::DmsOneField;
-            break;
-        case DetectedAngleFields::OneFieldOneBlank:
-            f.angleLayout = AngleLayout::DmOneField;
-            break;
-        case DetectedAngleFields::None:
-            f.angleLayout.reset();
-            break;
-        }
+        f.angleLayout = layoutOf(detected.angleFields);
+        out.confirmLayout = detected.angleFields == DetectedAngleFields::SingleFieldDecimal;
     }
     if (detected.epochFound) {
         f.epochSource = EpochSource::EachRecord;

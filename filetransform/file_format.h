@@ -51,6 +51,10 @@ inline int forwardFlag(FileDirection direction)
     return direction == FileDirection::ItrfToGda94 ? 1 : 0;
 }
 
+// The fields an angle of a record takes in a layout: three for degrees,
+// minutes and seconds, two for degrees and minutes, one otherwise.
+int fieldsPerAngle(AngleLayout layout);
+
 // How the detected latitude and longitude fields lie.
 enum class DetectedAngleFields {
     None,                  // no geographic layout recognised

@@ -101,11 +101,7 @@ std::vector<NeededField> neededFields(const FileFormatChoice& f)
         needed.push_back({f.field3, "Z"});
         return needed;
     }
-    int perAxis = 1;
-    if (f.angleLayout == AngleLayout::Dms)
-        perAxis = 3;
-    else if (f.angleLayout == AngleLayout::Dm)
-        perAxis = 2;
+    const int perAxis = f.angleLayout ? fieldsPerAngle(*f.angleLayout) : 1;
     for (int k = 0; k < perAxis; ++k)
         needed.push_back({f.field1 < 0 ? -1 : f.field1 + k, "latitude"});
     for (int k = 0; k < perAxis; ++k)

@@ -290,7 +290,10 @@ FileRunResult FileTransformer::transformLines(LineReader& input, OutputWriter& o
     FileRunResult result;
     // Lines (and failed records among them) whose output reached the file;
     // where each line of the buffer ends in the output, and whether it
-    // failed, so that a write that stops part-way is counted exactly.
+    // failed, so that a write that stops part-way is counted exactly. Only
+    // an output written directly needs it: a replaced one keeps nothing of
+    // a run that stops.
+    const bool countLines = !output.replacesAtomically();
     long written = 0;
     long writtenErrors = 0;
     struct LineEnd {
@@ -312,7 +315,7 @@ FileRunResult FileTransformer::transformLines(LineReader& input, OutputWriter& o
         countWrittenLines();
         result.status = status;
         result.lines = context.lines;
-        result.outputWritten = !output.replacesAtomically() && output.bytesWritten() > 0;
+        result.outputWritten = countLines && output.bytesWritten() > 0;
         result.linesWritten = written;
         result.errors = result.outputWritten ? writtenErrors : context.errors;
         // What is still buffered is not written: the summary counts only
@@ -332,8 +335,10 @@ FileRunResult FileTransformer::transformLines(LineReader& input, OutputWriter& o
         ++context.lines;
         const long errorsBefore = context.errors;
         transformLine(line, context);
-        bufferedLines.push_back(
-            {output.bytesWritten() + output.buffer().size(), context.errors > errorsBefore});
+        if (countLines) {
+            bufferedLines.push_back(
+                {output.bytesWritten() + output.buffer().size(), context.errors > errorsBefore});
+        }
         if (output.buffer().size() >= OutputWriter::kBlockSize) {
             if (!output.flush())
                 return stop(FileRunStatus::FileError,
