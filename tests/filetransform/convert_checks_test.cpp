@@ -1,6 +1,6 @@
 #include "filetransform/convert_checks.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

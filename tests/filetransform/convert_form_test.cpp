@@ -1,6 +1,6 @@
 #include "filetransform/convert_form.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "filetransform/file_format.h"
 #include "filetransform/line_fields.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "filetransform/file_io.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

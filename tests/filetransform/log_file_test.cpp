@@ -5,7 +5,7 @@
 #include "values/formatting.h"
 #include "values/readers.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "records/builtin_records.h"
 #include "filetransform/file_transformer.h"
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 // loading: a notifier that records, a temporary folder, and raw file access.
 
 #include "params/notifier.h"
+#include "support/temp_folder.h"
 
 #include <csignal>
 #include <cstdint>
@@ -36,45 +37,10 @@ public:
     std::vector<std::string> messages;
 };
 
-// A fresh folder for one test, removed with everything in it afterwards.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tessara-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        // Read-only list files inside must not keep the folder alive.
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+using testing::TempFolder;
 
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void writeAll(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+inline std::string readAll(const std::string& path) { return testing::readFile(path); }
+inline void writeAll(const std::string& path, const std::string& bytes) { testing::writeFile(path, bytes); }
 
 // The little-endian bytes of a double and of 32-bit numbers, for checking
 // file layouts by hand.

@@ -3,6 +3,8 @@
 #include "values/epoch.h"
 #include "values/readers.h"
 
+#include "support/locale_guard.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -164,17 +166,7 @@ TEST(NumberText, FixedFormatsAndPercentSSubstitution)
     EXPECT_EQ(huge.size() + 2, numtext::format("(%s)", {huge}).size());
 }
 
-// Restores the process locale however the test ends.
-class LocaleGuard {
-public:
-    LocaleGuard() : previous_(std::setlocale(LC_ALL, nullptr)) {}
-    ~LocaleGuard() { std::setlocale(LC_ALL, previous_.c_str()); }
-    LocaleGuard(const LocaleGuard&) = delete;
-    LocaleGuard& operator=(const LocaleGuard&) = delete;
-
-private:
-    std::string previous_;
-};
+using testing::LocaleGuard;
 
 TEST(NumberText, DecimalCommaLocaleChangesNothing)
 {

@@ -15,7 +15,7 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tessara-ft-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "tessara-test-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr)
             ADD_FAILURE() << "cannot create a temporary folder";
         path_ = pattern;
@@ -23,6 +23,15 @@ public:
     ~TempFolder()
     {
         std::error_code ignored;
+        // A read-only folder inside (or the folder itself) must not keep it alive.
+        for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
+             it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+            if (it->is_directory(ignored) && !it->is_symlink(ignored))
+                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add, ignored);
+        }
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
@@ -37,8 +46,8 @@ private:
 
 inline void writeFile(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::string readFile(const std::string& path)
