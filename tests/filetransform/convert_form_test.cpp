@@ -29,7 +29,6 @@ TEST(ConvertForm, PreviewOfASampleFileSetsTheFormsChoices)
     const Case cases[] = {
         {"cartesian.csv", xyz, {1, 2, 3}, {}, false, set, -1, {}},
         {"geographic_dd.csv", geo, {1, 2, 3}, AngleLayout::Dd, true, set, -1, {}},
-        {"geographic_dms_tab.txt", geo, {2, 5, 8}, AngleLayout::Dms, false, each, 1, EpochMode::DayMonthYear},
         {"geographic_dm_one_field.csv", geo, {2, 3, 4}, AngleLayout::DmOneField, false, each, 1, EpochMode::DecimalYear},
     };
     for (const Case& c : cases) {
@@ -50,19 +49,24 @@ TEST(ConvertForm, PreviewOfASampleFileSetsTheFormsChoices)
     }
 }
 
-TEST(ConvertForm, NothingDetectedClearsTheChoicesButKeepsTheEpochForm)
+TEST(ConvertForm, NothingDetectedOrATextTheRunRefusesClearsTheChoicesButKeepsTheEpochForm)
 {
-    ConvertForm form;
-    form.type = CoordinateType::Geographic;
-    form.geographicFields = {1, 2, 3};
-    form.epochForm = EpochMode::DecimalYear;
-    applyPreview(form, previewLines({"name,value", "one,two", "three,four"}));
-    EXPECT_FALSE(form.type);
-    EXPECT_EQ(form.columnCount, 2u);
-    EXPECT_EQ(form.geographicFields, (Fields{-1, -1, -1}));
-    EXPECT_EQ(form.epochForm, EpochMode::DecimalYear);
-    EXPECT_EQ(layoutCaption(form.type), "Unknown");
-    EXPECT_THAT(fieldLabels(form.type), ElementsAre("", "", ""));
+    testing::TempFolder folder;
+    testing::writeFile(folder.file("nul.txt"), std::string("P1,-33.5,151.2\n\0\0", 17));
+    for (const FilePreview& preview :
+         {previewLines({"name,value", "one,two", "three,four"}), previewFile(folder.file("nul.txt"))}) {
+        ConvertForm form;
+        form.type = CoordinateType::Geographic;
+        form.geographicFields = {1, 2, 3};
+        form.epochForm = EpochMode::DecimalYear;
+        applyPreview(form, preview);
+        EXPECT_FALSE(form.type);
+        EXPECT_EQ(form.columnCount, preview.columnCount);
+        EXPECT_EQ(form.geographicFields, (Fields{-1, -1, -1}));
+        EXPECT_EQ(form.epochForm, EpochMode::DecimalYear);
+    }
+    EXPECT_EQ(layoutCaption(std::nullopt), "Unknown");
+    EXPECT_THAT(fieldLabels(std::nullopt), ElementsAre("", "", ""));
 }
 
 TEST(ConvertForm, EachTypeKeepsItsOwnFieldsAndListEntries)
