@@ -12,8 +12,6 @@
 namespace tessara {
 namespace {
 
-using testing::sourcePath;
-
 // What a detection gives, in the terms of the run's choices.
 struct Expected {
     CoordinateType type;
@@ -101,38 +99,6 @@ TEST(DetectFileFormat, TheLastDataLineDecidesAndTheChoiceKeepsTheRest)
     EXPECT_EQ(f.direction, FileDirection::Gda94ToItrf);
     EXPECT_EQ(f.parameterSetName + " " + f.setDate, "ITRF97 01/01/2005");
     EXPECT_EQ(f.field3, -1);  // no height
-}
-
-// Every sample file under examples/ is recognised with the layout it shows.
-TEST(DetectFileFormat, SampleFiles)
-{
-    struct Case { const char* file; Expected expected; };
-    const Case cases[] = {
-        {"cartesian.csv", {kXyz, 1, 2, 3, std::nullopt, 0, -1, kDmy, false}},
-        {"cartesian_epochs.txt", {kXyz, 2, 3, 4, std::nullopt, 0, 1, kDec, false}},
-        {"geographic_dd.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        {"geographic_dms.txt", {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
-        {"geographic_dms_tab.txt", {kGeo, 2, 5, 8, AngleLayout::Dms, 0, 1, kDmy, false}},
-        {"geographic_dms_one_field.csv", {kGeo, 1, 2, 3, AngleLayout::DmsOneField, 0, -1, kDmy, false}},
-        {"geographic_dm.txt", {kGeo, 1, 3, 5, AngleLayout::Dm, 0, -1, kDmy, false}},
-        {"geographic_dm_one_field.csv", {kGeo, 2, 3, 4, AngleLayout::DmOneField, 0, 1, kDec, false}},
-        // The packed notations look like decimal degrees: the user confirms.
-        {"geographic_packed_dms.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        {"geographic_packed_dm.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        // Numbered after the letter fields are taken out, as the run does.
-        {"geographic_letters.txt", {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
-        {"identifiers_with_blanks.txt", {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
-        {"quoted_identifiers.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        {"with_errors.txt", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const FilePreview preview = previewFile(sourcePath(std::string("examples/") + c.file));
-        EXPECT_EQ(preview.error, 0);
-        ASSERT_FALSE(preview.lines.empty());
-        ASSERT_TRUE(preview.detected.has_value());
-        expectChoice(choiceFromDetection(*preview.detected), c.expected);
-    }
 }
 
 TEST(FilePreview, ReadsTheFirstTwentyLinesAndNamesTextItCannotTake)
