@@ -7,18 +7,14 @@ namespace tessara::cli {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 
-constexpr OptionRule kRules[] = {
-    {"name", 1}, {"base", 1}, {"help", 0}, {"xyz", 3}, {"params", 1, true}};
-
-ParseOutcome parse(std::vector<std::string> args) { return parseArguments(args, kRules); }
+constexpr OptionRule kRules[] = {{"name", 1}, {"base", 1}, {"help", 0}, {"xyz", 3}, {"params", 1, true}};
 
 TEST(Arguments, OptionsValuesAndPositionals)
 {
-    const ParseOutcome outcome =
-        parse({"--name", "A B", "--base=-0.07,1", "in.txt", "-", "--xyz", "1", "-2", "3e1",
-               "--params", "a.params", "--params=b.params", "--", "--help"});
+    const std::vector<std::string> args = {"--name", "A B", "--base=-0.07,1", "in.txt", "-", "--xyz", "1", "-2", "3e1",
+                                           "--params", "a.params", "--params=b.params", "--", "--help"};
+    const ParseOutcome outcome = parseArguments(args, kRules);
     ASSERT_TRUE(outcome.ok()) << outcome.error;
     const ParsedArguments& a = outcome.arguments;
     EXPECT_EQ(a.value("name"), "A B");
@@ -32,25 +28,16 @@ TEST(Arguments, OptionsValuesAndPositionals)
 
 TEST(Arguments, MalformedCommandLinesAreDescribed)
 {
-    struct Case {
-        const char* name;
-        std::vector<std::string> args;
-        const char* error;
-    };
-    const Case cases[] = {
-        {"unknown long option", {"--bogus"}, "unknown option --bogus"},
-        {"single-dash option", {"-x"}, "unknown option -x"},
-        {"value missing at the end", {"--name"}, "option --name needs a value"},
-        {"too few values", {"--xyz", "1", "2"}, "option --xyz needs more values"},
-        {"given twice", {"--name", "a", "--name", "b"}, "option --name is given more than once"},
-        {"flag with a value", {"--help=yes"}, "option --help does not take a value after '='"},
-        {"unknown attached", {"--nam=x"}, "unknown option --nam"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ParseOutcome outcome = parse(c.args);
+    struct Case { std::vector<std::string> args; const char* error; };
+    for (const Case& c : {Case{{"--bogus"}, "unknown option --bogus"}, Case{{"-x"}, "unknown option -x"},
+                          Case{{"--name"}, "option --name needs a value"},
+                          Case{{"--xyz", "1", "2"}, "option --xyz needs more values"},
+                          Case{{"--name", "a", "--name", "b"}, "option --name is given more than once"},
+                          Case{{"--help=yes"}, "option --help does not take a value after '='"},
+                          Case{{"--nam=x"}, "unknown option --nam"}}) {
+        const ParseOutcome outcome = parseArguments(c.args, kRules);
         EXPECT_FALSE(outcome.ok());
-        EXPECT_THAT(outcome.error, HasSubstr(c.error));
+        EXPECT_THAT(outcome.error, ::testing::HasSubstr(c.error));
     }
 }
 

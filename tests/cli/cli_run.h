@@ -1,14 +1,20 @@
 #pragma once
 
-// Runs tessara-cli commands in-process for the tests of transform, point
-// and sets: a program folder of their own (TESSARA_HOME, empty unless a
-// test stores lists in it) and a working folder, so that the headers of
-// output files show bare names.
+// Runs tessara-cli commands in-process: a program folder of their own
+// (TESSARA_HOME, empty unless a test stores lists in it) and a working
+// folder, so that the headers of output files show bare names.
 
 #include "cli/dispatcher.h"
-#include "tests/params/test_support.h"
+#include "cli/transform_command.h"
 
+#include "support/recording_notifier.h"
+#include "support/temp_folder.h"
+
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -19,46 +25,44 @@
 
 namespace tessara::cli::test {
 
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
+using tessara::testing::readFile;
+using tessara::testing::sourcePath;
+using tessara::testing::writeFile;
+using Args = std::vector<std::string>;
+
 struct CliRun {
     int status = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
-inline CliRun runCommandLine(const std::vector<std::string>& args)
+inline CliRun runCommandLine(const Args& args)
 {
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
     Streams io{out, err};
     const int status = runCli(args, io);
     return {status, out.str(), err.str()};
 }
 
-inline std::filesystem::path sourceRoot()
+// transform with files of the test's own for standard input and output; the
+// error stream is no terminal.
+inline CliRun runTransformWith(const Args& args, const std::string& inputFile, const std::string& outputFile)
 {
-    return std::filesystem::path(TESSARA_SOURCE_DIR);
-}
-inline std::string examplePath(const std::string& name)
-{
-    return (sourceRoot() / "examples" / name).string();
-}
-inline std::string goldenPath(const std::string& name)
-{
-    return (sourceRoot() / "tests" / "filetransform" / "golden" / name).string();
+    std::ostringstream out, err;
+    Streams io{out, err};
+    const ProcessStreams process{inputFile.empty() ? -1 : ::open(inputFile.c_str(), O_RDONLY),
+                                 outputFile.empty() ? -1 : ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644),
+                                 -1};
+    const int status = runTransform(args, io, process);
+    for (const int fd : {process.input, process.output})
+        if (fd >= 0)
+            ::close(fd);
+    return {status, out.str(), err.str()};
 }
 
-// The output with the time of the header replaced, as the stored outputs
-// have it.
-inline std::string maskedTime(std::string text)
-{
-    const std::string label = "File created:    ";
-    const std::size_t at = text.find(label);
-    if (at != std::string::npos) {
-        const std::size_t from = at + label.size();
-        text.replace(from, text.find('\r', from) - from, "<time>");
-    }
-    return text;
-}
+inline std::string fixture(const std::string& name) { return sourcePath("tests/params/fixtures/" + name); }
 
 class CliTest : public ::testing::Test {
 protected:
@@ -78,16 +82,14 @@ protected:
         else
             ::unsetenv("TESSARA_HOME");
     }
-
-    // A sample file copied into the working folder under its own name.
-    static void copyExample(const std::string& name)
+    // Sample files copied into the working folder under their own names.
+    static void copyExamples(std::initializer_list<const char*> names)
     {
-        std::filesystem::copy_file(examplePath(name), name,
-                                   std::filesystem::copy_options::overwrite_existing);
+        for (const char* name : names)
+            std::filesystem::copy_file(sourcePath(std::string("examples/") + name), name);
     }
 
-    tessara::test::TempFolder home_;
-    tessara::test::TempFolder work_;
+    tessara::testing::TempFolder home_, work_;
 
 private:
     std::optional<std::string> savedHome_;

@@ -15,27 +15,15 @@ using ::testing::StartsWith;
 
 TEST(ProgressBar, GroupedCounts)
 {
-    struct Case {
-        std::uint64_t value;
-        const char* text;
-    };
-    const Case cases[] = {{0, "0"},         {999, "999"},           {1000, "1,000"},
-                          {12345, "12,345"}, {999999, "999,999"},   {10000000, "10,000,000"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+    struct Case { std::uint64_t value; const char* text; };
+    for (const Case& c : {Case{0, "0"}, Case{999, "999"}, Case{1000, "1,000"}, Case{12345, "12,345"},
+                          Case{999999, "999,999"}, Case{10000000, "10,000,000"}})
         EXPECT_EQ(groupedInteger(c.value), c.text);
-    }
 }
 
 TEST(ProgressBar, LinesKeepTheirColumnsAndTheWidth)
 {
-    struct Case {
-        const char* name;
-        FileRunProgress progress;
-        double seconds;
-        std::size_t width;
-        const char* line;
-    };
+    struct Case { const char* name; FileRunProgress progress; double seconds; std::size_t width; const char* line; };
     const Case cases[] = {
         {"start", {0, 0, 4'000'000}, 0.0, 80,
          "[................................]   0%           0 lines  0.0/4.0 MB     0.0 s"},
@@ -49,12 +37,10 @@ TEST(ProgressBar, LinesKeepTheirColumnsAndTheWidth)
         // Larger sizes take their room from the bar, not from the text.
         {"large file", {9'950'761, 466'600'000, 468'888'897}, 6.94, 80,
          "[###########################.]  99%   9,950,761 lines  466.6/468.9 MB     6.9 s"},
-        {"pipe", {5'200'000, 310'500'000, 0}, 3.0, 80,
-         " 5,200,000 lines  310.5 MB     3.0 s"},
+        {"pipe", {5'200'000, 310'500'000, 0}, 3.0, 80, " 5,200,000 lines  310.5 MB     3.0 s"},
         {"wide terminal", {1, 2'000'000, 4'000'000}, 0.0, 200,
          "[####################....................]  50%           1 lines  2.0/4.0 MB     0.0 s"},
-        {"narrow terminal", {1, 2'000'000, 4'000'000}, 0.0, 40,
-         "[#####.....]  50%           1 lines  2."},
+        {"narrow terminal", {1, 2'000'000, 4'000'000}, 0.0, 40, "[#####.....]  50%           1 lines  2."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

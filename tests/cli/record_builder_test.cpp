@@ -11,23 +11,13 @@ using ::testing::HasSubstr;
 
 TEST(FieldText, NumericFieldRules)
 {
-    struct Case {
-        const char* text;
-        FieldRules rules;
-        bool fits;
-    };
+    struct Case { const char* text; FieldRules rules; bool fits; };
     const Case cases[] = {
-        {"6378137.0", kSemiMajorAxisField, true},
-        {"298.257222101", kInverseFlatteningField, true},
-        {"298.2572221011", kInverseFlatteningField, false},
-        {"-0.0761", kParameterValueField, true},
+        {"6378137.0", kSemiMajorAxisField, true},   {"298.257222101", kInverseFlatteningField, true},
+        {"298.2572221011", kInverseFlatteningField, false}, {"-0.0761", kParameterValueField, true},
         {"-0.0761", kSemiMajorAxisField, false},  // no sign in this field
-        {".5", kEpochField, true},
-        {"5.", kEpochField, true},
-        {"1e-3", kParameterValueField, false},
-        {"1.2.3", kParameterValueField, false},
-        {"+1", kParameterValueField, false},
-        {"", kEpochField, true},
+        {".5", kEpochField, true}, {"5.", kEpochField, true}, {"1e-3", kParameterValueField, false},
+        {"1.2.3", kParameterValueField, false}, {"+1", kParameterValueField, false}, {"", kEpochField, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -47,14 +37,7 @@ TEST(RecordBuilder, ParameterSetAsTheEditorsFormChecksIt)
     EXPECT_EQ(built.record.base[3], 0.008765);
     EXPECT_EQ(built.record.rate[6], -0.000538);
 
-    struct Case {
-        const char* name;
-        const char* setName;
-        const char* epoch;
-        const char* base;
-        const char* rates;
-        const char* problem;
-    };
+    struct Case { const char* name; const char* setName; const char* epoch; const char* base; const char* rates; const char* problem; };
     const Case cases[] = {
         {"blank name", "  ", "2000", kBase, kRates, "--name"},
         {"epoch just before 1970", "A", "1969.999", kBase, kRates, "from 1970 to 2020"},

@@ -29,7 +29,6 @@ TEST(ConvertForm, PreviewOfASampleFileSetsTheFormsChoices)
     const Case cases[] = {
         {"cartesian.csv", xyz, {1, 2, 3}, {}, false, set, -1, {}},
         {"geographic_dd.csv", geo, {1, 2, 3}, AngleLayout::Dd, true, set, -1, {}},
-        {"geographic_dms_tab.txt", geo, {2, 5, 8}, AngleLayout::Dms, false, each, 1, EpochMode::DayMonthYear},
         {"geographic_dm_one_field.csv", geo, {2, 3, 4}, AngleLayout::DmOneField, false, each, 1, EpochMode::DecimalYear},
     };
     for (const Case& c : cases) {

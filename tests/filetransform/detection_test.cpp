@@ -12,8 +12,6 @@
 namespace tessara {
 namespace {
 
-using testing::sourcePath;
-
 // What a detection gives, in the terms of the run's choices.
 struct Expected {
     CoordinateType type;
@@ -70,81 +68,40 @@ TEST(DetectFileFormat, LayoutsOfOneLine)
 
 TEST(DetectFileFormat, NothingFound)
 {
-    struct Case { const char* name; std::vector<std::string> lines; };
-    const Case cases[] = {
-        {"no lines", {}},
-        {"headings only", {"Name,Latitude,Longitude"}},
-        {"cartesian values within a million metres", {"P1,-405205.0,421283.1,-254510.5"}},
-        {"latitude written after its letter", {"P1,S33.5,151.2"}},
-        {"a point outside Australia", {"P1,51.5,-0.12,40"}},
-        {"cartesian and geographic values together", {"P1,-33.5,151.2,-4052052.0"}},
+    const std::vector<std::vector<std::string>> cases = {
+        {}, {"Name,Latitude,Longitude"},
+        {"P1,-405205.0,421283.1,-254510.5"},  // cartesian values within a million metres
+        {"P1,S33.5,151.2"},                   // latitude written after its letter
+        {"P1,51.5,-0.12,40"},                 // a point outside Australia
+        {"P1,-33.5,151.2,-4052052.0"},        // cartesian and geographic values together
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_FALSE(previewLines(c.lines).detected.has_value());
-    }
+    for (const auto& lines : cases)
+        EXPECT_FALSE(previewLines(lines).detected.has_value()) << ::testing::PrintToString(lines);
 }
 
-TEST(DetectFileFormat, TheLastDataLineDecides)
+TEST(DetectFileFormat, TheLastDataLineDecidesAndTheChoiceKeepsTheRest)
 {
     // Lines are examined from the last: a trailing line of notes is passed
     // over, and the last point line (DM here) wins over an earlier one.
     const FilePreview preview = previewLines({"# survey of 2005", "Name Lat Lon Height", "P1,-33.5,151.2,40",
                                               "P2 -33 52.1 151 12.5 400", "end of file"});
     ASSERT_TRUE(preview.detected.has_value());
-    expectChoice(choiceFromDetection(*preview.detected),
-                 {kGeo, 1, 3, 5, AngleLayout::Dm, 0, -1, kDmy, false});
+    expectChoice(choiceFromDetection(*preview.detected), {kGeo, 1, 3, 5, AngleLayout::Dm, 0, -1, kDmy, false});
     EXPECT_EQ(preview.rows.size(), 5u);
     EXPECT_EQ(preview.columnCount, 6u);
-}
 
-TEST(DetectFileFormat, ChoiceKeepsWhatDetectionDoesNotSet)
-{
+    // What the detection does not set is kept from the start choice.
     FileFormatChoice start;
     start.direction = FileDirection::Gda94ToItrf;
     start.parameterSetName = "ITRF97";
     start.setDate = "01/01/2005";
-    const FilePreview preview = previewLines({"P1,-33.5,151.2"});
-    ASSERT_TRUE(preview.detected.has_value());
-    const FileFormatChoice f = choiceFromDetection(*preview.detected, start).format;
+    const FileFormatChoice f = choiceFromDetection(*previewLines({"P1,-33.5,151.2"}).detected, start).format;
     EXPECT_EQ(f.direction, FileDirection::Gda94ToItrf);
     EXPECT_EQ(f.parameterSetName + " " + f.setDate, "ITRF97 01/01/2005");
     EXPECT_EQ(f.field3, -1);  // no height
 }
 
-// Every sample file under examples/ is recognised with the layout it shows.
-TEST(DetectFileFormat, SampleFiles)
-{
-    struct Case { const char* file; Expected expected; };
-    const Case cases[] = {
-        {"cartesian.csv", {kXyz, 1, 2, 3, std::nullopt, 0, -1, kDmy, false}},
-        {"cartesian_epochs.txt", {kXyz, 2, 3, 4, std::nullopt, 0, 1, kDec, false}},
-        {"geographic_dd.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        {"geographic_dms.txt", {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
-        {"geographic_dms_tab.txt", {kGeo, 2, 5, 8, AngleLayout::Dms, 0, 1, kDmy, false}},
-        {"geographic_dms_one_field.csv", {kGeo, 1, 2, 3, AngleLayout::DmsOneField, 0, -1, kDmy, false}},
-        {"geographic_dm.txt", {kGeo, 1, 3, 5, AngleLayout::Dm, 0, -1, kDmy, false}},
-        {"geographic_dm_one_field.csv", {kGeo, 2, 3, 4, AngleLayout::DmOneField, 0, 1, kDec, false}},
-        // The packed notations look like decimal degrees: the user confirms.
-        {"geographic_packed_dms.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        {"geographic_packed_dm.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        // Numbered after the letter fields are taken out, as the run does.
-        {"geographic_letters.txt", {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
-        {"identifiers_with_blanks.txt", {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
-        {"quoted_identifiers.csv", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-        {"with_errors.txt", {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const FilePreview preview = previewFile(sourcePath(std::string("examples/") + c.file));
-        EXPECT_EQ(preview.error, 0);
-        ASSERT_FALSE(preview.lines.empty());
-        ASSERT_TRUE(preview.detected.has_value());
-        expectChoice(choiceFromDetection(*preview.detected), c.expected);
-    }
-}
-
-TEST(FilePreview, ReadsTheFirstTwentyLines)
+TEST(FilePreview, ReadsTheFirstTwentyLinesAndNamesTextItCannotTake)
 {
     testing::TempFolder folder;
     std::string text;
@@ -154,10 +111,23 @@ TEST(FilePreview, ReadsTheFirstTwentyLines)
     const FilePreview preview = previewFile(folder.file("in.txt"));
     ASSERT_EQ(preview.lines.size(), 20u);
     EXPECT_EQ(preview.lines.back(), "P20,-33.5,151.2");
+    EXPECT_EQ(preview.problemText, "");
 
     const FilePreview missing = previewFile(folder.file("none.txt"));
     EXPECT_NE(missing.error, 0);
     EXPECT_TRUE(missing.lines.empty() && !missing.detected.has_value());
+
+    testing::writeFile(folder.file("empty.txt"), "");
+    const FilePreview empty = previewFile(folder.file("empty.txt"));
+    EXPECT_EQ(empty.error, 0);
+    EXPECT_TRUE(empty.rows.empty() && empty.columnCount == 0 && !empty.detected.has_value());
+
+    struct Case { std::string bytes; const char* problem; };
+    for (const Case& c : {Case{std::string("P\0" "1\0,\0-\0" "3\0" "3\0\n\0", 14), " is UTF-16 text; save it as UTF-8 or plain text"},
+                          Case{std::string("P1,-33.5,151.2\n\0\0\0\0", 19), " holds NUL bytes: it is not a text file"}}) {
+        testing::writeFile(folder.file("in.txt"), c.bytes);
+        EXPECT_EQ(previewFile(folder.file("in.txt")).problemText, folder.file("in.txt") + c.problem);
+    }
 }
 
 }  // namespace

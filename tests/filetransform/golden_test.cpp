@@ -50,10 +50,8 @@ TEST_F(GoldenRun, EveryNotationAsTextAndCommaSeparated)
 
 TEST_F(GoldenRun, OutputChoices)
 {
-    struct Case {
-        const char *output, *input; FileDirection direction; bool geographic, cartesian, header;
-        FileHemisphereStyle hemisphere; AngleNotation notation; OutputPrecision precision;
-    };
+    struct Case { const char *output, *input; FileDirection direction; bool geographic, cartesian, header;
+                  FileHemisphereStyle hemisphere; AngleNotation notation; OutputPrecision precision; };
     const auto itrf = FileDirection::ItrfToGda94;
     const auto gda = FileDirection::Gda94ToItrf;
     const auto aust = FileHemisphereStyle::Australian;

@@ -48,10 +48,7 @@ TEST(SplitLine, PreviewAndRun)
         SplitLine(line, true, views);
         EXPECT_EQ(Fields(views.begin(), views.end()), expectedRun);
     }
-}
-
-TEST(SplitLine, RunRewritesTheLine)
-{
+    // The run rewrites the line it splits.
     std::string line = "P1\t1\t2";
     FieldViews fields;
     SplitLine(line, true, fields);
@@ -90,15 +87,10 @@ TEST(SpacesToCommas, SeparatorsAndDataToken)
 
 TEST(IsNumberText, Characters)
 {
-    struct Case { const char* text; bool expected; };
-    const Case cases[] = {
-        {"", false},  {"12.5", true}, {"-3", true},   {"+3", false},
-        {"1 2", true}, {"1e5", false}, {" ", true},   {"12/05/2005", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(IsNumberText(c.text), c.expected);
-    }
+    for (const char* number : {"12.5", "-3", "1 2", " "})
+        EXPECT_TRUE(IsNumberText(number)) << number;
+    for (const char* other : {"", "+3", "1e5", "12/05/2005"})
+        EXPECT_FALSE(IsNumberText(other)) << other;
 }
 
 TEST(IsNonDataLine, CommentsHeadingsAndData)

@@ -23,25 +23,17 @@ namespace {
 using testing::readFile;
 
 // The form's engine after the worked example: ITRF2000 at 2002.0, the
-// point read in a notation and transformed, formatted at the form's own
+// point read in DMS (or DM) and transformed, formatted at the form's own
 // precisions (which the log does not use).
-PointTransformer computed(AngleNotation notation)
+PointTransformer computed(bool dm = false)
 {
     PointTransformer pt;
     pt.parameters = builtInParameterSets().front();
     pt.ellipsoid = builtInEllipsoid();
     pt.identifier = "ALIC";
     EXPECT_TRUE(ReadEpoch(pt, "2002.0", EpochMode::DecimalYear));
-    switch (notation) {
-    case AngleNotation::Dms:
-        EXPECT_TRUE(ReadDms(pt, "23", "40", "12.44604", "133", "53", "7.84777"));
-        break;
-    case AngleNotation::Dm:
-        EXPECT_TRUE(ReadDm(pt, "23", "40.207434", "133", "53.130796"));
-        break;
-    default:
-        ADD_FAILURE() << "notation not prepared";
-    }
+    EXPECT_TRUE(dm ? ReadDm(pt, "23", "40.207434", "133", "53.130796")
+                   : ReadDms(pt, "23", "40", "12.44604", "133", "53", "7.84777"));
     ApplyInputHemisphere(pt, 0, 0);
     EXPECT_TRUE(ReadHeight(pt, "603.35"));
     pt.GeographicToCartesian();
@@ -54,7 +46,7 @@ PointTransformer computed(AngleNotation notation)
 
 TEST(LogFile, RecordColumns)
 {
-    const PointTransformer pt = computed(AngleNotation::Dms);
+    const PointTransformer pt = computed();
     const std::string record = logRecordText(pt, {1, AngleNotation::Dms, AngleNotation::Dms});
     ASSERT_EQ(record.substr(record.size() - 2), "\r\n");
     const std::string line = record.substr(0, record.size() - 2);
@@ -74,7 +66,7 @@ TEST(LogFile, ReverseDirectionAndEchoOfTheNotationRead)
 {
     // The engine read decimal degrees after DM: the DM texts it still
     // holds must not show in the echo of a DD input.
-    PointTransformer pt = computed(AngleNotation::Dm);
+    PointTransformer pt = computed(true);
     EXPECT_TRUE(ReadDecimalDegrees(pt, "23.6701239", "133.8855133"));
     const std::string line = logRecordText(pt, {0, AngleNotation::Dd, AngleNotation::Dd});
 
@@ -105,7 +97,7 @@ TEST(LogFile, WritingCreatesAppendsAndReports)
 {
     testing::TempFolder folder;
     const std::string log = folder.file("tessara.log");
-    const PointTransformer pt = computed(AngleNotation::Dms);
+    const PointTransformer pt = computed();
     const LogRecordChoice choice{1, AngleNotation::Dms, AngleNotation::Dms};
     const std::string header = logHeaderText(0);
     const std::string record = logRecordText(pt, choice);
@@ -163,7 +155,7 @@ TEST(LogFile, FullDiskCutsOffTheFailedWriteAndTheLogGoesOnWhenThereIsRoom)
         ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
     } unmount{disk.string()};
 
-    const PointTransformer pt = computed(AngleNotation::Dms);
+    const PointTransformer pt = computed();
     const LogRecordChoice choice{1, AngleNotation::Dms, AngleNotation::Dms};
     const std::string header = logHeaderText(0);
     const std::string record = logRecordText(pt, choice);

@@ -32,16 +32,7 @@ protected:
     }
     void TearDown() override { std::filesystem::current_path(previous_); }
 
-    static ParameterSet builtInSet(const std::string& name)
-    {
-        for (const ParameterSet& s : builtInParameterSets())
-            if (s.name == name)
-                return s;
-        ADD_FAILURE() << "no built-in set " << name;
-        return {};
-    }
-
-    // ITRF2000, GRS80, epoch 01/01/2005, default output.
+    // ITRF2000 (the first built-in set), GRS80, epoch 01/01/2005, default output.
     static FileRunSettings settings(const std::string& input, const std::string& output)
     {
         FileRunSettings s;
@@ -49,15 +40,14 @@ protected:
         s.outputPath = output;
         s.format.parameterSetName = "ITRF2000";
         s.format.setDate = "01/01/2005";
-        s.parameters = builtInSet("ITRF2000");
+        s.parameters = builtInParameterSets().front();
         s.ellipsoid = builtInEllipsoid();
         return s;
     }
 
     // cancelAfter: a request to cancel comes once that many progress
     // reports were made (none by default).
-    static RunOutcome run(FileRunSettings s, FileRunStreams streams = {},
-                          std::size_t cancelAfter = 0)
+    static RunOutcome run(FileRunSettings s, FileRunStreams streams = {}, std::size_t cancelAfter = 0)
     {
         RunOutcome outcome;
         FileRunCallbacks callbacks;
@@ -66,8 +56,7 @@ protected:
         if (cancelAfter > 0)
             callbacks.cancelled = [&] { return outcome.progress.size() >= cancelAfter; };
         const std::string outputPath = s.outputPath;
-        FileTransformer run(std::move(s), std::move(callbacks));
-        outcome.result = run.Run(streams);
+        outcome.result = FileTransformer(std::move(s), std::move(callbacks)).Run(streams);
         // Only a file: /dev/full reads as endless zeros.
         if (streams.outputDescriptor < 0 && std::filesystem::is_regular_file(outputPath))
             outcome.output = readFile(outputPath);
@@ -85,11 +74,8 @@ private:
 inline std::string maskedTime(std::string text)
 {
     const std::string label = "File created:    ";
-    const std::size_t at = text.find(label);
-    if (at != std::string::npos) {
-        const std::size_t from = at + label.size();
-        text.replace(from, text.find('\r', from) - from, "<time>");
-    }
+    if (const std::size_t at = text.find(label); at != std::string::npos)
+        text.replace(at + label.size(), text.find('\r', at) - at - label.size(), "<time>");
     return text;
 }
 
@@ -98,10 +84,8 @@ inline std::string maskedTime(std::string text)
 inline void expectGolden(const std::string& name, const std::string& text)
 {
     const std::string path = sourcePath("tests/filetransform/golden/" + name);
-    if (std::getenv("TESSARA_UPDATE_GOLDEN")) {
-        writeFile(path, text);
-        return;
-    }
+    if (std::getenv("TESSARA_UPDATE_GOLDEN"))
+        return writeFile(path, text);
     const std::string stored = readFile(path);
     ASSERT_FALSE(stored.empty()) << "missing golden file " << path;
     EXPECT_EQ(text, stored) << "output differs from " << path;
