@@ -53,75 +53,58 @@ TEST(ProgressBar, LinesKeepTheirColumnsAndTheWidth)
 // A clock the test moves by hand.
 struct FakeClock {
     ProgressBar::Clock::time_point now{};
+    ProgressBar bar(std::ostream& out)
+    {
+        return ProgressBar(out, 80, [this] { return now; });
+    }
     void advance(int milliseconds) { now += std::chrono::milliseconds(milliseconds); }
 };
 
-TEST(ProgressBar, RedrawsAtAModestRateAndEndsWithANewline)
+TEST(ProgressBar, RedrawsAtAModestRateAndGivesWayToMessages)
 {
     std::ostringstream out;
     FakeClock clock;
-    ProgressBar bar(out, 80, [&clock] { return clock.now; });
+    ProgressBar bar = clock.bar(out);
+    bar.makeRoomForLine();
+    EXPECT_THAT(out.str(), IsEmpty()) << "nothing drawn, nothing to clear";
     bar.update({0, 0, 1000});
-    EXPECT_THAT(out.str(), StartsWith("\r[......"));
-    const std::size_t firstDraw = out.str().size();
-
+    const std::string drawn = out.str();
+    EXPECT_THAT(drawn, StartsWith("\r[......"));
     clock.advance(50);
     bar.update({10, 500, 1000});
-    EXPECT_EQ(out.str().size(), firstDraw) << "redrawn too soon";
+    EXPECT_EQ(out.str(), drawn) << "redrawn too soon";
+    // A message blanks the bar with as many blanks as it had, the cursor back at the start.
+    bar.makeRoomForLine();
+    EXPECT_EQ(out.str(), drawn + "\r" + std::string(drawn.size() - 1, ' ') + "\r");
     clock.advance(60);
     bar.update({11, 600, 1000});
-    EXPECT_THAT(out.str().substr(firstDraw), StartsWith("\r[#################"));
-    EXPECT_THAT(out.str(), EndsWith("60%          11 lines  0.0/0.0 MB     0.1 s"));
-
+    EXPECT_THAT(out.str().substr(drawn.size()), ::testing::MatchesRegex("\r +\r\r\\[#+\\.+]  60%          11 lines  0.0/0.0 MB     0.1 s"));
+    // Once the input is all read the bar is finished instead, above the closing lines of the run.
     clock.advance(10);
-    bar.finish();
-    // The last progress drawn once more, then the line ended.
-    EXPECT_THAT(out.str(), EndsWith(" 60%          11 lines  0.0/0.0 MB     0.1 s\n"));
+    bar.update({3, 1000, 1000});
+    bar.makeRoomForLine();
+    EXPECT_THAT(out.str(), EndsWith("100%           3 lines  0.0/0.0 MB     0.1 s\n"));
     const std::string finished = out.str();
+    bar.makeRoomForLine();
     bar.finish();
     bar.clear();
     EXPECT_EQ(out.str(), finished) << "a finished bar writes nothing more";
 }
 
-TEST(ProgressBar, MessagesTakeTheBarsLine)
-{
-    std::ostringstream out;
-    FakeClock clock;
-    ProgressBar bar(out, 80, [&clock] { return clock.now; });
-    bar.makeRoomForLine();
-    EXPECT_THAT(out.str(), IsEmpty()) << "nothing drawn, nothing to clear";
-
-    bar.update({0, 0, 1000});
-    const std::string drawn = out.str();
-    bar.makeRoomForLine();
-    // Blanked with as many blanks as the bar had, the cursor back at the start.
-    const std::string blanked = out.str().substr(drawn.size());
-    EXPECT_EQ(blanked, "\r" + std::string(drawn.size() - 1, ' ') + "\r");
-
-    // Once the input is all read the bar is finished instead, above the
-    // closing lines of the run.
-    clock.advance(10);
-    bar.update({3, 1000, 1000});
-    bar.makeRoomForLine();
-    EXPECT_THAT(out.str(), EndsWith("100%           3 lines  0.0/0.0 MB     0.0 s\n"));
-    const std::string finished = out.str();
-    bar.makeRoomForLine();
-    bar.finish();
-    EXPECT_EQ(out.str(), finished);
-}
-
-// A pipe has no size to reach; a bar never drawn writes nothing.
+// A pipe has no size to reach: finishing draws the last progress once more.
+// A bar never drawn writes nothing.
 TEST(ProgressBar, APipeIsNeverFinishedEarlyAndAnUnusedBarIsSilent)
 {
     std::ostringstream out;
     FakeClock clock;
-    ProgressBar bar(out, 80, [&clock] { return clock.now; });
+    ProgressBar bar = clock.bar(out);
     bar.update({3, 1000, 0});
     bar.makeRoomForLine();
     EXPECT_THAT(out.str(), ::testing::Not(HasSubstr("\n")));
+    clock.advance(10);
+    bar.update({4, 1000, 0});
     bar.finish();
-    EXPECT_THAT(out.str(), EndsWith("         3 lines  0.0 MB     0.0 s\n"));
-
+    EXPECT_THAT(out.str(), EndsWith("         4 lines  0.0 MB     0.0 s\n"));
     std::ostringstream silent;
     ProgressBar(silent, 80).finish();
     EXPECT_THAT(silent.str(), IsEmpty());
