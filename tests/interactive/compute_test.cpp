@@ -2,6 +2,10 @@
 // written, the log record, the messages and what is enabled.
 #include "tests/interactive/form_fixture.h"
 
+#include "params/parameter_list_file.h"
+
+#include <filesystem>
+
 namespace tessara::testing {
 namespace {
 
@@ -140,6 +144,22 @@ TEST_F(Compute, InvalidSetShowsItsMarkerComputesAndWritesNoRecord)
     EXPECT_EQ(logLines(), 9u);
     f.SelectParameterSet(f.parameterList().findIgnoringCase("itrf2000"));
     EXPECT_FALSE(f.notValidShown(Half::Itrf));
+}
+
+TEST_F(Compute, DamagedSetChosenAtTheTopOfTheListIsMarkedAtStart)
+{
+    const std::string list = folder.file("params.tessara");
+    ASSERT_TRUE(appendStoredSet(list, ParameterSet::fromValues("AAA", 1997.0, {0.5, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6}, {}),
+                                notifier));
+    std::string bytes = readFile(list);
+    const std::size_t value = bytes.find("AAA") + 3 + 8;  // the dx base value
+    bytes[value] = static_cast<char>(bytes[value] ^ 0x20);
+    std::filesystem::remove(list);
+    writeFile(list, bytes);
+    store.writeString(kItrfToGdaSection, "ITRFParameters", "AAA");
+    InteractiveForm& f = start();
+    EXPECT_EQ(f.parameterList().selectedIndex(), 0);
+    EXPECT_TRUE(f.notValidShown(Half::Itrf));
 }
 
 TEST_F(Compute, EpochInTheNotationChosenLast)
