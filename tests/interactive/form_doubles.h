@@ -6,10 +6,9 @@
 #include "interactive/help_routine.h"
 #include "interactive/form_services.h"
 
-#include <cstdlib>
 #include <deque>
-#include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -17,43 +16,19 @@
 
 namespace tessara::testing {
 
-// A fresh folder, removed with everything in it afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tessara-form-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        if (!path_.empty())
-            std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    bool valid() const { return !path_.empty(); }
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
+// Several texts as one, so that one comparison shows every difference.
+inline std::string joined(std::initializer_list<std::string> parts)
+{
+    std::string text;
+    for (const std::string& part : parts)
+        text += part + "|";
+    return text;
+}
 
 inline std::string readWholeFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void writeWholeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
 }
 
 // Lines of a file split at CR LF.

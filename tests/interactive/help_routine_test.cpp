@@ -3,6 +3,7 @@
 #include "program/memory_settings_store.h"
 #include "interactive/help_routine.h"
 #include "support/recording_notifier.h"
+#include "support/temp_folder.h"
 #include "tests/interactive/form_doubles.h"
 
 #include <gtest/gtest.h>
@@ -12,28 +13,44 @@ namespace {
 
 class Help : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.valid()); }
+    HelpRoutine routine() const { return HelpRoutine(folder.file("tessara"), ini, folder.path().string()); }
+    void help(HelpRoutine& h) { h.OnHelp(notifier, files, viewer, ini); }
 
-    std::string program() const { return folder.file("tessara"); }
-    HelpRoutine routine() const { return HelpRoutine(program(), ini, folder.path()); }
-
-    ScratchFolder folder;
+    TempFolder folder;
     MemorySettingsStore ini;
     RecordingNotifier notifier;
     ScriptedFileChooser files;
     ScriptedHelpViewer viewer;
 };
 
-TEST_F(Help, ExistingFileIsShownAtTopic128)
+TEST_F(Help, ExistingFileIsShownAndAFailedDisplayReportedAndLookedForAgain)
 {
-    writeWholeFile(folder.file("tessara_help.html"), "<html></html>");
+    writeFile(folder.file("tessara_help.html"), "<html></html>");
     ini.writeString("Settings", "HelpFile", "tessara_help.html");
-    HelpRoutine help = routine();
-    EXPECT_TRUE(help.helpFileFound());
-    help.OnHelp(notifier, files, viewer, ini);
+    HelpRoutine h = routine();
+    help(h);
     EXPECT_EQ(viewer.shown, std::vector<std::string>{folder.file("tessara_help.html")});
     EXPECT_EQ(viewer.topics, std::vector<int>{128});
     EXPECT_TRUE(notifier.asked.empty());
+
+    viewer.succeeds = false;
+    viewer.error = "The help file could not be opened.";
+    help(h);
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(joined({notifier.shown[0].caption, notifier.shown[0].text}),
+              "Help Error|The help file could not be opened.\n" + folder.file("tessara_help.html") + "|");
+    EXPECT_FALSE(h.helpFileFound());
+    notifier.reply = false;
+    help(h);
+    EXPECT_EQ(notifier.asked.size(), 1u);  // asked although the file exists
+    EXPECT_EQ(viewer.shown.size(), 2u);
+
+    // A viewer that cannot say why reports nothing.
+    HelpRoutine quiet = routine();
+    viewer.error.reset();
+    help(quiet);
+    EXPECT_EQ(notifier.shown.size(), 1u);
+    EXPECT_TRUE(quiet.helpFileFound());
 }
 
 TEST_F(Help, MissingFileIsOfferedToBeLookedFor)
@@ -51,60 +68,31 @@ TEST_F(Help, MissingFileIsOfferedToBeLookedFor)
         viewer = ScriptedHelpViewer{};
         files.answers = {c.chosen};
         notifier.reply = c.reply;
-        HelpRoutine help = routine();
-        help.OnHelp(notifier, files, viewer, ini);
-
+        HelpRoutine h = routine();
+        help(h);
         ASSERT_EQ(notifier.asked.size(), 1u);
-        EXPECT_EQ(notifier.asked[0].caption, "Windows Help");
-        EXPECT_EQ(notifier.asked[0].text, "Cannot find the help file " + folder.file("tessara.chm") +
-                                              "\nDo you want to try to find this file yourself?");
+        EXPECT_EQ(joined({notifier.asked[0].caption, notifier.asked[0].text}),
+                  "Windows Help|Cannot find the help file " + folder.file("tessara.chm") +
+                      "\nDo you want to try to find this file yourself?|");
         EXPECT_EQ(!viewer.shown.empty(), c.shown);
-        EXPECT_EQ(help.helpFileFound(), c.shown);
+        EXPECT_EQ(h.helpFileFound(), c.shown);
         EXPECT_EQ(ini.value("Settings", "HelpFile").has_value(), c.shown);
         if (c.shown) {
-            EXPECT_EQ(help.helpPath(), "/opt/help/page.html");
-            EXPECT_EQ(files.openRequests.back().filter, "Help files (*.html *.htm)|*.html;*.htm||");
-            EXPECT_EQ(files.openRequests.back().initialPath, folder.file("tessara.chm"));
+            EXPECT_EQ(joined({h.helpPath(), files.openRequests.back().filter, files.openRequests.back().initialPath}),
+                      "/opt/help/page.html|Help files (*.html *.htm)|*.html;*.htm|||" + folder.file("tessara.chm") + "|");
         }
     }
 }
 
-TEST_F(Help, FailedDisplayIsReportedAndTheFileLookedForAgain)
-{
-    writeWholeFile(folder.file("tessara_help.html"), "<html></html>");
-    ini.writeString("Settings", "HelpFile", "tessara_help.html");
-    HelpRoutine help = routine();
-    viewer.succeeds = false;
-    viewer.error = "The help file could not be opened.";
-    help.OnHelp(notifier, files, viewer, ini);
-    ASSERT_EQ(notifier.shown.size(), 1u);
-    EXPECT_EQ(notifier.shown[0].caption, "Help Error");
-    EXPECT_EQ(notifier.shown[0].text,
-              "The help file could not be opened.\n" + folder.file("tessara_help.html"));
-    EXPECT_FALSE(help.helpFileFound());
-
-    notifier.reply = false;
-    help.OnHelp(notifier, files, viewer, ini);
-    EXPECT_EQ(notifier.asked.size(), 1u);  // asked although the file exists
-    EXPECT_EQ(viewer.shown.size(), 1u);
-
-    // A viewer that cannot say why reports nothing.
-    HelpRoutine quiet = routine();
-    viewer.error.reset();
-    quiet.OnHelp(notifier, files, viewer, ini);
-    EXPECT_EQ(notifier.shown.size(), 1u);
-    EXPECT_TRUE(quiet.helpFileFound());
-}
-
 TEST(HelpIni, TheProgramFoldersOwnComesFirst)
 {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string own = folder.file("own.ini");
     const std::string installed = folder.file("installed.ini");
     EXPECT_EQ(helpIniPath(own, installed), own);  // neither exists: where it will be written
-    writeWholeFile(installed, "[Settings]\n");
+    writeFile(installed, "[Settings]\n");
     EXPECT_EQ(helpIniPath(own, installed), installed);
-    writeWholeFile(own, "[Settings]\n");
+    writeFile(own, "[Settings]\n");
     EXPECT_EQ(helpIniPath(own, installed), own);
 }
 

@@ -1,6 +1,6 @@
 #include "program/help_path.h"
 #include "program/program_paths.h"
-#include "tests/params/test_support.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,8 @@ TEST(ProgramPaths, BareNamesGoIntoTheProgramFolder)
     EXPECT_EQ(inProgramFolder("logs/t.log", "/opt/t"), "logs/t.log");
 }
 
-TEST(ProgramPaths, FolderChoiceFromEnvironmentAndWritability)
+// The last member says whether the program's folder is a shared install.
+TEST(ProgramPaths, FolderChoiceFromEnvironmentWritabilityAndSharing)
 {
     struct Case { const char* name; ProgramFolderInputs inputs; const char* folder; };
     const Case cases[] = {
@@ -44,24 +45,8 @@ TEST(ProgramPaths, FolderChoiceFromEnvironmentAndWritability)
         {"relative XDG_DATA_HOME is ignored", {"/usr/bin", false, std::nullopt, "rel", "/home/u"}, "/home/u/.local/share/tessara"},
         {"no XDG_DATA_HOME", {"/usr/bin", false, std::nullopt, std::nullopt, "/home/u"}, "/home/u/.local/share/tessara"},
         {"no home at all", {"/usr/bin", false, std::nullopt, std::nullopt, std::nullopt}, "/usr/bin"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(chooseProgramFolder(c.inputs), c.folder);
-    }
-}
-
-TEST(ProgramPaths, SharedInstallSendsFilesToTheUsersFolder)
-{
-    struct Case { const char* name; ProgramFolderInputs inputs; const char* folder; };
-    const Case cases[] = {
-        {"root can write the shared folder",
-         {"/usr/lib/tessara", true, std::nullopt, std::nullopt, "/root", true},
-         "/root/.local/share/tessara"},
-        {"a user cannot", {"/usr/lib/tessara", false, std::nullopt, "/x", "/home/u", true},
-         "/x/tessara"},
-        {"TESSARA_HOME still wins", {"/usr/lib/tessara", true, "/data/t", "/x", "/home/u", true},
-         "/data/t"},
+        {"root can write the shared folder", {"/usr/lib/tessara", true, std::nullopt, std::nullopt, "/root", true}, "/root/.local/share/tessara"},
+        {"TESSARA_HOME wins over sharing", {"/usr/lib/tessara", true, "/data/t", "/x", "/home/u", true}, "/data/t"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -71,20 +56,20 @@ TEST(ProgramPaths, SharedInstallSendsFilesToTheUsersFolder)
 
 TEST(ProgramPaths, SharedInstallIsKnownByItsMarkerFile)
 {
-    test::TempFolder folder;
+    testing::TempFolder folder;
     const std::string path = folder.path().string();
     EXPECT_FALSE(observeProgramFolderInputs(path).executableFolderShared);
     EXPECT_TRUE(observeProgramFolderInputs(path).executableFolderWritable);
-    test::writeAll(folder.file(std::string(kSharedFolderMarker)), "");
+    testing::writeFile(folder.file(std::string(kSharedFolderMarker)), "");
     EXPECT_TRUE(observeProgramFolderInputs(path).executableFolderShared);
 }
 
 TEST(ProgramPaths, StartupPathsFromTheProgramFolder)
 {
     const StartupPaths paths = makeStartupPaths("/usr/bin/tessara", "/home/u/.local/share/tessara");
-    EXPECT_EQ(paths.iniPath, "/home/u/.local/share/tessara/tessara.ini");
-    EXPECT_EQ(paths.parameterListPath, "/home/u/.local/share/tessara/params.tessara");
-    EXPECT_EQ(paths.ellipsoidListPath, "/home/u/.local/share/tessara/ellipsoids.tessara");
+    EXPECT_EQ(paths.iniPath + " " + paths.parameterListPath + " " + paths.ellipsoidListPath,
+              "/home/u/.local/share/tessara/tessara.ini /home/u/.local/share/tessara/params.tessara "
+              "/home/u/.local/share/tessara/ellipsoids.tessara");
     EXPECT_EQ(makeStartupPaths("/opt/t/tessara.bin", "/opt/t").iniPath, "/opt/t/tessara.ini");
 }
 
@@ -108,7 +93,7 @@ TEST(ProgramPaths, ShippedSetsAreFoundInTheInstallOrBesideTheProgram)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        test::TempFolder root;
+        testing::TempFolder root;
         for (const char* folder : c.folders)
             fs::create_directories(root.path() / folder);
         const std::string expected =
@@ -119,7 +104,7 @@ TEST(ProgramPaths, ShippedSetsAreFoundInTheInstallOrBesideTheProgram)
 
 TEST(ProgramPaths, TessaraHomeDecidesTheRunningProgramsFolder)
 {
-    test::TempFolder folder;
+    testing::TempFolder folder;
     const char* saved = std::getenv("TESSARA_HOME");
     const std::string previous = saved != nullptr ? saved : "";
     ::setenv("TESSARA_HOME", folder.path().c_str(), 1);
@@ -153,8 +138,8 @@ TEST(HelpPath, IniValueExtensionAndFolderRules)
 
 TEST(HelpPath, FoundOnlyForAnExistingFile)
 {
-    test::TempFolder folder;
-    test::writeAll(folder.file("help.html"), "<html></html>");
+    testing::TempFolder folder;
+    testing::writeFile(folder.file("help.html"), "<html></html>");
     EXPECT_TRUE(helpFileExists(folder.file("help.html")));
     EXPECT_FALSE(helpFileExists(folder.file("none.html")));
     EXPECT_FALSE(helpFileExists(folder.path().string()));

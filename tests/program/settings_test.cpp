@@ -30,17 +30,14 @@ TEST(StoredIntegers, WholeDecimalNumbersWithinIntOnly)
 {
     struct Case { const char* text; bool accepted; int value; };
     const Case cases[] = {
-        {"12", true, 12},         {" -1 ", true, -1},      {"0", true, 0},
-        {"", false, 0},           {"12.5", false, 0},      {"8pt", false, 0},
-        {"2147483647", true, 2147483647}, {"2147483648", false, 0}, {"0x10", false, 0},
+        {" -1 ", true, -1}, {"\t", false, 0}, {"8pt", false, 0},
+        {"2147483647", true, 2147483647}, {"2147483648", false, 0}, {"-2147483649", false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         int value = 0;
         EXPECT_EQ(parseStoredInteger(c.text, value), c.accepted);
-        if (c.accepted) {
-            EXPECT_EQ(value, c.value);
-        }
+        EXPECT_EQ(value, c.value);
     }
 }
 

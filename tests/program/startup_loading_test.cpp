@@ -10,19 +10,19 @@
 #include "params/name_list.h"
 #include "params/parameter_list_file.h"
 #include "params/parameter_store.h"
-#include "tests/params/test_support.h"
+#include "support/recording_notifier.h"
+#include "support/temp_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <utility>
 
 namespace tessara {
 namespace {
 
-using test::RecordingNotifier;
-using test::TempFolder;
+using testing::RecordingNotifier;
+using testing::TempFolder;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -47,41 +47,27 @@ protected:
     NameList gdaList;
 };
 
-TEST_F(ParameterStartTest, WithoutStoredFilesTheFourBuiltInSetsAreListed)
+// The four built-in sets, then the stored ones: a set imported twice loads
+// once, a stored ITRF97 replaces the built-in one at every start.
+TEST_F(ParameterStartTest, BuiltInSetsThenTheStoredOnes)
 {
     start();
-    EXPECT_EQ(store.size(), 4u);
     EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97"));
-    EXPECT_EQ(gdaList.names(), itrfList.names());
-    EXPECT_EQ(itrfList.selectedName(), "ITRF2000");
-    EXPECT_EQ(gdaList.selectedIndex(), 0);
-    for (const auto& [name, set] : store)
-        EXPECT_TRUE(set.valid && set.builtIn) << name;
-    EXPECT_THAT(notifier.messages, IsEmpty());
-}
-
-TEST_F(ParameterStartTest, SetImportedTwiceLoadsOnce)
-{
+    EXPECT_TRUE(store.find("ITRF96")->valid && store.find("ITRF96")->builtIn);
     import(imported("Mine"));
     import(imported("Mine"));
-    start();
-    EXPECT_EQ(store.size(), 5u);
-    EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97", "Mine"));
-    start();  // a second start finds the same
-    EXPECT_EQ(std::pair(store.size(), itrfList.size()), std::pair(std::size_t{5}, 5));
-    EXPECT_THAT(notifier.messages, IsEmpty());
-}
-
-TEST_F(ParameterStartTest, StoredItrf97ReplacesTheBuiltInAtEveryStart)
-{
     import(imported("ITRF97", -0.25));
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
         start();
+        EXPECT_EQ(store.size(), 5u);
+        EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97", "Mine"));
+        EXPECT_EQ(gdaList.names(), itrfList.names());
+        EXPECT_EQ(itrfList.selectedName() + gdaList.selectedName(), "ITRF2000ITRF2000");
         const ParameterSet* set = store.find("ITRF97");
-        ASSERT_NE(set, nullptr);
-        EXPECT_TRUE(!set->builtIn && set->base[0] == -0.25 && store.size() == 4u);
+        EXPECT_TRUE(!set->builtIn && set->base[0] == -0.25);
     }
+    EXPECT_THAT(notifier.shown, IsEmpty());
 }
 
 TEST_F(ParameterStartTest, CutLastRecordIsDroppedAndADamagedOneLoadsInvalid)
@@ -91,12 +77,12 @@ TEST_F(ParameterStartTest, CutLastRecordIsDroppedAndADamagedOneLoadsInvalid)
     import(imported("Cut"));
     std::filesystem::permissions(listPath, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
-    std::string bytes = test::readAll(listPath);
+    std::string bytes = testing::readFile(listPath);
     bytes.resize(bytes.size() - 10);
     const std::size_t value = bytes.find("Damaged") + 7 + 8;  // the dx base value
     bytes[value] = static_cast<char>(bytes[value] ^ 0x20);
     std::filesystem::remove(listPath);
-    test::writeAll(listPath, bytes);
+    testing::writeFile(listPath, bytes);
 
     start();
     EXPECT_FALSE(store.contains("Cut"));
@@ -104,8 +90,8 @@ TEST_F(ParameterStartTest, CutLastRecordIsDroppedAndADamagedOneLoadsInvalid)
     ASSERT_TRUE(store.contains("Damaged"));
     EXPECT_FALSE(store.find("Damaged")->valid);
     EXPECT_EQ(itrfList.findIgnoringCase("damaged"), 0);  // listed, though invalid
-    EXPECT_THAT(notifier.messages,
-                ElementsAre("Error - Parameters for Damaged are incorrect - checksum does not match"));
+    ASSERT_EQ(notifier.shown.size(), 1u);
+    EXPECT_EQ(notifier.shown[0].text, "Error - Parameters for Damaged are incorrect - checksum does not match");
 }
 
 TEST_F(ParameterStartTest, HiddenSetsStayInTheStoreAndLeaveBothLists)
@@ -118,61 +104,35 @@ TEST_F(ParameterStartTest, HiddenSetsStayInTheStoreAndLeaveBothLists)
     EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000(IGS)", "ITRF96", "ITRF97"));
     EXPECT_EQ(gdaList.names(), itrfList.names());
     EXPECT_EQ(itrfList.selectedName(), "ITRF2000(IGS)");
-
-    // At the end of the run the flags go back to the settings, and the next
-    // start finds the same lists.
-    saveDisplayFlags(store, settings);
-    start();
-    EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000(IGS)", "ITRF96", "ITRF97"));
 }
 
-class EllipsoidStartTest : public ::testing::Test {
-protected:
-    void start(bool itrfToGdaActive, std::string_view savedName)
-    {
-        LoadEllipsoids(list, menu, current, itrfToGdaActive, savedName, listPath, notifier);
-    }
-    void add(const std::string& name, double a)
-    {
-        ASSERT_TRUE(appendStoredEllipsoid(listPath, Ellipsoid::fromValues(name, a, 1, 299.0, 1), notifier));
-    }
-
+TEST(EllipsoidStart, Grs80FirstThenTheStoredOnesAndTheSavedNameIsChosen)
+{
     TempFolder folder;
-    std::string listPath = folder.file("ellipsoids.tessara");
+    const std::string listPath = folder.file("ellipsoids.tessara");
     RecordingNotifier notifier;
     EllipsoidList list;
     EllipsoidMenu menu;
     CurrentEllipsoids current{5, 6};
-};
-
-TEST_F(EllipsoidStartTest, Grs80AloneWithoutAListFile)
-{
-    start(true, "");
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_TRUE(list[0].name == "GRS80" && list[0].builtIn);
+    LoadEllipsoids(list, menu, current, true, "", listPath, notifier);
     EXPECT_THAT(menu.names(), ElementsAre("GRS80"));
+    EXPECT_TRUE(list.size() == 1u && list[0].builtIn);
     EXPECT_EQ(std::pair(current.itrfToGda, current.gdaToItrf), std::pair(0, 0));
-}
 
-TEST_F(EllipsoidStartTest, StoredEllipsoidsFollowGrs80AndTheSavedNameIsChosen)
-{
-    add("GRS80", 1.0);  // ignored: the built-in one cannot be replaced
-    add("One", 2.0);
-    add("Two", 3.0);
-    add("Three", 4.0);
-    add("One", 5.0);  // entered again later: replaces in place
-
-    start(false, "Three");
+    // GRS80 cannot be replaced; one entered again later replaces in place.
+    for (const auto& [name, a] : {std::pair{"GRS80", 1.0}, {"One", 2.0}, {"Two", 3.0}, {"Three", 4.0}, {"One", 5.0}})
+        ASSERT_TRUE(appendStoredEllipsoid(listPath, Ellipsoid::fromValues(name, a, 1, 299.0, 1), notifier));
+    LoadEllipsoids(list, menu, current, false, "Three", listPath, notifier);
     ASSERT_EQ(list.size(), 4u);
     EXPECT_EQ(std::pair(list[0].semiMajorAxis, list[1].semiMajorAxis), std::pair(6378137.0, 5.0));
     EXPECT_THAT(menu.names(), ElementsAre("GRS80", "One", "Two", "Three"));
     EXPECT_EQ(EllipsoidMenu::commandId(menu.size() - 1), 32792);
     EXPECT_EQ(std::pair(current.itrfToGda, current.gdaToItrf), std::pair(0, 3));
 
-    start(true, "No such ellipsoid");
+    LoadEllipsoids(list, menu, current, true, "No such ellipsoid", listPath, notifier);
     EXPECT_EQ(current.itrfToGda, 0);
     EXPECT_EQ(menu.size(), 4);
-    EXPECT_THAT(notifier.messages, IsEmpty());
+    EXPECT_THAT(notifier.shown, IsEmpty());
 }
 
 }  // namespace
