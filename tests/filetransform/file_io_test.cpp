@@ -58,14 +58,16 @@ TEST(LineReader, LineEndsAndTextItCannotTake)
         LineReader reader = LineReader::open(folder.file("f"));
         ASSERT_TRUE(reader.isOpen());
         EXPECT_EQ(reader.size(), c.bytes.size());
-        if (c.problem == none)
+        if (c.problem == none) {
             EXPECT_EQ(reader.peekLines(c.lines.size() + 1), c.lines);
+        }
         EXPECT_EQ(allLines(reader), c.lines);
         EXPECT_EQ(reader.problem(), c.problem);
         std::string_view line;
         EXPECT_FALSE(reader.next(line));
-        if (c.problem == none)
+        if (c.problem == none) {
             EXPECT_TRUE(reader.bytesRead() == c.bytes.size() && reader.error() == 0);
+        }
     }
 }
 
