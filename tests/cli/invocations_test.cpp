@@ -20,6 +20,7 @@ TEST_F(CliTest, BadInvocationsAndRefusals)
     writeFile("headings.txt", "Name X Y Z\nwords only here\n");
     writeFile("empty.params", "");
     writeFile("utf16.txt", std::string("\xFF\xFEP\0" "1\0\n\0", 8));
+    writeFile("long.txt", "a\nb\n" + std::string((1u << 20) + 1, '7'));
     tessara::testing::RecordingNotifier notifier;
     Ellipsoid grs80 = Ellipsoid::fromValues("GRS80", 6378137.0, 1, 298.257222101, 9);
     ASSERT_TRUE(writeEllipsoidFile("grs80.ellipsoid", grs80, notifier));
@@ -74,6 +75,8 @@ TEST_F(CliTest, BadInvocationsAndRefusals)
         {{"transform", "--epoch", "2005", "utf16.txt", "out.txt"}, 2,
          "tessara-cli transform: utf16.txt is UTF-16 text; save it as UTF-8 or plain text"},
         {{"detect", "utf16.txt"}, 2, "tessara-cli detect: utf16.txt is UTF-16 text; save it as UTF-8 or plain text"},
+        {{"detect", "long.txt"}, 2,
+         "tessara-cli detect: long.txt: line 3 is longer than 1048576 bytes; it is not a point file"},
         {{"point"}, 2, "tessara-cli point: point needs --epoch"},
         {{"point", "--epoch", "2005"}, 2, "tessara-cli point: point needs either --xyz X Y Z or --geo"},
         {{"point", "--epoch", "2005", "--xyz", "1", "2", "3", "--geo", "1", "2", "3"}, 2,

@@ -166,6 +166,17 @@ TEST_F(CliTest, DetectShowsTheFieldsAndTheProposal)
     const CliRun none = runCommandLine({"detect", "headings.txt"});
     EXPECT_EQ(none.status, kExitFailure);
     EXPECT_THAT(none.out, HasSubstr("Proposed: nothing detected"));
+
+    // "-" reads standard input itself: the same lines, the same proposal.
+    const int savedInput = ::dup(0);
+    const int file = ::open("geographic_dms.txt", O_RDONLY);
+    ASSERT_TRUE(savedInput >= 0 && file >= 0 && ::dup2(file, 0) == 0);
+    const CliRun piped = runCommandLine({"detect", "-"});
+    ::dup2(savedInput, 0);
+    ::close(savedInput);
+    ::close(file);
+    EXPECT_EQ(piped.status, kExitSuccess);
+    EXPECT_EQ(piped.out, dms.out);
 }
 
 TEST_F(CliTest, TransformReadsTheStoredListsButNeverWritesThem)
