@@ -79,6 +79,11 @@ TEST(ReadFileRecord, FailuresAndTheirMessages)
         EXPECT_FALSE(ReadFileRecord(pt, fields, 0, c.epochField, kGeo, c.layout, c.f1, c.f2, c.f3));
         EXPECT_EQ(pt.messages, c.messages);
     }
+    PointTransformer pt;
+    const Fields xyz{"P1", "1x", "2", "3"};
+    EXPECT_FALSE(ReadFileRecord(pt, FieldViews(xyz.begin(), xyz.end()), 0, -1, CoordinateType::Cartesian,
+                                std::nullopt, 1, 2, 3));
+    EXPECT_EQ(pt.messages, Fields{"X value (1x) invalid"});
 }
 
 TEST(ReadFileRecord, IdentifierAndEpoch)
