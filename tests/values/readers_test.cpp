@@ -218,11 +218,11 @@ TEST(ReadPackedDm, DecimalMinutesAfterTwoDigits)
 TEST(ReadCartesian, ReadsTheThreeValuesWithoutRange)
 {
     PointTransformer pt;
-    EXPECT_TRUE(ReadCartesian(pt, "-4052052.048", " 4212836.105", "-2.545105587e6"));
+    EXPECT_TRUE(ReadCartesian(pt, "-3950071.853", " 2522415.368", "-4.311638071e6"));
     EXPECT_TRUE(pt.inputIsCartesian);
-    EXPECT_TRUE(pt.inputCartesian.x == -4052052.048 && pt.inputCartesian.y == 4212836.105 &&
-                pt.inputCartesian.z == -2545105.587);
-    EXPECT_EQ(" 4212836.105", pt.inputYText);
+    EXPECT_TRUE(pt.inputCartesian.x == -3950071.853 && pt.inputCartesian.y == 2522415.368 &&
+                pt.inputCartesian.z == -4311638.071);
+    EXPECT_EQ(" 2522415.368", pt.inputYText);
     EXPECT_TRUE(pt.messages.empty());
 
     EXPECT_FALSE(ReadCartesian(pt, "1", "", "3"));
