@@ -100,7 +100,7 @@ TEST(EllipsoidEntry, NewEllipsoidsGetTheNextMenuItemOrReplaceTheirNamesakeInPlac
     const Ellipsoid bessel = Ellipsoid::fromValues("Bessel 1841", 6377397.155, 3, 299.1528128, 7);
     ASSERT_TRUE(addUserEllipsoid(bessel, lists.list, lists.menu, listPath, notifier));
     EXPECT_THAT(lists.menu.names(), ElementsAre("GRS80", "Clarke 1866", "Bessel 1841"));
-    EXPECT_EQ(EllipsoidMenu::commandId(lists.menu.selectEllipsoidByName("Bessel 1841")), 32791);
+    EXPECT_EQ(lists.menu.selectEllipsoidByName("Bessel 1841"), 2);
 
     // The same name again replaces the values in place: same item, second record.
     const Ellipsoid changed = Ellipsoid::fromValues("Bessel 1841", 6377397.0, 1, 299.15, 2);
