@@ -16,17 +16,18 @@ TEST(EllipsoidFile, EachProgramsReaderOnWholeDamagedAndMissingFiles)
 {
     using Damage = std::function<void(std::string&)>;
     struct Reader { bool goOn; std::vector<std::string> messages; };
-    struct Case { const char* name; Damage damage; Reader editor, program; };
+    enum Kind { Whole, DamagedChecksum, Other };
+    struct Case { const char* name; Kind kind; Damage damage; Reader editor, program; };
     const std::string incorrect = "Ellipsoid file is incorrect";
     const Case cases[] = {
-        {"as written", [](std::string&) {}, {true, {}}, {true, {}}},
-        {"damaged checksum", [](std::string& b) { b[50] = static_cast<char>(b[50] ^ 0x04); },
+        {"as written", Whole, [](std::string&) {}, {true, {}}, {true, {}}},
+        {"damaged checksum", DamagedChecksum, [](std::string& b) { b[50] = static_cast<char>(b[50] ^ 0x04); },
          {true, {incorrect + " - checksum does not match"}},
          {true, {incorrect + " - stored checksum does not match calculated checksum"}}},
-        {"wrong marker", [](std::string& b) { b[0] = '#'; }, {false, {incorrect}}, {false, {incorrect}}},
+        {"wrong marker", Other, [](std::string& b) { b[0] = '#'; }, {false, {incorrect}}, {false, {incorrect}}},
         // Cut inside the inverse flattening: what was read is kept, silently.
-        {"cut short", [](std::string& b) { b.resize(40); }, {true, {}}, {true, {}}},
-        {"vanished", nullptr, {true, {}}, {false, {"%s: No such file or directory"}}},
+        {"cut short", Other, [](std::string& b) { b.resize(40); }, {true, {}}, {true, {}}},
+        {"vanished", Other, nullptr, {true, {}}, {false, {"%s: No such file or directory"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -50,24 +51,25 @@ TEST(EllipsoidFile, EachProgramsReaderOnWholeDamagedAndMissingFiles)
                                                   : readEllipsoidFileInEditor(path, e, notifier);
             EXPECT_EQ(read.goOn, expected.goOn);
             std::vector<std::string> messages = expected.messages;
-            for (std::string& m : messages)
+            for (std::string& m : messages) {
                 if (m.rfind("%s", 0) == 0)
                     m.replace(0, 2, path);
+            }
             EXPECT_EQ(notifier.messages, messages);
             EXPECT_FALSE(e.valid);  // validity is the caller's to decide
             if (!read.goOn)
                 continue;
             EXPECT_EQ(e.builtIn, !inProgram);
             EXPECT_EQ(e.semiMajorAxis, c.damage ? 6378137.0 : kUnsetValue);
-            EXPECT_EQ(read.checksumMatches, c.name == std::string("as written"));
-            if (c.name == std::string("as written")) {
+            EXPECT_EQ(read.checksumMatches, c.kind == Whole);
+            EXPECT_EQ(read.record == RecordRead::Complete, c.kind != Other);
+            if (c.kind == Whole) {
                 EXPECT_EQ(e.semiMajorDecimals * 100 + e.flatteningDecimals, 109);
-            } else if (c.name == std::string("cut short")) {
-                EXPECT_EQ(read.record, RecordRead::Incomplete);
-                EXPECT_TRUE(isUnset(e.inverseFlattening));
-            } else if (c.name == std::string("damaged checksum")) {
-                EXPECT_EQ(e.checksum == 0u, inProgram);
             }
+            if (c.damage && c.kind == Other) {  // cut inside the inverse flattening
+                EXPECT_TRUE(isUnset(e.inverseFlattening));
+            }
+            EXPECT_EQ(e.checksum == 0u, c.kind == DamagedChecksum && inProgram);
         }
     }
 }
