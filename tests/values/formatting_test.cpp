@@ -107,6 +107,38 @@ TEST(FormatOutputPoint, FillsCartesianHeightAndBothAxes)
     EXPECT_EQ(pt.outputHeight.size(), 2u + 1u + 40u);
 }
 
+// A file run asks for the texts of its one notation only, and may leave the
+// epoch and X, Y, Z texts as they were.
+TEST(FormatOutputPoint, OneNotationFillsItsOwnTexts)
+{
+    using N = AngleNotation;
+    struct Case { AngleNotation notation; std::vector<std::string AngleTexts::*> fields; };
+    const Case cases[] = {
+        {N::Dms, {&AngleTexts::degrees, &AngleTexts::minutes, &AngleTexts::seconds}},
+        {N::Dm, {&AngleTexts::dmDegrees, &AngleTexts::decimalMinutes}},
+        {N::Dd, {&AngleTexts::decimalDegrees}},
+        // The packed notations are written from the DMS and DM texts.
+        {N::Dmshp, {&AngleTexts::degrees, &AngleTexts::minutes, &AngleTexts::seconds, &AngleTexts::packedDms}},
+        {N::Dmhp, {&AngleTexts::dmDegrees, &AngleTexts::decimalMinutes, &AngleTexts::packedDm}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.notation));
+        PointTransformer pt;
+        pt.outputGeographic = {-33.86881968, 151.2, 12.345};
+        pt.epochNotation = 1;
+        pt.epoch = 2005.5;
+        pt.epochText = pt.outputX = "kept";
+        FormatOutputPoint(pt, kLogPrecision, c.notation, {false, false});
+        EXPECT_EQ(pt.epochText + pt.outputX, "keptkept");
+        // The other notations' texts are left empty.
+        AngleTexts expected;
+        const AngleTexts all = formatAngle(-33.86881968, 8, 7, 5);
+        for (std::string AngleTexts::*field : c.fields)
+            expected.*field = all.*field;
+        expectTexts(pt.outputAngles.latitude, expected);
+    }
+}
+
 TEST(FormatOutputPoint, CentreOfTheEarthGivesNanTexts)
 {
     PointTransformer pt;
