@@ -100,7 +100,7 @@ TEST(EllipsoidEntry, NewEllipsoidsGetTheNextMenuItemOrReplaceTheirNamesakeInPlac
     const Ellipsoid bessel = Ellipsoid::fromValues("Bessel 1841", 6377397.155, 3, 299.1528128, 7);
     ASSERT_TRUE(addUserEllipsoid(bessel, lists.list, lists.menu, listPath, notifier));
     EXPECT_THAT(lists.menu.names(), ElementsAre("GRS80", "Clarke 1866", "Bessel 1841"));
-    EXPECT_EQ(EllipsoidMenu::commandId(lists.menu.selectEllipsoidByName("Bessel 1841")), 32791);
+    EXPECT_EQ(lists.menu.selectEllipsoidByName("Bessel 1841"), 2);
 
     // The same name again replaces the values in place: same item, second record.
     const Ellipsoid changed = Ellipsoid::fromValues("Bessel 1841", 6377397.0, 1, 299.15, 2);
@@ -134,7 +134,6 @@ TEST(EllipsoidEntry, ImportAddsAFileAndRefusesBuiltInNamesAndCutFiles)
         {"an editor file", good, true, {}},
         {"named like the built-in one", builtInName, false, {"You cannot replace the parameters for ellipsoid - GRS80"}},
         {"cut short", cut, false, {"Ellipsoid file is incorrect"}},
-        {"gone", folder.file("none.ellipsoid"), false, {folder.file("none.ellipsoid") + ": No such file or directory"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,108 +1,77 @@
+// What each program's ellipsoid reader makes of a written file, a damaged
+// one and a missing one (the bytes themselves: fixtures_test).
+
 #include "params/ellipsoid_file.h"
 
 #include "tests/params/test_support.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace tessara {
 namespace {
 
-using test::readAll;
-using test::RecordingNotifier;
-using test::TempFolder;
-using test::writeAll;
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-
-Ellipsoid grs80() { return Ellipsoid::fromValues("GRS80", 6378137.0, 1, 298.257222101, 9); }
-
-class EllipsoidFileTest : public ::testing::Test {
-protected:
-    std::string writeFile(Ellipsoid e, const std::string& name = "e.ellipsoid")
-    {
-        const std::string path = folder.file(name);
-        EXPECT_TRUE(writeEllipsoidFile(path, e, notifier));
-        return path;
+TEST(EllipsoidFile, EachProgramsReaderOnWholeDamagedAndMissingFiles)
+{
+    using Damage = std::function<void(std::string&)>;
+    struct Reader { bool goOn; std::vector<std::string> messages; };
+    enum Kind { Whole, DamagedChecksum, Other };
+    struct Case { const char* name; Kind kind; Damage damage; Reader editor, program; };
+    const std::string incorrect = "Ellipsoid file is incorrect";
+    const Case cases[] = {
+        {"as written", Whole, [](std::string&) {}, {true, {}}, {true, {}}},
+        {"damaged checksum", DamagedChecksum, [](std::string& b) { b[50] = static_cast<char>(b[50] ^ 0x04); },
+         {true, {incorrect + " - checksum does not match"}},
+         {true, {incorrect + " - stored checksum does not match calculated checksum"}}},
+        {"wrong marker", Other, [](std::string& b) { b[0] = '#'; }, {false, {incorrect}}, {false, {incorrect}}},
+        // Cut inside the inverse flattening: what was read is kept, silently.
+        {"cut short", Other, [](std::string& b) { b.resize(40); }, {true, {}}, {true, {}}},
+        {"vanished", Other, nullptr, {true, {}}, {false, {"%s: No such file or directory"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder folder;
+        const std::string path = folder.file("e.ellipsoid");
+        if (c.damage) {
+            Ellipsoid written = Ellipsoid::fromValues("GRS80", 6378137.0, 1, 298.257222101, 9);
+            test::RecordingNotifier writer;
+            ASSERT_TRUE(writeEllipsoidFile(path, written, writer));
+            std::string bytes = test::readAll(path);
+            c.damage(bytes);
+            test::writeAll(path, bytes);
+        }
+        for (const bool inProgram : {false, true}) {
+            SCOPED_TRACE(inProgram ? "program" : "editor");
+            const Reader& expected = inProgram ? c.program : c.editor;
+            test::RecordingNotifier notifier;
+            Ellipsoid e;
+            e.builtIn = true;
+            const RecordFileRead read = inProgram ? readEllipsoidFileInProgram(path, e, notifier)
+                                                  : readEllipsoidFileInEditor(path, e, notifier);
+            EXPECT_EQ(read.goOn, expected.goOn);
+            std::vector<std::string> messages = expected.messages;
+            for (std::string& m : messages) {
+                if (m.rfind("%s", 0) == 0)
+                    m.replace(0, 2, path);
+            }
+            EXPECT_EQ(notifier.messages, messages);
+            EXPECT_FALSE(e.valid);  // validity is the caller's to decide
+            if (!read.goOn)
+                continue;
+            EXPECT_EQ(e.builtIn, !inProgram);
+            EXPECT_EQ(e.semiMajorAxis, c.damage ? 6378137.0 : kUnsetValue);
+            EXPECT_EQ(read.checksumMatches, c.kind == Whole);
+            EXPECT_EQ(read.record == RecordRead::Complete, c.kind != Other);
+            if (c.kind == Whole) {
+                EXPECT_EQ(e.semiMajorDecimals * 100 + e.flatteningDecimals, 109);
+            }
+            if (c.damage && c.kind == Other) {  // cut inside the inverse flattening
+                EXPECT_TRUE(isUnset(e.inverseFlattening));
+            }
+            EXPECT_EQ(e.checksum == 0u, c.kind == DamagedChecksum && inProgram);
+        }
     }
-
-    TempFolder folder;
-    RecordingNotifier notifier;
-};
-
-TEST_F(EllipsoidFileTest, BothProgramsReadItBackWithItsDecimals)
-{
-    const std::string path = writeFile(grs80());
-    Ellipsoid inEditor;
-    EXPECT_TRUE(readEllipsoidFileInEditor(path, inEditor, notifier).checksumMatches);
-    EXPECT_EQ(inEditor.semiMajorDecimals, 1);
-    EXPECT_EQ(inEditor.flatteningDecimals, 9);
-
-    Ellipsoid inProgram;
-    inProgram.builtIn = true;
-    const RecordFileRead read = readEllipsoidFileInProgram(path, inProgram, notifier);
-    EXPECT_TRUE(read.goOn);
-    EXPECT_FALSE(inProgram.builtIn);
-    EXPECT_FALSE(inProgram.valid);  // the program's reader leaves validity alone
-    EXPECT_THAT(notifier.messages, IsEmpty());
-}
-
-TEST_F(EllipsoidFileTest, WrongChecksumIsReportedInEachProgramsWords)
-{
-    const std::string path = writeFile(grs80());
-    std::string bytes = readAll(path);
-    bytes[30] = static_cast<char>(bytes[30] ^ 0x04);
-    writeAll(path, bytes);
-
-    Ellipsoid inEditor;
-    EXPECT_TRUE(readEllipsoidFileInEditor(path, inEditor, notifier).goOn);
-    Ellipsoid inProgram;
-    EXPECT_TRUE(readEllipsoidFileInProgram(path, inProgram, notifier).goOn);
-    EXPECT_EQ(inProgram.checksum, 0u);
-    EXPECT_THAT(notifier.messages,
-                ElementsAre("Ellipsoid file is incorrect - checksum does not match",
-                            "Ellipsoid file is incorrect - stored checksum does not match "
-                            "calculated checksum"));
-}
-
-TEST_F(EllipsoidFileTest, WrongMarkerStopsBothPrograms)
-{
-    std::string bytes = readAll(writeFile(grs80()));
-    bytes[0] = '#';
-    const std::string path = folder.file("bad.ellipsoid");
-    writeAll(path, bytes);
-
-    Ellipsoid e;
-    EXPECT_FALSE(readEllipsoidFileInEditor(path, e, notifier).goOn);
-    EXPECT_FALSE(readEllipsoidFileInProgram(path, e, notifier).goOn);
-    EXPECT_TRUE(e.name.empty());
-    EXPECT_THAT(notifier.messages,
-                ElementsAre("Ellipsoid file is incorrect", "Ellipsoid file is incorrect"));
-}
-
-TEST_F(EllipsoidFileTest, VanishedFileStopsTheProgramsImportInsteadOfAddingAnEmptyEllipsoid)
-{
-    const std::string path = folder.file("gone.ellipsoid");
-    Ellipsoid e;
-    EXPECT_TRUE(readEllipsoidFileInEditor(path, e, notifier).goOn);
-    EXPECT_THAT(notifier.messages, IsEmpty());
-
-    const RecordFileRead read = readEllipsoidFileInProgram(path, e, notifier);
-    EXPECT_FALSE(read.goOn);
-    EXPECT_THAT(notifier.messages, ElementsAre(path + ": No such file or directory"));
-}
-
-TEST_F(EllipsoidFileTest, TruncatedFileIsIncompleteWithoutMessage)
-{
-    const std::string path = writeFile(grs80());
-    writeAll(path, readAll(path).substr(0, 40));
-    Ellipsoid e;
-    const RecordFileRead read = readEllipsoidFileInEditor(path, e, notifier);
-    EXPECT_TRUE(read.goOn);
-    EXPECT_EQ(read.record, RecordRead::Incomplete);
-    EXPECT_EQ(e.semiMajorAxis, 6378137.0);
-    EXPECT_TRUE(isUnset(e.inverseFlattening));
-    EXPECT_THAT(notifier.messages, IsEmpty());
 }
 
 }  // namespace

@@ -9,6 +9,18 @@ namespace {
 
 using test::leBytes;
 
+// A source that cannot say how much is left, as a pipe: long texts are then
+// read in pieces.
+class UnsizedSource final : public ByteSource {
+public:
+    explicit UnsizedSource(std::string_view bytes) : memory_(bytes) {}
+    std::size_t read(void* buffer, std::size_t size) override { return memory_.read(buffer, size); }
+    std::optional<std::uint64_t> remaining() const override { return std::nullopt; }
+
+private:
+    MemorySource memory_;
+};
+
 TEST(LengthPrefixedText, PrefixFormChangesAtTheBoundaries)
 {
     struct Case { const char* name; std::size_t length; std::string prefix; };
@@ -18,10 +30,13 @@ TEST(LengthPrefixedText, PrefixFormChangesAtTheBoundaries)
         {"255 needs the 3-byte form", 255, "\xFF" + leBytes(255, 2)},
         {"longest 3-byte form", 0xFFFD, "\xFF" + leBytes(0xFFFD, 2)},
         {"0xFFFE needs the 7-byte form", 0xFFFE, "\xFF\xFF\xFF" + leBytes(0xFFFE, 4)},
+        {"longer than one piece of an unsized read", 0x20005, "\xFF\xFF\xFF" + leBytes(0x20005, 4)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string text(c.length, 'n');
+        std::string text(c.length, 'n');
+        for (std::size_t i = 0; i < text.size(); i += 1000)
+            text[i] = static_cast<char>('a' + i % 26);
         std::string out;
         appendLengthPrefixedText(out, text);
         ASSERT_EQ(out.size(), c.prefix.size() + c.length);
@@ -32,6 +47,9 @@ TEST(LengthPrefixedText, PrefixFormChangesAtTheBoundaries)
         ASSERT_TRUE(readLengthPrefixedText(in, back));
         EXPECT_EQ(back, text);
         EXPECT_EQ(in.remaining(), 0u);
+        UnsizedSource unsized(out);
+        ASSERT_TRUE(readLengthPrefixedText(unsized, back = "previous"));
+        EXPECT_EQ(back, text);
     }
 }
 
@@ -48,8 +66,10 @@ TEST(LengthPrefixedText, DataEndingInsideTheTextLeavesItUnchanged)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MemorySource in(c.bytes);
+        UnsizedSource unsized(c.bytes);
         std::string text = "previous";
         EXPECT_FALSE(readLengthPrefixedText(in, text));
+        EXPECT_FALSE(readLengthPrefixedText(unsized, text));
         EXPECT_EQ(text, "previous");
     }
 }

@@ -1,8 +1,10 @@
+// What the parameter-file functions add to the committed fixtures (read in
+// fixtures_test): list records read whole, file errors, and saving safely.
+
 #include "params/parameter_file.h"
 
 #include "params/file_writing.h"
 #include "params/record_codec.h"
-#include "support/recording_notifier.h"
 #include "tests/params/test_support.h"
 
 #include <gmock/gmock.h>
@@ -14,99 +16,66 @@ namespace tessara {
 namespace {
 
 using test::readAll;
-using test::RecordingNotifier;
-using test::TempFolder;
 using test::writeAll;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace fs = std::filesystem;
-using namespace std::string_literals;
 
-// ITRF2000 as the parameter editor builds it from its form.
-ParameterSet itrf2000(std::string name = "ITRF2000")
+ParameterSet setNamed(std::string name)
 {
-    return ParameterSet::editorFromValues(
-        std::move(name), 2000.0, {-0.0761, -0.0101, 0.0444, 0.008765, 0.009361, 0.009325, 0.007935},
-        {0.011, -0.0045, -0.0174, 0.001034, 0.000671, 0.001039, -0.000538});
-}
-
-std::string checksumMessage(const std::string& name)
-{
-    return "Error - Parameters for " + name + " are incorrect - checksum does not match";
+    return ParameterSet::editorFromValues(std::move(name), 2000.0, {1, 2, 3, 4, 5, 6, 7},
+                                          {-1, -2, -3, -4, -5, -6, -7});
 }
 
 class ParameterFileTest : public ::testing::Test {
 protected:
-    // Writes the set as the editor does and returns the path.
-    std::string writeEditorFile(ParameterSet set, const std::string& name = "set.params")
+    std::string saved(const std::string& name, const std::string& file = "set.params")
     {
-        const std::string path = folder.file(name);
+        ParameterSet set = setNamed(name);
+        const std::string path = folder.file(file);
         EXPECT_TRUE(writeParameterFile(path, set, notifier));
-        EXPECT_THAT(notifier.messages, IsEmpty());
         return path;
     }
+    std::size_t filesInFolder() const
+    {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()));
+    }
 
-    TempFolder folder;
-    RecordingNotifier notifier;
+    test::TempFolder folder;
+    test::RecordingNotifier notifier;
 };
 
-TEST_F(ParameterFileTest, EditorReadsItsFileWholeAndTheProgramReadsItIncompleteButValid)
+TEST_F(ParameterFileTest, ProgramReadsEditorAndListRecordsAndZeroesAWrongStoredChecksum)
 {
-    const std::string path = writeEditorFile(itrf2000());
-
-    ParameterSet inEditor;
-    const RecordFileRead editor = readParameterFileInEditor(path, inEditor, notifier);
-    EXPECT_TRUE(editor.goOn && editor.record == RecordRead::Complete && editor.checksumMatches);
-    EXPECT_EQ(inEditor.rate, itrf2000().rate);
-
-    ParameterSet inProgram;
-    inProgram.displayed = false;
-    inProgram.builtIn = true;
-    const RecordFileRead program = readParameterFileInProgram(path, inProgram, notifier);
-    EXPECT_TRUE(program.goOn && program.record == RecordRead::Incomplete);
-    EXPECT_TRUE(inProgram.valid && inProgram.displayed && !inProgram.builtIn);
-    EXPECT_EQ(inProgram.name, "ITRF2000");
-    EXPECT_THAT(notifier.messages, IsEmpty());
-}
-
-TEST_F(ParameterFileTest, NameOf255CharactersTakesTheThreeBytePrefixAndReadsBackInBoth)
-{
-    const std::string name(255, 'L');
-    const std::string path = writeEditorFile(itrf2000(name));
-    const std::string bytes = readAll(path);
-    ASSERT_EQ(bytes.size(), 25u + 3 + 255 + 15 * 8 + 4);
-    EXPECT_EQ(bytes.substr(25, 3), "\xFF\xFF\x00"s);
-
-    ParameterSet inEditor;
-    EXPECT_EQ(readParameterFileInEditor(path, inEditor, notifier).record, RecordRead::Complete);
-    EXPECT_EQ(inEditor.name, name);
-    ParameterSet inProgram;
-    readParameterFileInProgram(path, inProgram, notifier);
-    EXPECT_TRUE(inProgram.name == name && inProgram.valid);
-    EXPECT_THAT(notifier.messages, IsEmpty());
-}
-
-TEST_F(ParameterFileTest, ProgramReadsAListRecordWholeAndZeroesAWrongStoredChecksum)
-{
-    ParameterSet set = itrf2000();
-    std::string bytes(kParameterMarker);
-    writeParameterRecord(bytes, set, true);
-    const std::string path = folder.file("copy.params");
-    writeAll(path, bytes);
-
-    ParameterSet good;
-    EXPECT_EQ(readParameterFileInProgram(path, good, notifier).record, RecordRead::Complete);
-    EXPECT_TRUE(good.valid && notifier.messages.empty());
-
-    bytes[40] = static_cast<char>(bytes[40] ^ 0x80);  // inside the epoch
-    writeAll(path, bytes);
-    ParameterSet damaged;
-    const RecordFileRead read = readParameterFileInProgram(path, damaged, notifier);
-    EXPECT_TRUE(read.goOn && damaged.checksum == 0u && !damaged.valid);
-    EXPECT_THAT(notifier.messages,
-                ElementsAre("Parameters file is incorrect - stored checksum does not match calculated checksum",
-                            checksumMessage("ITRF2000")));
+    struct Case { const char* name; bool listRecord; bool damaged; RecordRead record; bool valid; std::vector<std::string> messages; };
+    const Case cases[] = {
+        {"editor file: no displayed flag", false, false, RecordRead::Incomplete, true, {}},
+        {"list record read whole", true, false, RecordRead::Complete, true, {}},
+        {"list record with a damaged epoch", true, true, RecordRead::Complete, false,
+         {"Parameters file is incorrect - stored checksum does not match calculated checksum",
+          "Error - Parameters for AB are incorrect - checksum does not match"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParameterSet written = setNamed("AB");
+        std::string bytes(kParameterMarker);
+        writeParameterRecord(bytes, written, c.listRecord);
+        if (c.damaged)
+            bytes[40] = static_cast<char>(bytes[40] ^ 0x80);
+        writeAll(folder.file("set.params"), bytes);
+        test::RecordingNotifier read;
+        ParameterSet set;
+        set.displayed = false;
+        set.builtIn = true;
+        const RecordFileRead result = readParameterFileInProgram(folder.file("set.params"), set, read);
+        EXPECT_TRUE(result.goOn && set.displayed && !set.builtIn);
+        EXPECT_EQ(result.record, c.record);
+        EXPECT_EQ(set.valid, c.valid);
+        EXPECT_EQ(set.checksum == 0u, c.damaged);
+        EXPECT_EQ(read.messages, c.messages);
+    }
 }
 
 TEST_F(ParameterFileTest, FileErrorsCarryThePathAndThePlatformText)
@@ -117,80 +86,54 @@ TEST_F(ParameterFileTest, FileErrorsCarryThePathAndThePlatformText)
     EXPECT_FALSE(readParameterFileInProgram(folder.file("none.params"), set, notifier).found);
     EXPECT_THAT(notifier.messages, IsEmpty());
 
-    // A folder where a file is expected.
     const std::string dir = folder.file("dir.params");
     fs::create_directory(dir);
     const RecordFileRead read = readParameterFileInProgram(dir, set, notifier);
     EXPECT_TRUE(!read.goOn && read.fileError);
-    EXPECT_THAT(notifier.messages, ElementsAre(dir + ": Is a directory"));
 
-    notifier.messages.clear();
-    ParameterSet toWrite = itrf2000();
+    ParameterSet toWrite = setNamed("X");
     const std::string nowhere = folder.file("missing/set.params");
     EXPECT_FALSE(writeParameterFile(nowhere, toWrite, notifier));
-    EXPECT_THAT(notifier.messages, ElementsAre(nowhere + ": No such file or directory"));
+    EXPECT_THAT(notifier.messages, ElementsAre(dir + ": Is a directory", nowhere + ": No such file or directory"));
 }
 
 TEST_F(ParameterFileTest, SavingOverAReadOnlyFileSucceedsAndLeavesItWritable)
 {
-    const std::string path = writeEditorFile(itrf2000("first"));
+    const std::string path = saved("first");
     setReadOnly(path);
     ASSERT_TRUE(isReadOnly(path));
-
-    ParameterSet second = itrf2000("second");
-    EXPECT_TRUE(writeParameterFile(path, second, notifier));
+    saved("second");
     EXPECT_FALSE(isReadOnly(path));
     EXPECT_EQ(readAll(path).substr(26, 6), "second");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(filesInFolder(), 1u);
 }
 
-TEST_F(ParameterFileTest, FailedSaveKeepsThePreviousFileWhole)
+TEST_F(ParameterFileTest, FailedSaveOnAFullDiskKeepsThePreviousFileWhole)
 {
-    const std::string path = writeEditorFile(itrf2000("kept"));
+    const std::string path = saved("kept");
     const std::string before = readAll(path);
-
-    ParameterSet huge = itrf2000(std::string(4000, 'h'));
+    ParameterSet huge = setNamed(std::string(4000, 'h'));
     {
         test::FileSizeLimit limit(1000);
         EXPECT_FALSE(writeParameterFile(path, huge, notifier));
     }
     EXPECT_THAT(notifier.messages, ElementsAre(path + ": File too large"));
     EXPECT_EQ(readAll(path), before);
-    // The temporary file is gone too.
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(filesInFolder(), 1u);  // the temporary file is gone too
 }
 
-TEST_F(ParameterFileTest, SavingThroughALinkReplacesTheFileBehindIt)
+TEST(Validity, ProgramRuleAcceptsAMadeSetAndReportsAChangedOneOnce)
 {
-    const std::string target = writeEditorFile(itrf2000("old"), "target.params");
-    const std::string link = folder.file("link.params");
-    fs::create_symlink(target, link);
-
-    ParameterSet set = itrf2000("new");
-    ASSERT_TRUE(writeParameterFile(link, set, notifier));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(readAll(target).substr(26, 3), "new");
-}
-
-TEST(Validity, ProgramRuleReportsChecksumMismatchOnce)
-{
-    tessara::testing::RecordingNotifier notifier;
-
-    ParameterSet good = ParameterSet::fromValues(
-        "ITRF2000", 2000.0, {-0.0761, -0.0101, 0.0444, 0.008765, 0.009361, 0.009325, 0.007935},
-        {0.011, -0.0045, -0.0174, 0.001034, 0.000671, 0.001039, -0.000538});
-    validateProgram(good, notifier);
-    EXPECT_TRUE(good.valid);
-    EXPECT_TRUE(notifier.shown.empty());
-
-    ParameterSet damaged = good;
-    damaged.base[3] = 0.008766;
-    validateProgram(damaged, notifier);
-    EXPECT_FALSE(damaged.valid);
+    test::RecordingNotifier notifier;
+    ParameterSet set = ParameterSet::fromValues("AB", 2000.0, {1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7});
+    validateProgram(set, notifier);
+    EXPECT_TRUE(set.valid && notifier.shown.empty());
+    set.base[3] = 4.5;
+    validateProgram(set, notifier);
+    EXPECT_FALSE(set.valid);
     ASSERT_EQ(notifier.shown.size(), 1u);
-    EXPECT_EQ(notifier.shown[0].text,
-              "Error - Parameters for ITRF2000 are incorrect - checksum does not match");
-    EXPECT_EQ(notifier.shown[0].caption, "");
+    EXPECT_EQ(notifier.shown[0].text + "|" + notifier.shown[0].caption,
+              "Error - Parameters for AB are incorrect - checksum does not match|");
 }
 
 }  // namespace

@@ -1,3 +1,6 @@
+// The record layouts beyond the committed fixtures: the list record's
+// displayed flag, records cut short, negative decimals and the marker.
+
 #include "params/record_codec.h"
 
 #include "tests/params/test_support.h"
@@ -7,7 +10,6 @@
 namespace tessara {
 namespace {
 
-using test::doubleBytes;
 using test::u32Bytes;
 
 ParameterSet sampleSet()
@@ -16,22 +18,23 @@ ParameterSet sampleSet()
                                           {-1, -2, -3, -4, -5, -6, -7});
 }
 
-TEST(ParameterRecord, StoresEachBaseValueFollowedByItsRate)
+TEST(ParameterRecord, ListRecordAddsTheDisplayedFlagAnyNonZeroNumberShows)
 {
     ParameterSet set = sampleSet();
-    std::string bytes;
-    writeParameterRecord(bytes, set, true);
-
-    std::string expected = "\x02" "AB" + doubleBytes(2000.5);
-    for (int i = 0; i < 7; ++i)
-        expected += doubleBytes(i + 1) + doubleBytes(-(i + 1));
-    expected += u32Bytes(computeChecksum(set)) + u32Bytes(1);
-    EXPECT_EQ(bytes, expected);
-    EXPECT_EQ(set.checksum, computeChecksum(set));
-
-    std::string withoutFlag;
-    writeParameterRecord(withoutFlag, set, false);
-    EXPECT_EQ(withoutFlag, expected.substr(0, expected.size() - 4));
+    std::string body;
+    std::string withFlag;
+    writeParameterRecord(body, set, false);
+    writeParameterRecord(withFlag, set, true);
+    EXPECT_EQ(withFlag, body + u32Bytes(1));
+    for (const std::uint32_t flag : {0u, 7u}) {
+        SCOPED_TRACE(flag);
+        const std::string bytes = body + u32Bytes(flag);
+        MemorySource in(bytes);
+        ParameterSet read;
+        read.displayed = flag == 0;
+        ASSERT_EQ(readParameterRecord(in, read, true), RecordRead::Complete);
+        EXPECT_EQ(read.displayed, flag != 0);
+    }
 }
 
 TEST(ParameterRecord, DataEndingInsideKeepsWhatWasReadAndNothingElse)
@@ -59,30 +62,12 @@ TEST(ParameterRecord, DataEndingInsideKeepsWhatWasReadAndNothingElse)
         ASSERT_EQ(readParameterRecord(in, set, true), RecordRead::Incomplete);
         EXPECT_EQ(set.name, c.nameRead ? "AB" : "");
         EXPECT_EQ(isUnset(set.epoch), !c.epochRead);
-        for (int i = 0; i < 7; ++i) {
-            EXPECT_EQ(isUnset(set.base[static_cast<std::size_t>(i)]), i >= c.basesRead) << i;
-            EXPECT_EQ(isUnset(set.rate[static_cast<std::size_t>(i)]), i >= c.ratesRead) << i;
+        for (std::size_t i = 0; i < 7; ++i) {
+            EXPECT_EQ(isUnset(set.base[i]), static_cast<int>(i) >= c.basesRead) << i;
+            EXPECT_EQ(isUnset(set.rate[i]), static_cast<int>(i) >= c.ratesRead) << i;
         }
         EXPECT_EQ(set.checksum, c.checksumRead ? written.checksum : kUnsetChecksum);
         EXPECT_FALSE(set.displayed);
-    }
-}
-
-TEST(ParameterRecord, DisplayedFlagIsAnyNonZeroNumber)
-{
-    ParameterSet written = sampleSet();
-    std::string body;
-    writeParameterRecord(body, written, false);
-    struct Case { const char* name; std::uint32_t flag; bool displayed; };
-    const Case cases[] = {{"zero hides", 0, false}, {"seven shows", 7, true}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string bytes = body + u32Bytes(c.flag);
-        MemorySource in(bytes);
-        ParameterSet set;
-        set.displayed = !c.displayed;
-        ASSERT_EQ(readParameterRecord(in, set, true), RecordRead::Complete);
-        EXPECT_EQ(set.displayed, c.displayed);
     }
 }
 
@@ -102,15 +87,11 @@ TEST(EllipsoidRecord, NegativeDecimalsRoundTrip)
 
 TEST(Marker, ComparesExactlyAndFailsWhenShort)
 {
-    struct Case { const char* name; std::string bytes; bool matches; };
-    const Case cases[] = {
-        {"followed by data", "**** Ellipsoid ****\x05", true},
-        {"last byte differs", "**** Ellipsoid ***-", false},
-        {"one byte short", "**** Ellipsoid ***", false},
-        {"empty", "", false},
-    };
+    struct Case { std::string bytes; bool matches; };
+    const Case cases[] = {{"**** Ellipsoid ****\x05", true}, {"**** Ellipsoid ***-", false},
+                          {"**** Ellipsoid ***", false}, {"", false}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.bytes);
         MemorySource in(c.bytes);
         EXPECT_EQ(readMarker(in, kEllipsoidMarker), c.matches);
     }

@@ -1,9 +1,9 @@
 #pragma once
 
 // Helpers shared by the core tests of the parameter files and the start-up
-// loading: a notifier that records, a temporary folder, and raw file access.
+// loading: raw file access, file layouts by hand, and a file size limit.
 
-#include "params/notifier.h"
+#include "support/recording_notifier.h"
 #include "support/temp_folder.h"
 
 #include <csignal>
@@ -20,23 +20,7 @@
 
 namespace tessara::test {
 
-// Records every message instead of showing it; questions are answered No.
-class RecordingNotifier final : public Notifier {
-public:
-    using Notifier::showMessage;
-    void showMessage(const std::string& text, const std::string& /*caption*/) override
-    {
-        messages.push_back(text);
-    }
-    bool askYesNo(const std::string& /*caption*/, const std::string& text) override
-    {
-        messages.push_back(text);
-        return false;
-    }
-
-    std::vector<std::string> messages;
-};
-
+using testing::RecordingNotifier;
 using testing::TempFolder;
 
 inline std::string readAll(const std::string& path) { return testing::readFile(path); }

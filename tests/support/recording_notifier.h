@@ -21,16 +21,20 @@ public:
     void showMessage(const std::string& text, const std::string& caption) override
     {
         shown.push_back({text, caption});
+        messages.push_back(text);
     }
 
     bool askYesNo(const std::string& caption, const std::string& text) override
     {
         asked.push_back({text, caption});
+        messages.push_back(text);
         return reply;
     }
 
     std::vector<Shown> shown;
     std::vector<Shown> asked;
+    // The texts of every message and question, in the order they came.
+    std::vector<std::string> messages;
     bool reply = true;
 };
 

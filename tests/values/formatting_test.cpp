@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -81,41 +80,63 @@ TEST(FormatAngle, ValuesWithoutWholeDegreesShowTheNumber)
     }
 }
 
-// A transformer holding the output of the ITRF2000 example point.
-PointTransformer examplePoint()
-{
-    PointTransformer pt;
-    pt.outputCartesian = {-4052051.7649, 4212836.2051, -2545106.0264};
-    pt.outputGeographic = {-23.670123899, 133.885513271, 603.35};
-    return pt;
-}
-
 TEST(FormatOutputPoint, FillsCartesianHeightAndBothAxes)
 {
-    PointTransformer pt = examplePoint();
+    PointTransformer pt;
+    pt.outputCartesian = {-1234567.8912, 2345678.1234, -3456789.5678};
+    pt.outputGeographic = {-33.86881968, 151.2, 12.345};
     pt.epochText = "left alone";
     FormatOutputPoint(pt, 4, 3, 8, 7, 5);
 
     EXPECT_EQ(pt.epochText, "left alone");  // no epoch was read
     EXPECT_EQ(pt.outputX + " " + pt.outputY + " " + pt.outputZ + " " + pt.outputHeight,
-              "-4052051.7649 4212836.2051 -2545106.0264 603.350");
-    expectTexts(pt.outputAngles.latitude, formatAngle(-23.670123899, 8, 7, 5));
-    expectTexts(pt.outputAngles.longitude, formatAngle(133.885513271, 8, 7, 5));
-    EXPECT_EQ(pt.outputAngles.latitude.decimalDegrees, "23.67012390");
-    EXPECT_EQ(pt.outputAngles.longitude.packedDms, "133.530784778");
+              "-1234567.8912 2345678.1234 -3456789.5678 12.345");
+    expectTexts(pt.outputAngles.latitude, formatAngle(-33.86881968, 8, 7, 5));
+    expectTexts(pt.outputAngles.longitude, formatAngle(151.2, 8, 7, 5));
 
     // The log's fixed precisions, and the epoch written in its notation.
     pt.epochNotation = 1;
     pt.epoch = 2005.5;
     FormatOutputPoint(pt, kLogPrecision);
     EXPECT_EQ(pt.epochText, "2005.500");
-    EXPECT_EQ(pt.outputX, "-4052051.765");
-    EXPECT_EQ(pt.outputHeight, "603.350");
+    EXPECT_EQ(pt.outputX + " " + pt.outputHeight, "-1234567.891 12.345");
 
     // Cartesian and height precisions are clamped like the angle ones.
     FormatOutputPoint(pt, -1, 1000, 0, 0, 0);
-    EXPECT_EQ(pt.outputX, "-4052052");
-    EXPECT_EQ(pt.outputHeight.size(), 3u + 1u + 40u);
+    EXPECT_EQ(pt.outputX, "-1234568");
+    EXPECT_EQ(pt.outputHeight.size(), 2u + 1u + 40u);
+}
+
+// A file run asks for the texts of its one notation only, and may leave the
+// epoch and X, Y, Z texts as they were.
+TEST(FormatOutputPoint, OneNotationFillsItsOwnTexts)
+{
+    using N = AngleNotation;
+    struct Case { AngleNotation notation; std::vector<std::string AngleTexts::*> fields; };
+    const Case cases[] = {
+        {N::Dms, {&AngleTexts::degrees, &AngleTexts::minutes, &AngleTexts::seconds}},
+        {N::Dm, {&AngleTexts::dmDegrees, &AngleTexts::decimalMinutes}},
+        {N::Dd, {&AngleTexts::decimalDegrees}},
+        // The packed notations are written from the DMS and DM texts.
+        {N::Dmshp, {&AngleTexts::degrees, &AngleTexts::minutes, &AngleTexts::seconds, &AngleTexts::packedDms}},
+        {N::Dmhp, {&AngleTexts::dmDegrees, &AngleTexts::decimalMinutes, &AngleTexts::packedDm}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.notation));
+        PointTransformer pt;
+        pt.outputGeographic = {-33.86881968, 151.2, 12.345};
+        pt.epochNotation = 1;
+        pt.epoch = 2005.5;
+        pt.epochText = pt.outputX = "kept";
+        FormatOutputPoint(pt, kLogPrecision, c.notation, {false, false});
+        EXPECT_EQ(pt.epochText + pt.outputX, "keptkept");
+        // The other notations' texts are left empty.
+        AngleTexts expected;
+        const AngleTexts all = formatAngle(-33.86881968, 8, 7, 5);
+        for (std::string AngleTexts::*field : c.fields)
+            expected.*field = all.*field;
+        expectTexts(pt.outputAngles.latitude, expected);
+    }
 }
 
 TEST(FormatOutputPoint, CentreOfTheEarthGivesNanTexts)
@@ -183,48 +204,24 @@ TEST(ApplyFileHemisphere, PrefixesAndLetters)
     }
 }
 
-TEST(PrecisionDialogRows, MaximaAndExamples)
+TEST(PrecisionDialogRows, MaximaAndWhereEachFieldsExamplesEnd)
 {
-    struct Case { PrecisionField field; int maximum; long value; const char* example; };  // nullptr: no row
+    struct Case { PrecisionField field; int maximum; long rows; const char* first; };
     using F = PrecisionField;
+    // Cartesian and height share one table; its last row (4) is the default
+    // cartesian precision, above the dialog's range.
     const Case cases[] = {
-        {F::Degrees, 8, 0, "1 degree = 100 km "}, {F::Degrees, 8, 8, "0.00000001 degree = 1 mm "},
-        {F::Degrees, 8, 9, nullptr}, {F::Minutes, 7, 0, "1 minute = 2000 m "},
-        {F::Minutes, 7, 7, "0.0000001 minute = 0.2 mm "}, {F::Minutes, 7, 8, nullptr},
-        {F::Seconds, 5, 2, "0.01 second = 300 mm "}, {F::Seconds, 5, 6, nullptr},
-        {F::Cartesian, 3, 0, "0 = 1 m "}, {F::Cartesian, 3, 5, nullptr},
-        {F::Cartesian, 3, 4, "4 = 0.1 mm "},  // the default, above the range
-        {F::Height, 3, 3, "3 = 1 mm "}, {F::Height, 3, -1, nullptr},
-        {F::Degrees, 8, LONG_MAX, nullptr}, {F::Degrees, 8, LONG_MIN, nullptr},
+        {F::Degrees, 8, 9, "1 degree = 100 km "}, {F::Minutes, 7, 8, "1 minute = 2000 m "},
+        {F::Seconds, 5, 6, "1 second = 30 m "}, {F::Cartesian, 3, 5, "0 = 1 m "}, {F::Height, 3, 5, "0 = 1 m "},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(static_cast<int>(c.field)) + " " + std::to_string(c.value));
+        SCOPED_TRACE(static_cast<int>(c.field));
         EXPECT_EQ(precisionFieldMaximum(c.field), c.maximum);
-        const std::optional<std::string_view> example = precisionExample(c.field, c.value);
-        if (c.example == nullptr) {
-            EXPECT_FALSE(example.has_value());
-        } else {
-            EXPECT_EQ(example.value_or("(none)"), c.example);
-        }
+        EXPECT_EQ(precisionExample(c.field, 0).value_or("(none)"), c.first);
+        EXPECT_TRUE(precisionExample(c.field, c.rows - 1).has_value());
+        EXPECT_FALSE(precisionExample(c.field, c.rows).has_value());
+        EXPECT_FALSE(precisionExample(c.field, -1).has_value());
     }
-}
-
-// Formatting is the C locale's whatever the process locale says.
-TEST(FormattingLocale, DecimalCommaLocaleChangesNothing)
-{
-    PointTransformer pt = examplePoint();
-    pt.epochNotation = 1;
-    pt.epoch = 2005.5;
-
-    const std::string saved = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
-        << "the locale de_DE.UTF-8 must be installed for this test";
-    FormatOutputPoint(pt, 4, 3, 8, 7, 5);
-    const AngleTexts angle = formatAngle(-33.86881968, 8, 7, 5);
-    std::setlocale(LC_ALL, saved.c_str());
-
-    EXPECT_EQ(pt.outputX + " " + pt.outputHeight + " " + pt.epochText, "-4052051.7649 603.350 2005.500");
-    expectTexts(angle, formatAngle(-33.86881968, 8, 7, 5));
 }
 
 }  // namespace

@@ -26,65 +26,34 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-TEST(NumberText, ScanRealTakesWhatStrtodTakes)
+// The scanners take exactly what strtod and strtol (base 10) take from the
+// same text: each text below goes through both and is compared with the C
+// library, which runs in the C locale in this test program.
+TEST(NumberText, ScannersTakeWhatTheCLibraryTakes)
 {
-    struct Case {
-        const char* name;
-        std::string_view text;
-        double value;  // NaN: expect NaN
-        std::size_t length;
+    const std::string_view texts[] = {
+        " \t\n-3e2x", "+.5", "1e+", "12,5", "0x1p4", "0x10", "-Infinity", "nan", "1e999",
+        "12\0" "5"sv, ".", "", "+", "\xD9\xA1", "-12.", "2.e1", "12.5", " -7 ",
+        "9007199254740993",         // 2^53 + 1 rounds to even
+        "0.12345678901234567891",   // 20 digits
+        "0.00000000000000000000001",  // 23 decimals
+        "99999999999999999999", "-99999999999999999999",  // integers saturate
+        "-999999999999999999x", "9223372036854775807", "-9223372036854775808",
+        "0000000000000000000012",
     };
-    const Case cases[] = {
-        {"white space, sign, exponent, then junk", " \t\n-3e2x", -300.0, 7},
-        {"leading point", "+.5", 0.5, 3},
-        {"exponent without digits is left", "1e+", 1.0, 1},
-        {"decimal comma ends the number", "12,5", 12.0, 2},
-        {"hexadecimal", "0x1p4", 16.0, 5},
-        {"infinity", "-Infinity", -kInf, 9},
-        {"nan", "nan", std::numeric_limits<double>::quiet_NaN(), 3},
-        {"overflow", "1e999", kInf, 5},
-        {"embedded NUL ends the number", "12\0" "5"sv, 12.0, 2},
-        {"lone point", ".", 0.0, 0},
-        {"empty", "", 0.0, 0},
-        {"non-ASCII digits", "\xD9\xA1", 0.0, 0},
-        {"trailing point is taken", "-12.", -12.0, 4},
-        {"point then exponent", "2.e1", 20.0, 4},
-        {"2^53 + 1 digits round to even", "9007199254740993", 9007199254740992.0, 16},
-        {"20 digits", "0.12345678901234567891", 0.12345678901234568, 22},
-        {"23 decimals", "0.00000000000000000000001", 1e-23, 25},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const numtext::Scan<double> scan = numtext::scanReal(c.text);
-        if (std::isnan(c.value)) {
-            EXPECT_TRUE(std::isnan(scan.value));
-        } else {
-            EXPECT_EQ(c.value, scan.value);
-        }
-        EXPECT_EQ(c.length, scan.length);
-    }
-}
+    for (const std::string_view text : texts) {
+        const std::string terminated(text);
+        SCOPED_TRACE(terminated);
+        char* end = nullptr;
+        const double real = std::strtod(terminated.c_str(), &end);
+        const numtext::Scan<double> scanReal = numtext::scanReal(text);
+        EXPECT_TRUE(scanReal.value == real || (std::isnan(real) && std::isnan(scanReal.value)));
+        EXPECT_EQ(scanReal.length, static_cast<std::size_t>(end - terminated.c_str()));
 
-TEST(NumberText, ScanIntegerTakesWhatStrtolTakes)
-{
-    struct Case { const char* name; std::string_view text; long value; std::size_t length; };
-    const Case cases[] = {
-        {"white space and sign", " -7 ", -7, 3},
-        {"point ends the number", "12.5", 12, 2},
-        {"base 10 only", "0x10", 0, 1},
-        {"saturates high", "99999999999999999999", LONG_MAX, 20},
-        {"saturates low", "-99999999999999999999", LONG_MIN, 21},
-        {"no digits", "+", 0, 0},
-        {"18 digits", "-999999999999999999x", -999999999999999999, 19},
-        {"largest", "9223372036854775807", LONG_MAX, 19},
-        {"smallest", "-9223372036854775808", LONG_MIN, 20},
-        {"zeros in front", "0000000000000000000012", 12, 22},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const numtext::Scan<long> scan = numtext::scanInteger(c.text);
-        EXPECT_EQ(c.value, scan.value);
-        EXPECT_EQ(c.length, scan.length);
+        const long integer = std::strtol(terminated.c_str(), &end, 10);
+        const numtext::Scan<long> scanInteger = numtext::scanInteger(text);
+        EXPECT_EQ(scanInteger.value, integer);
+        EXPECT_EQ(scanInteger.length, static_cast<std::size_t>(end - terminated.c_str()));
     }
 }
 
@@ -133,37 +102,16 @@ TEST(NumberText, LongTextsBeyondTheSmallBuffer)
     EXPECT_FALSE(numtext::readWholeReal(std::string(1 << 20, ' '), value));
 }
 
-TEST(NumberText, FixedFormatsAndPercentSSubstitution)
+TEST(NumberText, PrecisionsOutsideTheirRangeAndLongSubstitutions)
 {
-    struct Case { const char* name; std::string actual; std::string expected; };
-    const Case cases[] = {
-        {"large value in full", numtext::fixed(1e22, 1), "10000000000000000000000.0"},
-        {"negative precision is 0", numtext::fixed(123.456, -3), "123"},
-        {"precision clamped to 40", numtext::fixed(0.1, 100), numtext::fixed(0.1, 40)},
-        {"nan", numtext::fixed(std::numeric_limits<double>::quiet_NaN(), 3), "nan"},
-        {"negative infinity", numtext::fixed(-kInf, 3), "-inf"},
-        {"zeros after the sign", numtext::fixedZeroPadded(-1.5, 8, 3), "-001.500"},
-        {"no padding when wide enough", numtext::fixedZeroPadded(-12.5, 3, 1), "-12.5"},
-        {"non-finite padded with blanks", numtext::fixedZeroPadded(-kInf, 6, 2), "  -inf"},
-        {"blank padding", numtext::fixedBlankPadded(-1.5, 8, 3), "  -1.500"},
-        {"integer", numtext::integer(LONG_MIN), "-9223372036854775808"},
-        {"two digits", numtext::integerTwoDigits(5), "05"},
-        {"the sign counts in the width", numtext::integerTwoDigits(-5), "-5"},
-        {"wider than two", numtext::integerTwoDigits(123), "123"},
-        {"two digits of 0", numtext::integerTwoDigits(0), "00"},
-        {"two digits already", numtext::integerTwoDigits(10), "10"},
-        {"largest integer", numtext::integer(LONG_MAX), "9223372036854775807"},
-        {"odd digit count", numtext::integer(-100), "-100"},
-        // Only "%s" is substituted; arguments are never formats.
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.expected, c.actual);
-    }
+    EXPECT_EQ(numtext::fixed(123.456, -3), "123");  // a negative precision is 0
+    EXPECT_EQ(numtext::fixed(0.1, 100), numtext::fixed(0.1, 40));
     EXPECT_EQ(42u, numtext::fixed(0.1, 100).size());
     EXPECT_EQ(1u + 309 + 1 + 40, numtext::fixed(-DBL_MAX, 40).size());
+    // Only "%s" is substituted; arguments are never formats.
     const std::string huge(1 << 20, 'x');
     EXPECT_EQ(huge.size() + 2, numtext::format("(%s)", {huge}).size());
+    EXPECT_EQ("%d 100% %s", numtext::format("%d %s %s", {"100%", "%s"}));
 }
 
 using testing::LocaleGuard;
@@ -230,11 +178,14 @@ TEST(NumberText, AgreesWithTheCLibraryOnRandomValues)
     }
 }
 
-TEST(NumberText, FixedAtTheEdgesOfTheFastRange)
+// The formats agree with snprintf ("%.*f", "%0*.*f", "%*.*f", "%ld",
+// "%02ld") at the edges of the fast paths.
+TEST(NumberText, FormatsAgreeWithTheCLibraryAtTheEdges)
 {
     const double values[] = {0.0,       -0.0,          0.5,     1.5,   2.5,   -0.005,
                              0.0049999, 9007199254740991.0, 9007199254740992.0, 4503599627370497.5,
-                             1e-300,    -1e-320,       123456789.123456789,
+                             1e-300,    -1e-320,       123456789.123456789, 1e22, -12.5,
+                             std::numeric_limits<double>::quiet_NaN(), -kInf,
                              // Rounding that carries through every digit
                              // written in pairs, odd and even digit counts,
                              // and scaled values on either side of 10^19
@@ -248,6 +199,18 @@ TEST(NumberText, FixedAtTheEdgesOfTheFastRange)
             std::snprintf(expected, sizeof expected, "%.*f", p, v);
             EXPECT_EQ(numtext::fixed(v, p), expected) << "value " << v << " precision " << p;
         }
+        for (int width : {3, 8}) {
+            std::snprintf(expected, sizeof expected, "%0*.*f", width, 1, v);
+            EXPECT_EQ(numtext::fixedZeroPadded(v, width, 1), expected) << v << " width " << width;
+            std::snprintf(expected, sizeof expected, "%*.*f", width, 3, v);
+            EXPECT_EQ(numtext::fixedBlankPadded(v, width, 3), expected) << v << " width " << width;
+        }
+    }
+    for (const long v : {0L, 5L, -5L, 10L, 123L, -100L, LONG_MAX, LONG_MIN}) {
+        std::snprintf(expected, sizeof expected, "%ld", v);
+        EXPECT_EQ(numtext::integer(v), expected);
+        std::snprintf(expected, sizeof expected, "%02ld", v);
+        EXPECT_EQ(numtext::integerTwoDigits(v), expected);
     }
 }
 

@@ -30,187 +30,138 @@ void expectAngle(double expected, double actual)
     }
 }
 
-// ---------------------------------------------------------------- DMS
+// ------------------------------------------------------- angle readers
 
-struct DmsCase {
-    const char* name;
-    std::array<std::string_view, 6> texts;  // lat d, m, s, lon d, m, s
-    bool ok;
-    double latitude, longitude;
-    Messages messages;
-};
+enum class Reader { Dms, Dm, Dd, PackedDms, PackedDm };
 
-TEST(ReadDms, ComponentsRangesAndMessages)
+// Runs one reader over its texts (latitude first); returns what it returned
+// and the texts it kept, in the same order.
+bool readAngles(Reader reader, PointTransformer& pt, const std::vector<std::string_view>& t,
+                std::vector<std::string>& kept)
 {
-    const DmsCase cases[] = {
-        {"south east point", {"-33", "52", "10.5", "151", "12", "30"}, true, -(33 + 52 * kMin + 10.5 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
-        {"range applies to degrees only; minus zero degrees carries the sign", {"90", "30", "0", "  -0", "0", "36"}, true, 90 + 30 * kMin, -(36 * kSec), {}},
-        {"leading blanks and plus sign", {" +33", " 5", "  1e1", "\t151", "+0", "0"}, true, 33 + 5 * kMin + 10 * kSec, 151.0, {}},
-        {"empty minutes and seconds read as 0", {"33", "", "", "151", "", ""}, true, 33.0, 151.0, {}},
-        {"all latitude texts empty", {"", "", "", "151", "0", "0"}, false, 0.0, 151.0, {}},
-        {"all longitude texts empty", {"33", "0", "0", "", "", ""}, false, 33.0, 0.0, {}},
-        {"messages, first mix", {"33 ", "60", "1,5", "-181", "1.5", "60"}, false, kAny, kAny,
+    const AngleTexts& lat = pt.inputAnglesRead.latitude;
+    const AngleTexts& lon = pt.inputAnglesRead.longitude;
+    bool ok = false;
+    switch (reader) {
+    case Reader::Dms:
+        ok = ReadDms(pt, t[0], t[1], t[2], t[3], t[4], t[5]);
+        kept = {lat.degrees, lat.minutes, lat.seconds, lon.degrees, lon.minutes, lon.seconds};
+        break;
+    case Reader::Dm:
+        ok = ReadDm(pt, t[0], t[1], t[2], t[3]);
+        kept = {lat.degrees, lat.decimalMinutes, lon.degrees, lon.decimalMinutes};
+        break;
+    case Reader::Dd:
+        ok = ReadDecimalDegrees(pt, t[0], t[1]);
+        kept = {lat.decimalDegrees, lon.decimalDegrees};
+        break;
+    case Reader::PackedDms:
+        ok = ReadPackedDms(pt, t[0], t[1]);
+        kept = {lat.packedDms, lon.packedDms};
+        break;
+    case Reader::PackedDm:
+        ok = ReadPackedDm(pt, t[0], t[1]);
+        kept = {lat.packedDm, lon.packedDm};
+        break;
+    }
+    return ok;
+}
+
+TEST(AngleReaders, ValuesRangesAndMessages)
+{
+    struct Case {
+        const char* name;
+        Reader reader;
+        std::vector<std::string_view> texts;
+        bool ok;
+        double latitude, longitude;
+        Messages messages;
+    };
+    using R = Reader;
+    const Case cases[] = {
+        // DMS, three texts per axis.
+        {"DMS south east point", R::Dms, {"-33", "52", "10.5", "151", "12", "30"}, true, -(33 + 52 * kMin + 10.5 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
+        {"DMS range applies to degrees only; minus zero degrees carries the sign", R::Dms, {"90", "30", "0", "  -0", "0", "36"}, true, 90 + 30 * kMin, -(36 * kSec), {}},
+        {"DMS leading blanks and plus sign", R::Dms, {" +33", " 5", "  1e1", "\t151", "+0", "0"}, true, 33 + 5 * kMin + 10 * kSec, 151.0, {}},
+        {"DMS empty minutes and seconds read as 0", R::Dms, {"33", "", "", "151", "", ""}, true, 33.0, 151.0, {}},
+        {"DMS all latitude texts empty", R::Dms, {"", "", "", "151", "0", "0"}, false, 0.0, 151.0, {}},
+        {"DMS all longitude texts empty", R::Dms, {"33", "0", "0", "", "", ""}, false, 33.0, 0.0, {}},
+        {"DMS messages, first mix", R::Dms, {"33 ", "60", "1,5", "-181", "1.5", "60"}, false, kAny, kAny,
          {"Latitude degrees value (33 ) invalid", "Latitude minutes (60) must be less than 60", "Latitude seconds value (1,5) invalid",
           "Longitude degrees (-181) must be in range -180 to +180", "Longitude minutes value (1.5) invalid", "Longitude seconds (60) must be less than 60"}},
-        {"messages, second mix", {"91", "5x", "-1", "18O", "-1", "x"}, false, kAny, kAny,
+        {"DMS messages, second mix", R::Dms, {"91", "5x", "-1", "18O", "-1", "x"}, false, kAny, kAny,
          {"Latitude degrees (91) must be in range -90 to +90", "Latitude minutes value (5x) invalid", "Latitude seconds (-1) must be less than 60",
           "Longitude degrees value (18O) invalid", "Longitude minutes (-1) must be less than 60", "Longitude seconds value (x) invalid"}},
-        {"decimal degrees are no integer", {"33.5", "0", "0", "151", "0", "0"}, false, kAny, kAny, {"Latitude degrees value (33.5) invalid"}},
-        {"seconds nan fail the range", {"33", "0", "nan", "151", "0", "0"}, false, kAny, kAny, {"Latitude seconds (nan) must be less than 60"}},
-        {"saturated degrees are out of range", {"-99999999999999999999", "0", "0", "99999999999999999999", "0", "0"}, false, kAny, kAny,
+        {"DMS seconds nan fail the range", R::Dms, {"33", "0", "nan", "151", "0", "0"}, false, kAny, kAny, {"Latitude seconds (nan) must be less than 60"}},
+        {"DMS saturated degrees are out of range", R::Dms, {"-99999999999999999999", "0", "0", "99999999999999999999", "0", "0"}, false, kAny, kAny,
          {"Latitude degrees (-99999999999999999999) must be in range -90 to +90", "Longitude degrees (99999999999999999999) must be in range -180 to +180"}},
-        {"embedded NUL is a character left", {"33\0"sv, "0", "0", "151", "0\0 9"sv, "0"}, false, kAny, kAny,
+        {"DMS embedded NUL is a character left", R::Dms, {"33\0"sv, "0", "0", "151", "0\0 9"sv, "0"}, false, kAny, kAny,
          {"Latitude degrees value (33) invalid", "Longitude minutes value (0) invalid"}},
-        {"percent in the text is quoted as is", {"%s%n", "0", "0", "151", "0", "0"}, false, kAny, kAny, {"Latitude degrees value (%s%n) invalid"}},
+        {"DMS percent in the text is quoted as is", R::Dms, {"%s%n", "0", "0", "151", "0", "0"}, false, kAny, kAny, {"Latitude degrees value (%s%n) invalid"}},
+        // DM: degrees and decimal minutes.
+        {"DM south east point", R::Dm, {"-33", "52.175", "151", "59.9999"}, true, -(33 + 52.175 * kMin), 151 + 59.9999 * kMin, {}},
+        {"DM minus zero degrees", R::Dm, {"-0", "30", "0", "0"}, true, -(30 * kMin), 0.0, {}},
+        {"DM both latitude texts empty", R::Dm, {"", "", "151", "0"}, false, 0.0, 151.0, {}},
+        {"DM latitude messages", R::Dm, {"x", "60", "151", "0"}, false, kAny, 151.0,
+         {"Latitude degrees value (x) invalid", "Latitude minutes (60) must be less than 60"}},
+        {"DM longitude messages", R::Dm, {"33", "0", "181", "12,5"}, false, 33.0, kAny,
+         {"Longitude degrees (181) must be in range -180 to +180", "Longitude minutes value (12,5) invalid"}},
+        // Decimal degrees.
+        {"DD values keep their sign", R::Dd, {"-33.5", "151.25"}, true, -33.5, 151.25, {}},
+        {"DD inclusive limits", R::Dd, {"-90", "180"}, true, -90.0, 180.0, {}},
+        {"DD empty latitude", R::Dd, {"", "151"}, false, 0.0, 151.0, {}},
+        {"DD latitude 91", R::Dd, {"91", "0"}, false, 91.0, 0.0, {"Latitude (91) must be in range -90 to +90"}},
+        {"DD longitude just beyond", R::Dd, {"0", "-180.0001"}, false, 0.0, -180.0001, {"Longitude (-180.0001) must be in range -180 to +180"}},
+        {"DD invalid texts", R::Dd, {"33.5S", "151 "}, false, kAny, kAny, {"Latitude value (33.5S) invalid", "Longitude value (151 ) invalid"}},
+        {"DD non-finite values fail the range", R::Dd, {"nan", "-inf"}, false, kAny, kAny,
+         {"Latitude (nan) must be in range -90 to +90", "Longitude (-inf) must be in range -180 to +180"}},
+        // Packed DMS: split at the point, the field quoted in messages.
+        {"DMSHP seconds with decimals", R::PackedDms, {"-33.5234567", "151.1230"}, true, -(33 + 52 * kMin + 34.567 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
+        {"DMSHP short fraction is padded", R::PackedDms, {"33.5", "151."}, true, 33 + 50 * kMin, 151.0, {}},
+        {"DMSHP no point is whole degrees", R::PackedDms, {"33", "-180"}, true, 33.0, -180.0, {}},
+        {"DMSHP minus zero degrees", R::PackedDms, {"-0.3000", "0.0036"}, true, -(30 * kMin), 36 * kSec, {}},
+        {"DMSHP empty field", R::PackedDms, {"", "151.0"}, false, 0.0, 151.0, {}},
+        {"DMSHP point first", R::PackedDms, {".5", "151"}, false, kAny, 151.0, {"Latitude degrees value (.5 [.5]) invalid"}},
+        {"DMSHP minutes 60", R::PackedDms, {"-33.6012", "151"}, false, kAny, 151.0, {"Latitude minutes (60 [-33.6012]) must be less than 60"}},
+        {"DMSHP latitude degrees and seconds range", R::PackedDms, {"-91.0060", "151"}, false, kAny, 151.0,
+         {"Latitude degrees (-91 [-91.0060]) must be in range -90 to +90", "Latitude seconds (60.000000 [-91.0060]) must be less than 60"}},
+        {"DMSHP latitude minutes and seconds invalid", R::PackedDms, {"33.a5bc", "151"}, false, kAny, 151.0,
+         {"Latitude minutes value (a5 [33.a5bc]) invalid", "Latitude seconds value (bc.000000 [33.a5bc]) invalid"}},
+        {"DMSHP longitude degrees invalid", R::PackedDms, {"33", "x.1"}, false, 33.0, kAny, {"Longitude degrees value (x [x.1]) invalid"}},
+        {"DMSHP longitude ranges", R::PackedDms, {"33", "181.7575"}, false, 33.0, kAny,
+         {"Longitude degrees (181 [181.7575]) must be in range -180 to +180", "Longitude minutes (75 [181.7575]) must be less than 60",
+          "Longitude seconds (75.000000 [181.7575]) must be less than 60"}},
+        {"DMSHP longitude minutes and seconds invalid", R::PackedDms, {"33", "151.1 2 "}, false, 33.0, kAny,
+         {"Longitude minutes value (1  [151.1 2 ]) invalid", "Longitude seconds value (2 .000000 [151.1 2 ]) invalid"}},
+        // Packed DM: decimal minutes after two digits.
+        {"DMHP decimal minutes", R::PackedDm, {"33.52129", "-151.0730"}, true, 33 + 52.129 * kMin, -(151 + 7.3 * kMin), {}},
+        {"DMHP minus zero degrees", R::PackedDm, {"-0.30", "0"}, true, -(30 * kMin), 0.0, {}},
+        {"DMHP empty field", R::PackedDm, {"33.5", ""}, false, 33 + 50 * kMin, 0.0, {}},
+        {"DMHP latitude minutes", R::PackedDm, {"-33.6", "151"}, false, kAny, 151.0, {"Latitude minutes (60.00000 [-33.6]) must be less than 60"}},
+        {"DMHP longitude messages", R::PackedDm, {"33", "-181.5x"}, false, 33.0, kAny,
+         {"Longitude degrees (-181 [-181.5x]) must be in range -180 to +180", "Longitude minutes value (5x.000000 [-181.5x]) invalid"}},
     };
-    for (const DmsCase& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         PointTransformer pt;
         pt.inputIsCartesian = true;
-        const auto& t = c.texts;
-        EXPECT_EQ(c.ok, ReadDms(pt, t[0], t[1], t[2], t[3], t[4], t[5]));
+        std::vector<std::string> kept;
+        EXPECT_EQ(c.ok, readAngles(c.reader, pt, c.texts, kept));
         EXPECT_FALSE(pt.inputIsCartesian);
         EXPECT_EQ(c.messages, pt.messages);
         expectAngle(c.latitude, pt.inputGeographic.latitude);
         expectAngle(c.longitude, pt.inputGeographic.longitude);
+        EXPECT_EQ(std::vector<std::string>(c.texts.begin(), c.texts.end()), kept);
     }
 }
 
-TEST(ReadDms, KeepsEarlierMessagesAndTheTextsAsReceived)
+TEST(AngleReaders, KeepEarlierMessagesAndTheValueReadSoFar)
 {
     PointTransformer pt;
     pt.messages.push_back("earlier");
     EXPECT_FALSE(ReadDms(pt, " -33", "52", "10.5 ", "151", "", "0"));
     EXPECT_EQ((Messages{"earlier", "Latitude seconds value (10.5 ) invalid"}), pt.messages);
-    // The value read so far is stored even though the call failed.
     EXPECT_DOUBLE_EQ(-(33 + 52 * kMin + 10.5 * kSec), pt.inputGeographic.latitude);
-    const AngleTexts& lat = pt.inputAnglesRead.latitude;
-    EXPECT_EQ("[ -33][52][10.5 ][]",
-              "[" + lat.degrees + "][" + lat.minutes + "][" + lat.seconds + "][" + pt.inputAnglesRead.longitude.minutes + "]");
-}
-
-// ----------------------------------------------------------------- DM
-
-struct DmCase {
-    const char* name;
-    std::array<std::string_view, 4> texts;  // lat d, m, lon d, m
-    bool ok;
-    double latitude, longitude;
-    Messages messages;
-};
-
-TEST(ReadDm, DecimalMinutes)
-{
-    const DmCase cases[] = {
-        {"south east point", {"-33", "52.175", "151", "59.9999"}, true, -(33 + 52.175 * kMin), 151 + 59.9999 * kMin, {}},
-        {"minus zero degrees", {"-0", "30", "0", "0"}, true, -(30 * kMin), 0.0, {}},
-        {"both latitude texts empty", {"", "", "151", "0"}, false, 0.0, 151.0, {}},
-        {"latitude messages", {"x", "60", "151", "0"}, false, kAny, 151.0,
-         {"Latitude degrees value (x) invalid", "Latitude minutes (60) must be less than 60"}},
-        {"longitude messages", {"33", "0", "181", "12,5"}, false, 33.0, kAny,
-         {"Longitude degrees (181) must be in range -180 to +180", "Longitude minutes value (12,5) invalid"}},
-    };
-    for (const DmCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        PointTransformer pt;
-        const auto& t = c.texts;
-        EXPECT_EQ(c.ok, ReadDm(pt, t[0], t[1], t[2], t[3]));
-        EXPECT_EQ(c.messages, pt.messages);
-        expectAngle(c.latitude, pt.inputGeographic.latitude);
-        expectAngle(c.longitude, pt.inputGeographic.longitude);
-        EXPECT_EQ(t[1], pt.inputAnglesRead.latitude.decimalMinutes);
-        EXPECT_EQ(t[2], pt.inputAnglesRead.longitude.degrees);
-    }
-}
-
-// ------------------------------------------------------ decimal degrees
-
-struct TwoFieldCase {
-    const char* name;
-    std::string_view latitude;
-    std::string_view longitude;
-    bool ok;
-    double latitudeValue, longitudeValue;
-    Messages messages;
-};
-
-TEST(ReadDecimalDegrees, SignedValuesAndRanges)
-{
-    const TwoFieldCase cases[] = {
-        {"values keep their sign", "-33.5", "151.25", true, -33.5, 151.25, {}},
-        {"inclusive limits", "-90", "180", true, -90.0, 180.0, {}},
-        {"empty latitude", "", "151", false, 0.0, 151.0, {}},
-        {"latitude 91", "91", "0", false, 91.0, 0.0, {"Latitude (91) must be in range -90 to +90"}},
-        {"longitude just beyond", "0", "-180.0001", false, 0.0, -180.0001, {"Longitude (-180.0001) must be in range -180 to +180"}},
-        {"invalid texts", "33.5S", "151 ", false, kAny, kAny, {"Latitude value (33.5S) invalid", "Longitude value (151 ) invalid"}},
-        {"non-finite values fail the range", "nan", "-inf", false, kAny, kAny,
-         {"Latitude (nan) must be in range -90 to +90", "Longitude (-inf) must be in range -180 to +180"}},
-    };
-    for (const TwoFieldCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        PointTransformer pt;
-        EXPECT_EQ(c.ok, ReadDecimalDegrees(pt, c.latitude, c.longitude));
-        EXPECT_EQ(c.messages, pt.messages);
-        expectAngle(c.latitudeValue, pt.inputGeographic.latitude);
-        expectAngle(c.longitudeValue, pt.inputGeographic.longitude);
-        EXPECT_EQ(c.latitude, pt.inputAnglesRead.latitude.decimalDegrees);
-    }
-}
-
-// -------------------------------------------------------------- packed
-
-TEST(ReadPackedDms, SplitsAtThePointAndQuotesTheField)
-{
-    const TwoFieldCase cases[] = {
-        {"seconds with decimals", "-33.5234567", "151.1230", true, -(33 + 52 * kMin + 34.567 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
-        {"short fraction is padded", "33.5", "151.", true, 33 + 50 * kMin, 151.0, {}},
-        {"no point is whole degrees", "33", "-180", true, 33.0, -180.0, {}},
-        {"minus zero degrees", "-0.3000", "0.0036", true, -(30 * kMin), 36 * kSec, {}},
-        {"empty field", "", "151.0", false, 0.0, 151.0, {}},
-        {"point first", ".5", "151", false, kAny, 151.0, {"Latitude degrees value (.5 [.5]) invalid"}},
-        {"minutes 60", "-33.6012", "151", false, kAny, 151.0, {"Latitude minutes (60 [-33.6012]) must be less than 60"}},
-        {"latitude degrees and seconds range", "-91.0060", "151", false, kAny, 151.0,
-         {"Latitude degrees (-91 [-91.0060]) must be in range -90 to +90", "Latitude seconds (60.000000 [-91.0060]) must be less than 60"}},
-        {"latitude minutes and seconds invalid", "33.a5bc", "151", false, kAny, 151.0,
-         {"Latitude minutes value (a5 [33.a5bc]) invalid", "Latitude seconds value (bc.000000 [33.a5bc]) invalid"}},
-        {"longitude degrees invalid", "33", "x.1", false, 33.0, kAny, {"Longitude degrees value (x [x.1]) invalid"}},
-        {"longitude ranges", "33", "181.7575", false, 33.0, kAny,
-         {"Longitude degrees (181 [181.7575]) must be in range -180 to +180", "Longitude minutes (75 [181.7575]) must be less than 60",
-          "Longitude seconds (75.000000 [181.7575]) must be less than 60"}},
-        {"longitude minutes and seconds invalid", "33", "151.1 2 ", false, 33.0, kAny,
-         {"Longitude minutes value (1  [151.1 2 ]) invalid", "Longitude seconds value (2 .000000 [151.1 2 ]) invalid"}},
-    };
-    for (const TwoFieldCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        PointTransformer pt;
-        EXPECT_EQ(c.ok, ReadPackedDms(pt, c.latitude, c.longitude));
-        EXPECT_FALSE(pt.inputIsCartesian);
-        EXPECT_EQ(c.messages, pt.messages);
-        expectAngle(c.latitudeValue, pt.inputGeographic.latitude);
-        expectAngle(c.longitudeValue, pt.inputGeographic.longitude);
-        EXPECT_EQ(c.longitude, pt.inputAnglesRead.longitude.packedDms);
-    }
-}
-
-TEST(ReadPackedDm, DecimalMinutesAfterTwoDigits)
-{
-    const TwoFieldCase cases[] = {
-        {"decimal minutes", "33.52129", "-151.0730", true, 33 + 52.129 * kMin, -(151 + 7.3 * kMin), {}},
-        {"minus zero degrees", "-0.30", "0", true, -(30 * kMin), 0.0, {}},
-        {"empty field", "33.5", "", false, 33 + 50 * kMin, 0.0, {}},
-        {"latitude minutes", "-33.6", "151", false, kAny, 151.0, {"Latitude minutes (60.00000 [-33.6]) must be less than 60"}},
-        {"longitude messages", "33", "-181.5x", false, 33.0, kAny,
-         {"Longitude degrees (-181 [-181.5x]) must be in range -180 to +180", "Longitude minutes value (5x.000000 [-181.5x]) invalid"}},
-    };
-    for (const TwoFieldCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        PointTransformer pt;
-        EXPECT_EQ(c.ok, ReadPackedDm(pt, c.latitude, c.longitude));
-        EXPECT_EQ(c.messages, pt.messages);
-        expectAngle(c.latitudeValue, pt.inputGeographic.latitude);
-        expectAngle(c.longitudeValue, pt.inputGeographic.longitude);
-        EXPECT_EQ(c.latitude, pt.inputAnglesRead.latitude.packedDm);
-    }
 }
 
 // ------------------------------------------------- cartesian and height
@@ -218,11 +169,11 @@ TEST(ReadPackedDm, DecimalMinutesAfterTwoDigits)
 TEST(ReadCartesian, ReadsTheThreeValuesWithoutRange)
 {
     PointTransformer pt;
-    EXPECT_TRUE(ReadCartesian(pt, "-4052052.048", " 4212836.105", "-2.545105587e6"));
+    EXPECT_TRUE(ReadCartesian(pt, "-3950071.853", " 2522415.368", "-4.311638071e6"));
     EXPECT_TRUE(pt.inputIsCartesian);
-    EXPECT_TRUE(pt.inputCartesian.x == -4052052.048 && pt.inputCartesian.y == 4212836.105 &&
-                pt.inputCartesian.z == -2545105.587);
-    EXPECT_EQ(" 4212836.105", pt.inputYText);
+    EXPECT_TRUE(pt.inputCartesian.x == -3950071.853 && pt.inputCartesian.y == 2522415.368 &&
+                pt.inputCartesian.z == -4311638.071);
+    EXPECT_EQ(" 2522415.368", pt.inputYText);
     EXPECT_TRUE(pt.messages.empty());
 
     EXPECT_FALSE(ReadCartesian(pt, "1", "", "3"));
@@ -291,59 +242,40 @@ TEST(SplitAngleField, MissingComponentIsReportedWithABlankQuoted)
 
 // ---------------------------------------------------------- hemispheres
 
-TEST(ApplyInputHemisphere, SidesThenAustralianConvention)
+TEST(Hemispheres, SidesOrLettersThenConvention)
 {
-    struct Case { const char* name; bool australian; int latitudeSide, longitudeSide; double latitude, longitude; };
+    // Every case reads latitude 33.5 and longitude -151 (or a Cartesian
+    // point, which no hemisphere rule may touch). Sides: 1 is north / west.
+    struct Case { const char* name; bool australian, cartesian; int sides; std::string_view latLetter, lonLetter; FileHemisphereStyle style; double latitude, longitude; };
+    constexpr auto kAust = FileHemisphereStyle::Australian;
+    constexpr auto kSign = FileHemisphereStyle::Sign;
+    constexpr auto kLetter = FileHemisphereStyle::Letter;
     const Case cases[] = {
-        {"Australian convention overrides north and west", true, 1, 1, -33.5, 151.0},
-        {"north and west", false, 1, 1, 33.5, -151.0},
+        {"sides: Australian convention overrides north and west", true, false, 1, "", "", kSign, -33.5, 151.0},
+        {"sides: north and west", false, false, 1, "", "", kSign, 33.5, -151.0},
+        {"N under the Australian style ends south", false, false, -1, "N", "W", kAust, -33.5, 151.0},
+        {"N under the letter style ends south", false, false, -1, "North", "West", kLetter, -33.5, 151.0},
+        {"N under the sign style stays north", false, false, -1, "N", "", kSign, 33.5, -151.0},
+        {"S and E under the sign style", false, false, -1, "South", "East", kSign, -33.5, 151.0},
+        {"W under the sign style", false, false, -1, "S", "W", kSign, -33.5, -151.0},
+        {"letters are case-sensitive", false, false, -1, "s", "e", kSign, 33.5, -151.0},
+        {"no letters keep the signs", false, false, -1, "", " E", kSign, 33.5, -151.0},
+        {"a Cartesian input is left alone", false, true, 0, "S", "E", kAust, 33.5, -151.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         PointTransformer pt(c.australian);
         ASSERT_TRUE(ReadDecimalDegrees(pt, "33.5", "-151"));
-        ApplyInputHemisphere(pt, c.latitudeSide, c.longitudeSide);
+        if (c.cartesian) {
+            ASSERT_TRUE(ReadCartesian(pt, "1", "2", "3"));
+        }
+        if (c.sides >= 0)
+            ApplyInputHemisphere(pt, c.sides, c.sides);
+        if (c.sides <= 0)
+            ApplyHemisphereLetters(pt, c.latLetter, c.lonLetter, c.style);
         EXPECT_DOUBLE_EQ(c.latitude, pt.inputGeographic.latitude);
         EXPECT_DOUBLE_EQ(c.longitude, pt.inputGeographic.longitude);
     }
-}
-
-TEST(ApplyHemisphereLetters, LettersThenFileStyle)
-{
-    struct Case { const char* name; std::string_view latitudeLetter, longitudeLetter; FileHemisphereStyle style; double latitude, longitude; };
-    constexpr auto kAust = FileHemisphereStyle::Australian;
-    constexpr auto kSign = FileHemisphereStyle::Sign;
-    constexpr auto kLetter = FileHemisphereStyle::Letter;
-    // Every case reads latitude 33.5 and longitude -151.
-    const Case cases[] = {
-        {"N under the Australian style ends south", "N", "W", kAust, -33.5, 151.0},
-        {"N under the letter style ends south", "North", "West", kLetter, -33.5, 151.0},
-        {"N under the sign style stays north", "N", "", kSign, 33.5, -151.0},
-        {"S and E under the sign style", "South", "East", kSign, -33.5, 151.0},
-        {"W under the sign style", "S", "W", kSign, -33.5, -151.0},
-        {"letters are case-sensitive", "s", "e", kSign, 33.5, -151.0},
-        {"no letters keep the signs", "", " E", kSign, 33.5, -151.0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        PointTransformer pt;
-        ASSERT_TRUE(ReadDecimalDegrees(pt, "33.5", "-151"));
-        ApplyHemisphereLetters(pt, c.latitudeLetter, c.longitudeLetter, c.style);
-        EXPECT_DOUBLE_EQ(c.latitude, pt.inputGeographic.latitude);
-        EXPECT_DOUBLE_EQ(c.longitude, pt.inputGeographic.longitude);
-    }
-}
-
-TEST(HemisphereRules, LeaveACartesianInputAlone)
-{
-    PointTransformer pt(false);
-    pt.inputGeographic.latitude = 33.5;
-    pt.inputGeographic.longitude = -151.0;
-    ASSERT_TRUE(ReadCartesian(pt, "1", "2", "3"));
-    ApplyInputHemisphere(pt, 0, 0);
-    ApplyHemisphereLetters(pt, "S", "E", FileHemisphereStyle::Australian);
-    EXPECT_EQ(33.5, pt.inputGeographic.latitude);
-    EXPECT_EQ(-151.0, pt.inputGeographic.longitude);
 }
 
 // ------------------------------------------------------ hostile input
