@@ -1,12 +1,12 @@
 #pragma once
 
 // Helpers shared by the core tests of the parameter files and the start-up
-// loading: raw file access, file layouts by hand, and a file size limit.
+// loading: raw file access and file layouts by hand.
 
+#include "support/file_limits.h"
 #include "support/recording_notifier.h"
 #include "support/temp_folder.h"
 
-#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -16,11 +16,10 @@
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
-
 namespace tessara::test {
 
 using testing::RecordingNotifier;
+using testing::FileSizeLimit;
 using testing::TempFolder;
 
 inline std::string readAll(const std::string& path) { return testing::readFile(path); }
@@ -43,25 +42,5 @@ inline std::string doubleBytes(double value)
     return leBytes(bits, 8);
 }
 inline std::string u32Bytes(std::uint32_t value) { return leBytes(value, 4); }
-
-// While alive, no file of this process may grow beyond `bytes`: writes past
-// it fail with "File too large", as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-};
 
 }  // namespace tessara::test
