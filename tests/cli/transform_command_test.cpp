@@ -160,7 +160,8 @@ TEST_F(CliTest, DetectShowsTheFieldsAndTheProposal)
     writeFile("headings.txt", "Name,Latitude,Longitude\n");
     const CliRun dms = runCommandLine({"detect", "geographic_dms.txt"});
     EXPECT_EQ(dms.status, kExitSuccess);
-    EXPECT_THAT(dms.out, HasSubstr("Line 7:  1=TOW2  |  2=19  |  3=16  |  4=09.74809  |  5=147"));
+    EXPECT_THAT(dms.out, HasSubstr("\nLine 7:  1=TOW2  |  2=19  |  3=16  |  4=09.74809  |  5=147  |  6=03  |  "
+                                   "7=20.57112  |  8=88.085\n"));
     EXPECT_THAT(dms.out, HasSubstr("\nProposed: geographic dms, fields 2,5,8, identifier 1, no epoch "
                                    "in the records (give --epoch)\n"));
     const CliRun none = runCommandLine({"detect", "headings.txt"});
