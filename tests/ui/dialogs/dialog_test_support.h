@@ -1,12 +1,13 @@
 #pragma once
 
-// Helpers of the dialog tests: scripted file choices, acting on the next
-// modal dialog within a deadline, and finding controls by name.
-
+// Scripted file choices for the dialogs and the editor, and finding controls
+// by name.
+#include "editor/ui/file_chooser.h"
 #include "params/dialogs/path_chooser.h"
-#include "tests/ui/next_modal.h"
+#include "tests/ui/test_environment.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,46 +16,49 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tessara::testing {
 
-// Answers the dialogs' file questions from a script; an exhausted script
-// cancels. Every question is kept for checking.
-class ScriptedPaths final : public PathChooser {
+// Answers the file questions of the dialogs and of the editor's forms from
+// one script; an exhausted script cancels. Every question is kept.
+class ScriptedPaths final : public PathChooser, public editor::FileChooser {
 public:
     std::optional<ChosenPath> chooseOpenFile(const PathQuery& query) override
     {
         asked.push_back(query);
-        return next(files);
+        return next();
     }
     std::optional<ChosenPath> chooseSaveFile(const PathQuery& query) override
     {
         asked.push_back(query);
-        return next(files);
+        return next();
     }
     std::optional<std::string> chooseFolder(const FolderQuery& query) override
     {
-        askedFolders.push_back(query);
-        if (folders.empty())
-            return std::nullopt;
-        std::string folder = folders.front();
-        folders.pop_front();
-        return folder;
+        asked.push_back({query.title, {}, query.initialFolder});
+        const std::optional<ChosenPath> chosen = next();
+        return chosen ? std::optional(chosen->path) : std::nullopt;
     }
+    QString chooseFileToOpen(QWidget*, const editor::FileKind&) override { return nextName(); }
+    QString chooseFileToSave(QWidget*, const editor::FileKind&) override { return nextName(); }
 
     std::deque<ChosenPath> files;
-    std::deque<std::string> folders;
     std::vector<PathQuery> asked;
-    std::vector<FolderQuery> askedFolders;
 
 private:
-    static std::optional<ChosenPath> next(std::deque<ChosenPath>& script)
+    std::optional<ChosenPath> next()
     {
-        if (script.empty())
+        if (files.empty())
             return std::nullopt;
-        ChosenPath chosen = script.front();
-        script.pop_front();
+        ChosenPath chosen = files.front();
+        files.pop_front();
         return chosen;
+    }
+    QString nextName()
+    {
+        const std::optional<ChosenPath> chosen = next();
+        return chosen ? QFile::decodeName(chosen->path.c_str()) : QString();
     }
 };
 
@@ -91,6 +95,21 @@ inline bool shown(QWidget& parent, const char* name)
 {
     QWidget* w = child(parent, name);
     return w != nullptr && w->isVisibleTo(w->window());
+}
+
+// Replaces a field's text key by key, through any filter of the field.
+inline void type(QWidget& parent, const char* field, const QString& typed)
+{
+    QLineEdit* edit = child<QLineEdit>(parent, field);
+    QVERIFY2(edit != nullptr, field);
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+}
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 }  // namespace tessara::testing

@@ -15,7 +15,6 @@
 #include "params/parameter_store.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/ui/dialogs/dialog_test_support.h"
-#include "tests/ui/dialogs/test_classes.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -285,7 +284,7 @@ private slots:
     {
         Program program(*folder_);
         QTemporaryDir target;
-        program.paths.folders.push_back(target.path().toStdString());
+        program.paths.files.push_back({target.path().toStdString(), 1});
         QString shownFolder;
         OnNextModal exportDialog([&](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Export parameter files"));
@@ -296,7 +295,7 @@ private slots:
         });
         exportParameters(nullptr, program.store, "/program/folder", program.services());
         QVERIFY(exportDialog.acted());
-        QCOMPARE(program.paths.askedFolders.front().title,
+        QCOMPARE(program.paths.asked.front().title,
                  std::string("Select folder for export files"));
         QCOMPARE(shownFolder, target.path());
         QCOMPARE(QDir(target.path()).entryList(QDir::Files),
@@ -384,11 +383,7 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
 };
 
-QObject& parameterDialogsTest()
-{
-    static ParameterDialogsTest test;
-    return test;
-}
+QObject* makeParameterDialogsTest() { return new ParameterDialogsTest; }
 
 }  // namespace tessara::testing
 

@@ -9,7 +9,7 @@
 #include "interactive/ui/tessara_view.h"
 #include "support/recording_notifier.h"
 #include "tests/interactive/form_doubles.h"
-#include "tests/ui/next_modal.h"
+#include "tests/ui/test_environment.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,23 +1,19 @@
-// The flows of the main form through its widgets: typing, the buttons, the
-// shortcut of the sample point, the log, and the settings of the next run.
-#include "widgets/numeric_edit.h"
-#include "interactive/ui/half_panel.h"
+// The main form through its widgets: typing and the buttons reach the form,
+// the fields show what it computed, the log and the message list follow,
+// and the settings carry to the next run.
 #include "interactive/ui/message_panel.h"
 #include "tests/ui/mainprog/frame_harness.h"
-#include "tests/ui/mainprog/test_classes.h"
+#include "widgets/numeric_edit.h"
 
 #include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
-#include <QLocale>
-#include <QScopeGuard>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
-#include <QTemporaryDir>
-
 
 namespace tessara::testing {
 
@@ -29,23 +25,36 @@ private:
     std::unique_ptr<FrameHarness> h_;
 
     std::string logPath() const { return h_->paths().programFolder + "/tessara.log"; }
+    QLineEdit* field(const QString& name) { return h_->child<QLineEdit>(qPrintable(name)); }
+    bool messagesShown() { return h_->view().messages()->isVisible(); }
 
-    // The sample point through Ctrl+F1, with the epoch as a decimal year.
+    // The sample point through Ctrl+F1 (which reaches the active window
+    // only), with the epoch as a decimal year.
     void typeSamplePoint()
     {
-        // The shortcut reaches the active window only.
         h_->frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h_->frame.get()));
         h_->click("itrfEpochDecimalYear");
         QTest::keyClick(h_->frame.get(), Qt::Key_F1, Qt::ControlModifier);
     }
 
+    void chooseNotation(int notation)
+    {
+        OnNextModal answer([notation](QDialog& dialog) {
+            dialog.findChild<QGroupBox*>(QStringLiteral("inputGroup"))
+                ->findChildren<QRadioButton*>().at(notation)->click();
+            QCOMPARE(dialog.font().pointSize(), 8);
+            dialog.accept();
+        });
+        h_->frame->action(MenuCommand::ItrfFormat)->trigger();
+        QVERIFY(answer.acted());
+    }
+
 private slots:
     void init()
     {
-        QSettings().clear();
+        QSettings(QStringLiteral("Kalmora"), QStringLiteral("Tessara")).clear();
         folder_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder_->isValid());
         h_ = std::make_unique<FrameHarness>(QFile::encodeName(folder_->path()).toStdString());
     }
 
@@ -55,146 +64,127 @@ private slots:
         folder_.reset();
     }
 
-    void samplePointThenComputeGivesTheWorkedExample()
+    void typingAndTheButtons()
     {
         h_->startShown();
         QVERIFY(h_->logStarted);
         typeSamplePoint();
-        QCOMPARE(h_->text("itrfX"), QStringLiteral("-4052052.048"));
         QCOMPARE(h_->text("itrfEpoch"), QStringLiteral("2002.0"));
-        QTest::keyClicks(h_->child<QLineEdit>("itrfIdentifier"), QStringLiteral("ALIC"));
-        QVERIFY(h_->view().computeButton()->isEnabled());
+        QTest::keyClicks(field("itrfIdentifier"), QStringLiteral("ALIC"));
         h_->click("compute");
-
-        // The GDA94 point of the worked example at the output precisions.
         QCOMPARE(h_->text("gdaIdentifier"), QStringLiteral("ALIC"));
         QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051.7649"));
         QCOMPARE(h_->child<QLabel>("gdaLatitudeSide")->text(), QStringLiteral("South"));
-        QVERIFY(!h_->view().messages()->isVisible());
-
-        // One record; the column layout itself is checked in the log's core tests.
         const std::vector<std::string> log = fileLines(logPath());
         QCOMPARE(log.size(), std::size_t{10});
         QCOMPARE(log.back().substr(210, 7), std::string("|  ALIC"));
-    }
+        // The precision command pulls a stored 4 back into its field's range and recomputes.
+        OnNextModal precision([](QDialog& dialog) { dialog.accept(); });
+        h_->frame->action(MenuCommand::ItrfPrecision)->trigger();
+        QVERIFY(precision.acted());
+        QCOMPARE(h_->form().settings().itrfToGda.precision.cartesian, 3);
+        QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051.765"));
 
-    void typedTextIsValidatedAtOnce()
-    {
-        h_->startShown();
-        typeSamplePoint();
-        auto* x = h_->child<QLineEdit>("itrfX");
-        auto* toLatLong = h_->child<QPushButton>("itrfToLatLong");
-        QVERIFY(toLatLong->isEnabled());
-
-        // A letter does not get into a number field at all.
+        // Typed text is checked at once: a letter does not get in, what the
+        // field lets through but is no number is reported as typed.
+        QLineEdit* x = field("itrfX");
         x->clear();
         QTest::keyClicks(x, QStringLiteral("4a"));
         QCOMPARE(x->text(), QStringLiteral("4"));
-        QVERIFY(!h_->view().messages()->isVisible());
-
-        // What the field lets through but is no number is reported as typed.
+        QVERIFY(!messagesShown());
         x->clear();
         QTest::keyClick(x, Qt::Key_Minus);
-        QVERIFY(h_->view().messages()->isVisible());
-        QCOMPARE(h_->view().messages()->list()->count(), 1);
-        QCOMPARE(h_->view().messages()->list()->item(0)->text(),
-                 QStringLiteral("X value (-) invalid"));
-        QVERIFY(!h_->view().computeButton()->isEnabled());
-        QVERIFY(!toLatLong->isEnabled());
-
+        QVERIFY(messagesShown());
+        QCOMPARE(h_->view().messages()->list()->item(0)->text(), QStringLiteral("X value (-) invalid"));
+        QVERIFY(!h_->view().computeButton()->isEnabled() && !h_->child("itrfToLatLong")->isEnabled());
         QTest::keyClicks(x, QStringLiteral("4052052.048"));
-        QVERIFY(!h_->view().messages()->isVisible());
-        QVERIFY(h_->view().computeButton()->isEnabled());
-        QVERIFY(toLatLong->isEnabled());
+        QVERIFY(!messagesShown());
+        QVERIFY(h_->view().computeButton()->isEnabled() && h_->child("itrfToLatLong")->isEnabled());
         QCOMPARE(x->cursorPosition(), 12);  // typing was not disturbed
-    }
 
-    // What each command does to the fields is checked in the core; here the
-    // buttons reach it and the widgets follow.
-    void clearAndDirectionButtons()
-    {
-        h_->startShown();
-        typeSamplePoint();
+        // Every output field, the identifier too, can be copied but not typed
+        // into, and all look alike; the halves swap with the direction and
+        // the form does not move meanwhile.
         h_->click("compute");
         const QString gda = h_->text("gdaX");
         h_->click("clearItrf");
-        QVERIFY(h_->text("itrfX").isEmpty());
-        QVERIFY(!h_->view().computeButton()->isEnabled());
+        QVERIFY(h_->text("itrfX").isEmpty() && !h_->view().computeButton()->isEnabled());
+        h_->frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h_->frame.get()));
         h_->click("gdaDirection");
         QCOMPARE(h_->text("gdaX"), gda);
-        QVERIFY(h_->child<QLineEdit>("itrfX")->isReadOnly());
-        QVERIFY(!h_->child<QLineEdit>("gdaX")->isReadOnly());
-        QVERIFY(h_->child<QLineEdit>("gdaX")->hasFocus());
+        QVERIFY(field("gdaX")->hasFocus());
+        const QRect place = h_->child("gdaGroup")->geometry();
+        for (const QString output : {"itrf", "gda"}) {
+            h_->click(qPrintable(output + "TypeGeographic"));
+            const QColor base = field(output + "X")->palette().color(QPalette::Base);
+            for (const char* name : {"Identifier", "X", "Z", "LatitudeDegrees", "LongitudeSeconds", "Height"}) {
+                QVERIFY2(field(output + name)->isEnabled() && field(output + name)->isReadOnly(), name);
+                QCOMPARE(field(output + name)->palette().color(QPalette::Base), base);
+            }
+            QVERIFY(!field((output == "gda" ? "itrf" : "gda") + QStringLiteral("Identifier"))->isReadOnly());
+            QCOMPARE(h_->child("gdaGroup")->geometry(), place);
+            h_->click("itrfDirection");
+        }
     }
 
-    void formatCommandReexpressesTheTypedPoint()
+    // The format command re-expresses the typed point without moving the form.
+    void optionCommands()
     {
         h_->startShown();
         h_->click("itrfTypeGeographic");
-        // The fields of each notation take the same room: nothing moves.
-        const auto where = [this] {
-            return QList<QRect>{h_->child("itrfGroup")->geometry(), h_->child("gdaGroup")->geometry()};
-        };
-        const QList<QRect> before = where();
-        const auto chooseInput = [](int notation) {
-            return [notation](QWidget& dialog) {
-                const auto* box = dialog.findChild<QGroupBox*>(QStringLiteral("inputGroup"));
-                box->findChildren<QRadioButton*>().at(notation)->click();
-                QCOMPARE(dialog.font().pointSize(), 8);
-                acceptDialog(dialog);
-            };
-        };
-        {
-            OnNextModal answer(chooseInput(2));  // decimal degrees
-            h_->frame->action(MenuCommand::ItrfFormat)->trigger();
-            QVERIFY(answer.acted());
-        }
-        QCOMPARE(where(), before);
+        const QRect place = h_->child("itrfGroup")->geometry();
+        chooseNotation(2);  // decimal degrees
+        QCOMPARE(h_->child("itrfGroup")->geometry(), place);
         typeSamplePoint();
         QCOMPARE(h_->text("itrfLatitudeSingle"), QStringLiteral("23.67011982"));
-        {
-            OnNextModal answer(chooseInput(0));  // degrees, minutes, seconds
-            h_->frame->action(MenuCommand::ItrfFormat)->trigger();
-            QVERIFY(answer.acted());
-        }
+        chooseNotation(0);  // degrees, minutes, seconds
         QCOMPARE(h_->text("itrfLatitudeSeconds"), QStringLiteral("12.43135"));
-        QVERIFY(h_->child<QLineEdit>("itrfLatitudeSeconds")->isVisible());
-        QVERIFY(!h_->child<QLineEdit>("itrfLatitudeSingle")->isVisible());
+        QVERIFY(field("itrfLatitudeSeconds")->isVisible() && !field("itrfLatitudeSingle")->isVisible());
         QVERIFY(!h_->text("gdaX").isEmpty());  // the form could compute, so it did
     }
 
-    void precisionCommandPullsBackAndRecomputes()
+    // The newest line stays in view; a file line opens the file; the list
+    // is saved and cleared by its buttons.
+    void messageList()
     {
-        h_->startShown();
-        typeSamplePoint();
-        h_->click("compute");
-        OnNextModal answer([](QWidget& dialog) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Options - Precision (Tessara)"));
-            acceptDialog(dialog);
-        });
-        h_->frame->action(MenuCommand::ItrfPrecision)->trigger();
-        QVERIFY(answer.acted());
-        QCOMPARE(h_->form().settings().itrfToGda.precision.cartesian, 3);
-        QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051.765"));
+        CMainFrame& frame = h_->startShown();
+        QListWidget* list = h_->view().messages()->list();
+        for (const char* run : {"first run", "second run"}) {
+            h_->view().run([run](InteractiveForm& f) {
+                for (int line = 0; line < 40; ++line)
+                    f.AppendMessage(std::string(run) + " line " + std::to_string(line));
+                f.AppendMessage("Output - /data/points out.txt");
+                f.ShowMessages();
+            });
+            QVERIFY2(list->viewport()->rect().contains(list->visualItemRect(list->item(list->count() - 1))), run);
+        }
+        frame.setStatusText("Click on a filename in the message box to view it");
+        list->setCurrentRow(40);
+        QCOMPARE(h_->opener.opened, std::vector<std::string>{"/data/points out.txt"});
+        const std::string saved = h_->paths().programFolder + "/saved.log";
+        h_->files.answers.push_back(ChosenFile{saved, false});
+        h_->click("saveMessages");
+        const std::string bytes = readWholeFile(saved);
+        QCOMPARE(bytes.substr(0, 20), std::string("first run line 0\r\nfi"));
+        QVERIFY(bytes.ends_with("line 39\r\nOutput - /data/points out.txt\r\n"));
+        h_->click("clearMessages");
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(frame.statusText(), QStringLiteral("For Help, press F1"));
     }
 
-    void aStoredSizeBeyondTheScreenIsFittedToIt()
+    // A stored size beyond the screen is fitted; what the user set comes
+    // back at the next start.
+    void theNextStart()
     {
         {
             QSettingsStore edited;
             edited.writeInteger(kWindowSection, "WindowWidth", 32767);
             edited.writeInteger(kWindowSection, "WindowHeight", 14288);
         }
-        CMainFrame& frame = h_->startShown();
-        QVERIFY(frame.screen()->availableGeometry().contains(frame.frameGeometry()));
-        // What the next start finds fits as well.
-        QCOMPARE(h_->form().settings().window.width, frame.width());
-        QCOMPARE(h_->form().settings().window.height, frame.height());
-    }
-
-    void settingsSurviveARestart()
-    {
         CMainFrame& first = h_->startShown();
+        QVERIFY(first.screen()->availableGeometry().contains(first.frameGeometry()));
+        QCOMPARE(h_->form().settings().window.width, first.width());
         h_->click("gdaDirection");
         h_->click("gdaTypeGeographic");
         first.resize(1200, 700);  // room for the form at 12 pt
@@ -212,7 +202,6 @@ private slots:
         QVERIFY(h_->child<QPushButton>("gdaDirection")->isChecked());
         QVERIFY(h_->child<QRadioButton>("gdaTypeGeographic")->isChecked());
         QVERIFY(second.action(MenuCommand::GdaGeographic)->isChecked());
-        // The stored lists themselves are checked in the settings scenarios.
         QCOMPARE(h_->child<QComboBox>("itrfParameterList")->count(), 3);
     }
 
@@ -220,101 +209,24 @@ private slots:
     // computation and the log see ".".
     void decimalCommaAtTheFieldsOnly()
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        CNumericEdit::reloadLocaleSymbols();
-        const auto restore = qScopeGuard([] {
-            QLocale::setDefault(QLocale::c());
+        const auto useLocale = [](const QLocale& locale) {
+            QLocale::setDefault(locale);
             CNumericEdit::reloadLocaleSymbols();
-        });
+        };
+        useLocale(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([&] { useLocale(QLocale::c()); });
         h_->startShown();
         typeSamplePoint();
         QCOMPARE(h_->text("itrfX"), QStringLiteral("-4052052,048"));
-        auto* y = h_->child<QLineEdit>("itrfY");
-        y->clear();
-        QTest::keyClicks(y, QStringLiteral("4212836,105"));
+        field("itrfY")->clear();
+        QTest::keyClicks(field("itrfY"), QStringLiteral("4212836,105"));
         h_->click("compute");
-        QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051,7649"));
         QCOMPARE(h_->text("gdaY"), QStringLiteral("4212836,2051"));
         QCOMPARE(fileLines(logPath()).back().substr(108, 12), std::string("-4052051.765"));
     }
-
-    void messageListButtonsAndLines()
-    {
-        CMainFrame& frame = h_->startShown();
-        h_->view().run([](InteractiveForm& f) {
-            f.AppendMessage("Line  3");
-            f.AppendMessage("Output - /data/points out.txt");
-            f.ShowMessages();
-        });
-        frame.setStatusText("Click on a filename in the message box to view it");
-        QListWidget* list = h_->view().messages()->list();
-        QVERIFY(list->isVisible());
-
-        list->setCurrentRow(1);  // which lines open a file is checked in the core tests
-        QCOMPARE(h_->opener.opened, std::vector<std::string>{"/data/points out.txt"});
-
-        const std::string saved = h_->paths().programFolder + "/saved.log";
-        h_->files.answers.push_back(ChosenFile{saved, false});
-        h_->click("saveMessages");
-        QCOMPARE(readWholeFile(saved), std::string("Line  3\r\nOutput - /data/points out.txt\r\n"));
-
-        h_->click("clearMessages");
-        QCOMPARE(list->count(), 0);
-        QCOMPARE(frame.statusText(), QStringLiteral("For Help, press F1"));
-    }
-
-    // Every field of the output half, the identifier too, can be selected
-    // and copied but not typed into, and all look alike; the halves swap
-    // with the direction. The form does not move sideways meanwhile.
-    void outputFieldsAreReadOnlyAndAlike()
-    {
-        h_->startShown();
-        const QRect before = h_->child("gdaGroup")->geometry();
-        for (const bool itrfToGda : {true, false}) {
-            h_->view().runWithLayout([itrfToGda](InteractiveForm& f) {
-                f.SetDirection(itrfToGda);
-                f.SetInputType(itrfToGda ? Half::Gda : Half::Itrf, InputType::Geographic);
-            });
-            const QString output = itrfToGda ? QStringLiteral("gda") : QStringLiteral("itrf");
-            const QString input = itrfToGda ? QStringLiteral("itrf") : QStringLiteral("gda");
-            const QColor base = h_->child<QLineEdit>(qPrintable(output + "X"))
-                                    ->palette().color(QPalette::Base);
-            for (const char* field : {"Identifier", "X", "Y", "Z", "LatitudeDegrees",
-                                      "LongitudeSeconds", "Height"}) {
-                const QLineEdit* edit = h_->child<QLineEdit>(qPrintable(output + field));
-                QVERIFY2(edit->isEnabled() && edit->isReadOnly(), field);
-                QCOMPARE(edit->palette().color(QPalette::Base), base);
-            }
-            QVERIFY(!h_->child<QLineEdit>(qPrintable(input + "Identifier"))->isReadOnly());
-            QCOMPARE(h_->child("gdaGroup")->geometry(), before);
-        }
-    }
-
-    // The newest line is in view after every command that adds lines.
-    void messageListFollowsNewLines()
-    {
-        h_->startShown();
-        QListWidget* list = h_->view().messages()->list();
-        const auto newestInView = [list] {
-            const QRect row = list->visualItemRect(list->item(list->count() - 1));
-            return list->viewport()->rect().contains(row);
-        };
-        for (const char* run : {"first run", "second run"}) {
-            h_->view().run([run](InteractiveForm& f) {
-                for (int line = 0; line < 40; ++line)
-                    f.AppendMessage(std::string(run) + " line " + std::to_string(line));
-                f.ShowMessages();
-            });
-            QVERIFY2(newestInView(), run);
-        }
-    }
 };
 
-QObject& mainFormTest()
-{
-    static MainFormTest test;
-    return test;
-}
+QObject* makeMainFormTest() { return new MainFormTest; }
 
 }  // namespace tessara::testing
 

@@ -1,19 +1,19 @@
+// The Qt settings store over a real settings file, with the settings cases
+// that the in-memory store passes in the core tests.
 #include "program/display_list.h"
 #include "program/settings.h"
 #include "widgets/qsettings_store.h"
 #include "tests/program/settings_scenarios.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdlib>
 #include <memory>
 
-namespace tessara {
+namespace tessara::testing {
 namespace {
 
 // Every restart writes the file, copies it under a new name and opens the
@@ -36,10 +36,7 @@ public:
     }
 
 private:
-    QString path(int generation) const
-    {
-        return folder_ + QStringLiteral("/start%1.ini").arg(generation);
-    }
+    QString path(int generation) const { return folder_ + QStringLiteral("/start%1.ini").arg(generation); }
 
     QString folder_;
     int generation_ = 0;
@@ -52,26 +49,16 @@ class SettingsStoreTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void scenarios_data()
-    {
-        QTest::addColumn<int>("index");
-        int index = 0;
-        for (const test::SettingsScenario& scenario : test::settingsScenarios())
-            QTest::newRow(scenario.name) << index++;
-    }
-
     void scenarios()
     {
-        QFETCH(int, index);
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        FileOpener opener(folder.path());
-        const std::vector<std::string> failures =
-            test::settingsScenarios()[static_cast<std::size_t>(index)].run(opener);
-        std::string report;
-        for (const std::string& failure : failures)
-            report += failure + "\n";
-        QVERIFY2(failures.empty(), report.c_str());
+        for (const test::SettingsScenario& scenario : test::settingsScenarios()) {
+            QTemporaryDir folder;
+            FileOpener opener(folder.path());
+            std::string report;
+            for (const std::string& failure : scenario.run(opener))
+                report += failure + "\n";
+            QVERIFY2(report.empty(), (std::string(scenario.name) + ": " + report).c_str());
+        }
     }
 
     // The program's own store lives under Kalmora / Tessara in the user's
@@ -84,16 +71,17 @@ private slots:
             settings.window.fontSize = 12;
             SaveSettings(settings, store);
         }
-        const QString file = QDir(configFolder()).filePath(QStringLiteral("Kalmora/Tessara.conf"));
+        const QString file = QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
+                                 .filePath(QStringLiteral("Kalmora/Tessara.conf"));
         QVERIFY2(QFile::exists(file), qPrintable(file));
         QSettingsStore again;
         QCOMPARE(again.readInteger(kWindowSection, "FontSize", 0), 12);
-        const std::string style = again.readString(kFileSection, "LatLongOutputHemisphere", "");
-        QCOMPARE(QString::fromStdString(style), QStringLiteral("AUST"));
+        QCOMPARE(again.readString(kFileSection, "LatLongOutputHemisphere", ""), std::string("AUST"));
+        QSettings(QStringLiteral("Kalmora"), QStringLiteral("Tessara")).clear();
     }
 
-    // Names are 8-bit texts; one that is no text of the local encoding (a
-    // name written in another code page) comes back byte for byte.
+    // A name that is no text of the local encoding (written in another code
+    // page) comes back byte for byte.
     void eightBitNamesKeepTheirBytes()
     {
         QTemporaryDir folder;
@@ -105,29 +93,10 @@ private slots:
         QVERIFY(store.readString(kParameterListSection, "Param0", "") == name + "=false");
         QVERIFY(store.readString(kItrfToGdaSection, "Ellipsoid", "") == "Ellipsoid \xC3\xA9");
     }
-
-public:
-    static QString configFolder() { return QString::fromLocal8Bit(std::getenv("XDG_CONFIG_HOME")); }
 };
 
-}  // namespace tessara
+QObject* makeSettingsStoreTest() { return new SettingsStoreTest; }
 
-int main(int argc, char* argv[])
-{
-    // One private folder for the whole run, so the user's own settings are
-    // never touched.
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    const QByteArray path = home.path().toLocal8Bit();
-    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        ::setenv(variable, path.constData(), 1);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
-
-    QCoreApplication app(argc, argv);
-    tessara::SettingsStoreTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+}  // namespace tessara::testing
 
 #include "settings_store_test.moc"
