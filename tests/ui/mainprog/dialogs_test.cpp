@@ -93,6 +93,7 @@ private slots:
         QVERIFY(asked.confirmOverwrite);
         dialog.findChild<QCheckBox*>(QStringLiteral("logAppend"))->click();
         const LogOptions chosen = dialog.value();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Log file options"));
         QCOMPARE(chosen.logFile, std::string("/data/new.log"));
         QVERIFY(chosen.prompt && chosen.append);
     }
