@@ -3,11 +3,14 @@
 // What every widget test shares: a private home for the process, a laptop
 // screen for windows that fit themselves to it, and acting on the next
 // modal dialog within a deadline.
+#include "widgets/numeric_edit.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -15,6 +18,23 @@
 #include <functional>
 
 namespace tessara::testing {
+
+// The locale the numeric fields follow, German (decimal comma) until the
+// guard ends; then the C locale again.
+class FieldLocaleGuard {
+public:
+    FieldLocaleGuard() { use(QLocale(QLocale::German, QLocale::Germany)); }
+    ~FieldLocaleGuard() { use(QLocale::c()); }
+    FieldLocaleGuard(const FieldLocaleGuard&) = delete;
+    FieldLocaleGuard& operator=(const FieldLocaleGuard&) = delete;
+
+private:
+    static void use(const QLocale& locale)
+    {
+        QLocale::setDefault(locale);
+        CNumericEdit::reloadLocaleSymbols();
+    }
+};
 
 // Before the application object: offscreen unless told otherwise, and every
 // per-user folder and the settings store in one temporary folder of the

@@ -173,12 +173,7 @@ private slots:
     // Under a decimal-comma locale the fields show "," and the file keeps ".".
     void decimalCommaAtTheFieldsOnly()
     {
-        const auto useLocale = [](const QLocale& locale) {
-            QLocale::setDefault(locale);
-            CNumericEdit::reloadLocaleSymbols();
-        };
-        useLocale(QLocale(QLocale::German, QLocale::Germany));
-        const auto restore = qScopeGuard([&] { useLocale(QLocale::c()); });
+        const testing::FieldLocaleGuard germanFields;
         Editor editor;
         editor.open(editor.parameters(), kFixtures + "itrf2000.params");
         QCOMPARE(text(editor.parameters(), "base0"), QStringLiteral("-0,076100"));

@@ -209,12 +209,7 @@ private slots:
     // computation and the log see ".".
     void decimalCommaAtTheFieldsOnly()
     {
-        const auto useLocale = [](const QLocale& locale) {
-            QLocale::setDefault(locale);
-            CNumericEdit::reloadLocaleSymbols();
-        };
-        useLocale(QLocale(QLocale::German, QLocale::Germany));
-        const auto restore = qScopeGuard([&] { useLocale(QLocale::c()); });
+        const testing::FieldLocaleGuard germanFields;
         h_->startShown();
         typeSamplePoint();
         QCOMPARE(h_->text("itrfX"), QStringLiteral("-4052052,048"));
