@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSettings>
 
@@ -51,6 +52,29 @@ private slots:
         QVERIFY(h_->child<QRadioButton>("itrfTypeGeographic")->isChecked());
         QVERIFY(h_->child<QRadioButton>("itrfEpochDecimalYear")->isChecked());
         QVERIFY(frame.menus()->ellipsoidMenu()->actions().at(0)->isChecked());  // GRS80
+
+        // The menus as the user reads them: captions in order, "-" for a
+        // separator, "*" for an item that takes a check mark.
+        QStringList bar;
+        for (QAction* top : frame.menuBar()->actions()) {
+            QStringList items{top->text()};
+            for (QAction* item : top->menu()->actions())
+                items << (item->isSeparator() ? QStringLiteral("-")
+                                              : item->text() + (item->isCheckable() ? "*" : ""));
+            bar << items.join(QLatin1Char('|'));
+        }
+        const QStringList expected{
+            "&File|&Transform file...|&Log file...|&View log file|View &message file|-|E&xit",
+            "&ITRF Options|Cartesian (XYZ)*|Latitude/Longitude/Ht*|-|Epoch - day/month/year*|"
+            "Epoch - decimal year*|-|Coordinate &Format...|Coordinate &Precision...",
+            "&GDA94 Options|Cartesian (XYZ)*|Latitude/Longitude/Ht*|-|Coordinate F&ormat...|"
+            "Coordinate P&recision...",
+            "ITRF &Parameters|&View ...|&Import ...|&Export ...|&Modify list ...",
+            "&Ellipsoid|GRS80*|-|&View ..|&Import ..|&New ..",
+            "&View|Font Size ...",
+            "&Help|&Help Topics|&About Tessara...",
+        };
+        QCOMPARE(bar, expected);
 
         // Ctrl+F1 fills the input half; F1, Shift+F1 and the menu ask for help.
         h_->click("gdaDirection");
