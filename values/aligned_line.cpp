@@ -50,14 +50,21 @@ AlignedLine::AlignedLine(std::string& target) : line_(target)
     line_.assign(kInitialWidth, ' ');
 }
 
+// Kept out of line so that place() stays small enough to be inlined into
+// the layouts, which call it for every text of every record.
+void AlignedLine::extend(std::size_t end)
+{
+    line_.resize(end, ' ');
+}
+
 void AlignedLine::place(std::string_view text, int startColumn)
 {
     // A text that would start left of the line starts at its beginning.
     const std::size_t start = static_cast<std::size_t>(std::max(startColumn, 0));
     const std::size_t end = start + text.size();
     // A long text extends the line instead of being cut.
-    if (end > line_.size())
-        line_.resize(end, ' ');
+    if (end > line_.size()) [[unlikely]]
+        extend(end);
     std::copy(text.begin(), text.end(), line_.begin() + static_cast<std::ptrdiff_t>(start));
     furthest_ = std::max(furthest_, end);
 }
@@ -89,7 +96,11 @@ void AlignedLine::finish()
 
 int AlignedLine::anchor(std::string_view text)
 {
-    const std::size_t point = std::min(text.find('.'), text.size());
+    // Texts are a few characters long: a plain loop finds the point sooner
+    // than a library search is set up.
+    std::size_t point = 0;
+    while (point < text.size() && text[point] != '.')
+        ++point;
     // Texts of a line are short; a position beyond int only pushes the text
     // to the start column 0.
     return static_cast<int>(std::min<std::size_t>(point, 1'000'000'000));

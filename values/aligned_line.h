@@ -41,6 +41,7 @@ private:
     std::size_t furthest_ = 0;
 
     std::size_t trimmedLength() const;
+    [[gnu::noinline]] void extend(std::size_t end);
 };
 
 // The output X, Y, Z texts, all three placed by the X text's decimal point:
