@@ -10,8 +10,10 @@ namespace tessara {
 namespace {
 
 constexpr std::string_view kFiller = " ";
-constexpr std::string_view kRunClosingCommas = ",,,,,,";
-constexpr std::string_view kPreviewClosingComma = ",";
+// A run reads the line as if six commas closed it: the first closes the
+// last field, the other five add empty fields after it.
+constexpr std::size_t kRunClosingFields = 5;
+constexpr std::string_view kClosingComma = ",";
 
 // The characters of a number text: digits, blank, point and minus.
 constexpr std::array<bool, 256> kNumberCharacters = [] {
@@ -208,7 +210,7 @@ bool isBlankOrTab(char c)
     return c == ' ' || c == '\t';
 }
 
-void prepareLine(std::string& line, bool forRun)
+void prepareLine(std::string& line)
 {
     // Blanks and tabs at the end separate nothing: dropped, they cannot
     // form an empty last field or make the last value a data token.
@@ -222,20 +224,23 @@ void prepareLine(std::string& line, bool forRun)
     const std::size_t firstComma = line.find(',');
     if (firstComma == std::string::npos || line.find(',', firstComma + 1) == std::string::npos)
         spacesToCommasInPlace(line);
-    line.append(forRun ? kRunClosingCommas : kPreviewClosingComma);
+    line.append(kClosingComma);
 }
 
 template <typename Fields>
 LineSplit splitInto(std::string& line, bool forRun, Fields& fields)
 {
-    prepareLine(line, forRun);
+    prepareLine(line);
     LineSplit split;
     split.quoteOpen = !cutFields(std::string_view(line), fields);
-    // The closing commas close the last field of the line and add empty
-    // fields after it; a quote left open stops before them.
-    const std::size_t closing = (forRun ? kRunClosingCommas : kPreviewClosingComma).size() - 1;
-    split.lineFields = split.quoteOpen || fields.size() < closing ? fields.size()
-                                                                   : fields.size() - closing;
+    split.lineFields = fields.size();
+    // The empty fields of the closing commas are added directly, without
+    // cutting them; a quote left open stops before them.
+    if (forRun && !split.quoteOpen) {
+        const std::string_view empty = std::string_view(line).substr(line.size());
+        for (std::size_t i = 0; i < kRunClosingFields; ++i)
+            fields.emplace_back(empty);
+    }
     return split;
 }
 

@@ -29,10 +29,11 @@ struct LineSplit {
 // dropped first: they separate nothing. Tabs become commas; a line with
 // fewer than two commas is blank-separated and goes through SpacesToCommas
 // first. Fields are trimmed of white space and keep their double quotes; a
-// quoted field may hold commas. A run (forRun) appends six commas, so that
-// the last real fields are closed, and pads the list with one-blank filler
-// fields to twelve; the preview appends one comma and no filler. The line
-// is rewritten in place, and the run keeps using the rewritten line.
+// quoted field may hold commas. The line gets one closing comma, so that
+// its last field is closed; a run (forRun) then adds five empty fields, as
+// five more closing commas would, and pads the list with one-blank filler
+// fields to twelve; the preview adds no field. The line is rewritten in
+// place, and the run keeps using the rewritten line.
 LineSplit SplitLine(std::string& line, bool forRun, FieldViews& fields);
 // The same with fields of their own (the preview, tests).
 std::vector<std::string> SplitLine(std::string line, bool forRun);
