@@ -175,6 +175,22 @@ char* fastFixed(double value, int precision, char* end)
     const std::uint64_t m = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
     const int shift = biased == 0 ? 1074 : 1075 - biased;  // >= 0 below 2^53
 
+    // The same quotient in 64 bits when the product fits there (up to three
+    // decimals, as coordinates and heights mostly have): the cheaper path.
+    std::uint64_t scaled64 = 0;
+    if (shift > 0 && shift < 64 && !__builtin_mul_overflow(m, kPowersOfTen[precision], &scaled64)) {
+        std::uint64_t whole64 = scaled64 >> shift;
+        const std::uint64_t remainder = scaled64 & ((std::uint64_t{1} << shift) - 1);
+        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+        if (remainder > half || (remainder == half && (whole64 & 1u) != 0))
+            ++whole64;
+        char* first = pointedDigits(end, whole64, precision,
+                                    std::make_integer_sequence<int, kFastMaxPrecision + 1>{});
+        if (std::signbit(value))
+            *--first = '-';
+        return first;
+    }
+
     const Uint128 scaled = static_cast<Uint128>(m) * kPowersOfTen[precision];
     Uint128 whole = 0;
     if (shift >= 128) {
