@@ -82,19 +82,26 @@ TEST_F(Commands, SamplePointKeepsTheIdentifierAndABadYChangesNoField)
               before.itrf.latitude.degrees + before.itrf.height);
 }
 
+// The format command re-expresses a typed point in the new input notation
+// and computes; Cancel, or a latitude of 0, rewrites no field.
 TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
 {
     InteractiveForm& f = startShown();
     f.SetInputType(Half::Itrf, InputType::Geographic);
     chooseInputNotation(f, dialogs, true, AngleNotation::Dd);
     typeSamplePoint();
+    const std::string typed = f.texts().itrf.latitude.single;
     const std::size_t lines = logLines();
+    dialogs.format.reset();
+    f.FormatCommand(true);
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dd);
+    EXPECT_TRUE(f.texts().itrf.latitude.single == typed && f.texts().itrf.latitude.degrees.empty());
 
     dialogs.format = FormatChoice{AngleNotation::Dms, AngleNotation::Dd};
     f.FormatCommand(true);
     const FormatRequest& asked = dialogs.formatRequests.back();
     EXPECT_TRUE(asked.itrfToGda && asked.current.input == AngleNotation::Dd && asked.canCompute);
-    const HalfTexts& itrf = f.texts().itrf;
+    HalfTexts& itrf = f.texts().itrf;
     EXPECT_EQ(joined({itrf.latitude.degrees, itrf.latitude.minutes, itrf.latitude.seconds,
                       itrf.longitude.degrees, itrf.longitude.minutes, itrf.longitude.seconds}),
               "23|40|12.43135|133|53|07.85742|");
@@ -105,26 +112,11 @@ TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
     EXPECT_EQ(logLines(), lines + 1);
     EXPECT_EQ(joined({*store.value(kItrfToGdaSection, "LatLongInputFormat"),
                       *store.value(kItrfToGdaSection, "LatLongOutputFormat")}), "DMS|DD|");
-}
 
-TEST_F(Commands, FormatCommandCancelledOrWithoutALatitudeRewritesNothing)
-{
-    InteractiveForm& f = start();
-    f.SetInputType(Half::Itrf, InputType::Geographic);
-    chooseInputNotation(f, dialogs, true, AngleNotation::Dd);
-    typeSamplePoint();
-    const std::string typed = f.texts().itrf.latitude.single;
-
-    dialogs.format.reset();
-    f.FormatCommand(true);
-    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dd);
-    EXPECT_EQ(f.texts().itrf.latitude.single, typed);
-    EXPECT_TRUE(f.texts().itrf.latitude.degrees.empty());
-
-    f.texts().itrf.latitude.single = "0";
-    chooseInputNotation(f, dialogs, true, AngleNotation::Dms);
-    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dms);
-    EXPECT_TRUE(f.texts().itrf.latitude.degrees.empty() && f.texts().itrf.longitude.degrees.empty());
+    itrf.latitude.degrees = itrf.latitude.minutes = itrf.latitude.seconds = "0";
+    chooseInputNotation(f, dialogs, true, AngleNotation::Dm);
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dm);
+    EXPECT_TRUE(itrf.latitude.dmDegrees.empty() && itrf.longitude.dmDegrees.empty());
 
     // The GDA94 command edits the other group.
     dialogs.format = FormatChoice{AngleNotation::Dmhp, AngleNotation::Dm};
@@ -132,7 +124,7 @@ TEST_F(Commands, FormatCommandCancelledOrWithoutALatitudeRewritesNothing)
     EXPECT_FALSE(dialogs.formatRequests.back().itrfToGda);
     const DirectionSettings& gda = f.settings().gdaToItrf;
     EXPECT_TRUE(gda.inputNotation == AngleNotation::Dmhp && gda.outputNotation == AngleNotation::Dm);
-    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dms);
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dm);
 }
 
 TEST_F(Commands, PrecisionCommandStoresAndRecomputes)

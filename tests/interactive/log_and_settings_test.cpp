@@ -120,7 +120,7 @@ TEST_F(LogFile, ViewersReportAMissingFileOrAFailedStart)
     EXPECT_TRUE(logViewerErrorText("/t", StartResult::OtherFailure).ends_with("/t\n\n"));
 }
 
-TEST_F(Messages, SaveAppendsOrReplacesAsTheBoxSays)
+TEST_F(Messages, SaveAppendsOrReplacesAsTheBoxSaysAndReportsAFileError)
 {
     InteractiveForm& f = start();
     const std::string target = folder.file("saved.log");
@@ -143,18 +143,13 @@ TEST_F(Messages, SaveAppendsOrReplacesAsTheBoxSays)
     f.SaveMessages();
     EXPECT_EQ(files.saveRequests.back().append, std::optional<bool>(false));
     EXPECT_EQ(files.saveRequests.back().initialPath, target);
-    EXPECT_EQ(f.messages().size(), 2u);
-}
 
-TEST_F(Messages, UnwritableMessageFileIsReportedAndTheListKept)
-{
-    InteractiveForm& f = start();
-    f.AppendMessage("Line  1");
-    const std::string target = folder.file("no-such-folder/m.log");
-    files.answers.push_back(ChosenFile{target, false});
+    // A file that cannot be written is reported, and the list kept.
+    const std::string gone = folder.file("no-such-folder/m.log");
+    files.answers.push_back(ChosenFile{gone, false});
     f.SaveMessages();
-    EXPECT_EQ(notifier.messages, std::vector<std::string>{target + ": " + std::strerror(ENOENT)});
-    EXPECT_EQ(f.messages(), std::vector<std::string>{"Line  1"});
+    EXPECT_EQ(notifier.messages, std::vector<std::string>{gone + ": " + std::strerror(ENOENT)});
+    EXPECT_EQ(f.messages().size(), 2u);
 }
 
 TEST_F(Messages, FileNamesInTheListOpenAndClearResetsTheStatusLine)
