@@ -3,7 +3,6 @@
 #include "tests/interactive/form_fixture.h"
 
 #include "interactive/point_input.h"
-#include "values/number_text.h"
 
 namespace tessara::testing {
 namespace {
@@ -15,13 +14,6 @@ void chooseInputNotation(InteractiveForm& f, ScriptedDialogs& dialogs, bool itrf
 {
     dialogs.format = FormatChoice{notation, AngleNotation::Dms};
     f.FormatCommand(itrfToGda);
-}
-
-double number(const std::string& text)
-{
-    double value = 0;
-    EXPECT_TRUE(numtext::readWholeReal(text, value)) << text;
-    return value;
 }
 
 // The sample point in every notation of either half is the same point, to
@@ -50,8 +42,8 @@ TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
 
             f.SameHalfConversion(half, SameHalfTarget::Cartesian);
             const HalfTexts& xyz = f.texts().half(half);
-            EXPECT_NEAR(number(xyz.x), -4052052.048, 0.003);
-            EXPECT_NEAR(number(xyz.z), -2545105.587, 0.003);
+            EXPECT_NEAR(std::stod(xyz.x), -4052052.048, 0.003);
+            EXPECT_NEAR(std::stod(xyz.z), -2545105.587, 0.003);
 
             f.SameHalfConversion(half, SameHalfTarget::Geographic);
             EXPECT_TRUE(f.messages().empty());

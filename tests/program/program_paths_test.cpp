@@ -52,7 +52,9 @@ TEST(ProgramPaths, FolderChoiceFromEnvironmentWritabilityAndSharing)
     }
 }
 
-TEST(ProgramPaths, SharedInstallIsKnownByItsMarkerFile)
+// What the running program sees: a shared install by its marker file, and
+// TESSARA_HOME from the environment.
+TEST(ProgramPaths, SharedInstallMarkerAndTessaraHomeAreObserved)
 {
     testing::TempFolder folder;
     const std::string path = folder.path().string();
@@ -60,6 +62,16 @@ TEST(ProgramPaths, SharedInstallIsKnownByItsMarkerFile)
     EXPECT_TRUE(observeProgramFolderInputs(path).executableFolderWritable);
     testing::writeFile(folder.file(std::string(kSharedFolderMarker)), "");
     EXPECT_TRUE(observeProgramFolderInputs(path).executableFolderShared);
+
+    const char* saved = std::getenv("TESSARA_HOME");
+    const std::string previous = saved != nullptr ? saved : "";
+    ::setenv("TESSARA_HOME", path.c_str(), 1);
+    EXPECT_EQ(locateProgramFolder(runningProgramPath()), path);
+    if (saved != nullptr)
+        ::setenv("TESSARA_HOME", previous.c_str(), 1);
+    else
+        ::unsetenv("TESSARA_HOME");
+    EXPECT_FALSE(runningProgramPath().empty());
 }
 
 TEST(ProgramPaths, StartupPathsFromTheProgramFolder)
@@ -96,20 +108,6 @@ TEST(ProgramPaths, ShippedSetsAreFoundInTheInstallOrBesideTheProgram)
             *c.expected == 0 ? std::string() : (root.path() / c.expected).string();
         EXPECT_EQ(shippedSetsFolder((root.path() / c.programFolder).string()), expected);
     }
-}
-
-TEST(ProgramPaths, TessaraHomeDecidesTheRunningProgramsFolder)
-{
-    testing::TempFolder folder;
-    const char* saved = std::getenv("TESSARA_HOME");
-    const std::string previous = saved != nullptr ? saved : "";
-    ::setenv("TESSARA_HOME", folder.path().c_str(), 1);
-    EXPECT_EQ(locateProgramFolder(runningProgramPath()), folder.path().string());
-    if (saved != nullptr)
-        ::setenv("TESSARA_HOME", previous.c_str(), 1);
-    else
-        ::unsetenv("TESSARA_HOME");
-    EXPECT_FALSE(runningProgramPath().empty());
 }
 
 TEST(HelpPath, IniValueExtensionAndFolderRules)
