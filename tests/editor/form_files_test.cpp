@@ -18,14 +18,6 @@ using testing::TempFolder;
 
 std::string fixture(const char* name) { return sourcePath(std::string("tests/params/fixtures/") + name); }
 
-std::vector<std::string> texts(const RecordingNotifier& notifier)
-{
-    std::vector<std::string> result;
-    for (const RecordingNotifier::Shown& s : notifier.shown)
-        result.push_back(s.text);
-    return result;
-}
-
 ParameterForm itrf2000Form()
 {
     ParameterForm form;
@@ -66,7 +58,7 @@ TEST(EditorFiles, WhatAnOpenedFileShows)
             EXPECT_EQ(shown->name + " " + shown->epoch + " " + shown->base[0] + " " + shown->rate[6] + " " +
                           std::to_string(shown->mode == ParameterMode::Seven), c.shown);
         }
-        EXPECT_EQ(texts(notifier), c.messages);
+        EXPECT_EQ(notifier.messages, c.messages);
     }
 }
 
@@ -91,7 +83,7 @@ TEST(EditorFiles, SavedFormsAreImportedByTheProgram)
     EXPECT_EQ(readFile(ellipsoid), readFile(fixture("grs80.ellipsoid")));
     Ellipsoid imported;
     EXPECT_TRUE(readEllipsoidFileInProgram(ellipsoid, imported, notifier).checksumMatches);
-    EXPECT_TRUE(notifier.shown.empty());
+    EXPECT_TRUE(notifier.messages.empty());
 
     const EllipsoidForm unentered = shownEllipsoidForm(Ellipsoid::fromValues("X", 6378137.0, -1, 298.25, 2));
     EXPECT_EQ(unentered.semiMajorAxis + "|" + unentered.inverseFlattening, "|298.25");
@@ -108,7 +100,7 @@ TEST(EditorFiles, FormsThatFailTheirCheckOrAFileErrorWriteNothing)
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
     const std::string path = folder.file("no-folder/a.params");
     EXPECT_FALSE(saveParameterForm(path, itrf2000Form(), notifier));
-    EXPECT_EQ(texts(notifier), (std::vector<std::string>{"Error parameters are not valid for saving",
+    EXPECT_EQ(notifier.messages, (std::vector<std::string>{"Error parameters are not valid for saving",
                                                          "Error - ellipsoid values are not valid for saving",
                                                          path + ": No such file or directory"}));
 }

@@ -3,7 +3,6 @@
 #include "tests/interactive/form_fixture.h"
 
 #include "interactive/point_input.h"
-#include "values/number_text.h"
 
 namespace tessara::testing {
 namespace {
@@ -15,13 +14,6 @@ void chooseInputNotation(InteractiveForm& f, ScriptedDialogs& dialogs, bool itrf
 {
     dialogs.format = FormatChoice{notation, AngleNotation::Dms};
     f.FormatCommand(itrfToGda);
-}
-
-double number(const std::string& text)
-{
-    double value = 0;
-    EXPECT_TRUE(numtext::readWholeReal(text, value)) << text;
-    return value;
 }
 
 // The sample point in every notation of either half is the same point, to
@@ -50,11 +42,8 @@ TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
 
             f.SameHalfConversion(half, SameHalfTarget::Cartesian);
             const HalfTexts& xyz = f.texts().half(half);
-            if (notation == AngleNotation::Dd) {
-                EXPECT_EQ(xyz.x + " " + xyz.y + " " + xyz.z, "-4052052.048 4212836.105 -2545105.587");
-            }
-            EXPECT_NEAR(number(xyz.x), -4052052.048, 0.003);
-            EXPECT_NEAR(number(xyz.z), -2545105.587, 0.003);
+            EXPECT_NEAR(std::stod(xyz.x), -4052052.048, 0.003);
+            EXPECT_NEAR(std::stod(xyz.z), -2545105.587, 0.003);
 
             f.SameHalfConversion(half, SameHalfTarget::Geographic);
             EXPECT_TRUE(f.messages().empty());
@@ -69,9 +58,13 @@ TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
     EXPECT_EQ(logLines(), 9u);
 }
 
-TEST_F(Commands, ToLatLongWithABadYChangesNoField)
+// The sample point leaves the identifier; a bad Y stops "To Lat/Long".
+TEST_F(Commands, SamplePointKeepsTheIdentifierAndABadYChangesNoField)
 {
-    InteractiveForm& f = typeSamplePoint(start());
+    InteractiveForm& f = start();
+    f.texts().itrf.identifier = "PT1";
+    f.SamplePoint();
+    EXPECT_EQ(f.texts().epoch + f.texts().itrf.identifier, "1/1/2002PT1");
     f.texts().itrf.y = "42l2836.105";
     const FormTexts before = f.texts();
     f.SameHalfConversion(Half::Itrf, SameHalfTarget::Geographic);
@@ -81,19 +74,26 @@ TEST_F(Commands, ToLatLongWithABadYChangesNoField)
               before.itrf.latitude.degrees + before.itrf.height);
 }
 
+// The format command re-expresses a typed point in the new input notation
+// and computes; Cancel, or a latitude of 0, rewrites no field.
 TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
 {
     InteractiveForm& f = startShown();
     f.SetInputType(Half::Itrf, InputType::Geographic);
     chooseInputNotation(f, dialogs, true, AngleNotation::Dd);
     typeSamplePoint();
+    const std::string typed = f.texts().itrf.latitude.single;
     const std::size_t lines = logLines();
+    dialogs.format.reset();
+    f.FormatCommand(true);
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dd);
+    EXPECT_TRUE(f.texts().itrf.latitude.single == typed && f.texts().itrf.latitude.degrees.empty());
 
     dialogs.format = FormatChoice{AngleNotation::Dms, AngleNotation::Dd};
     f.FormatCommand(true);
     const FormatRequest& asked = dialogs.formatRequests.back();
     EXPECT_TRUE(asked.itrfToGda && asked.current.input == AngleNotation::Dd && asked.canCompute);
-    const HalfTexts& itrf = f.texts().itrf;
+    HalfTexts& itrf = f.texts().itrf;
     EXPECT_EQ(joined({itrf.latitude.degrees, itrf.latitude.minutes, itrf.latitude.seconds,
                       itrf.longitude.degrees, itrf.longitude.minutes, itrf.longitude.seconds}),
               "23|40|12.43135|133|53|07.85742|");
@@ -104,26 +104,11 @@ TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
     EXPECT_EQ(logLines(), lines + 1);
     EXPECT_EQ(joined({*store.value(kItrfToGdaSection, "LatLongInputFormat"),
                       *store.value(kItrfToGdaSection, "LatLongOutputFormat")}), "DMS|DD|");
-}
 
-TEST_F(Commands, FormatCommandCancelledOrWithoutALatitudeRewritesNothing)
-{
-    InteractiveForm& f = start();
-    f.SetInputType(Half::Itrf, InputType::Geographic);
-    chooseInputNotation(f, dialogs, true, AngleNotation::Dd);
-    typeSamplePoint();
-    const std::string typed = f.texts().itrf.latitude.single;
-
-    dialogs.format.reset();
-    f.FormatCommand(true);
-    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dd);
-    EXPECT_EQ(f.texts().itrf.latitude.single, typed);
-    EXPECT_TRUE(f.texts().itrf.latitude.degrees.empty());
-
-    f.texts().itrf.latitude.single = "0";
-    chooseInputNotation(f, dialogs, true, AngleNotation::Dms);
-    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dms);
-    EXPECT_TRUE(f.texts().itrf.latitude.degrees.empty() && f.texts().itrf.longitude.degrees.empty());
+    itrf.latitude.degrees = itrf.latitude.minutes = itrf.latitude.seconds = "0";
+    chooseInputNotation(f, dialogs, true, AngleNotation::Dm);
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dm);
+    EXPECT_TRUE(itrf.latitude.dmDegrees.empty() && itrf.longitude.dmDegrees.empty());
 
     // The GDA94 command edits the other group.
     dialogs.format = FormatChoice{AngleNotation::Dmhp, AngleNotation::Dm};
@@ -131,7 +116,7 @@ TEST_F(Commands, FormatCommandCancelledOrWithoutALatitudeRewritesNothing)
     EXPECT_FALSE(dialogs.formatRequests.back().itrfToGda);
     const DirectionSettings& gda = f.settings().gdaToItrf;
     EXPECT_TRUE(gda.inputNotation == AngleNotation::Dmhp && gda.outputNotation == AngleNotation::Dm);
-    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dms);
+    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dm);
 }
 
 TEST_F(Commands, PrecisionCommandStoresAndRecomputes)
@@ -170,15 +155,6 @@ TEST_F(Commands, EllipsoidChoiceBelongsToTheActiveDirectionAndRecomputes)
     EXPECT_EQ(f.currentEllipsoid(), 1);
     f.Finish();
     EXPECT_EQ(store.value(kGdaToItrfSection, "Ellipsoid"), "GRS80");
-}
-
-TEST_F(Commands, SamplePointLeavesTheIdentifierAndFollowsTheEpochNotation)
-{
-    InteractiveForm& f = start();
-    f.texts().itrf.identifier = "PT1";
-    f.SamplePoint();
-    EXPECT_EQ(f.texts().epoch + f.texts().itrf.identifier, "1/1/2002PT1");
-    EXPECT_TRUE(f.computeEnabled());
 }
 
 // The packed-minutes and GDA94-output captions differ from the others.

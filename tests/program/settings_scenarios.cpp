@@ -105,7 +105,6 @@ const Read kReads[] = {
     {kI, "CoordinateConversion", "gda94toitrf", "direction", "1"},
     {kI, "LogfileAppend", "Yes", "append", "1"},
     {kI, "LogfileAppend", "yes", "append", "0"},
-    {kI, "LogfilePrompt", "Yes", "prompt", "1"},
     {kI, "LogfileName", "run.log", "log", "/opt/tessara/run.log"},
     {kI, "MessagefileName", "/var/tmp/m.log", "messages", "/var/tmp/m.log"},
     {kT, "InputType", "LL", "itrf.inputType", "1"},
@@ -113,40 +112,26 @@ const Read kReads[] = {
     {kG, "EpochType", "DEC", "gda.epochType", "0"},  // not a key of this section
     {kT, "LatLongInputFormat", "DMHP", "itrf.inputNotation", "4"},
     {kG, "LatLongInputFormat", "DMSHP", "gda.inputNotation", "3"},
-    {kT, "LatLongOutputFormat", "DD", "itrf.outputNotation", "2"},
-    {kT, "ITRFParameters", "ITRF97", "itrf.set", "ITRF97"},
-    {kT, "Ellipsoid", "Mine", "itrf.ellipsoid", "Mine"},
     {kT, "LatitudeChooseHemisphere", "N", "itrf.latitudeChoice", "0"},
     {kT, "LongitudeChooseHemisphere", "EW", "itrf.longitudeChoice", "0"},
     {kT, "LatitudeHemisphere", "N", "itrf.latitudeSelector", "0"},
     {kT, "LongitudeHemisphere", "W", "itrf.longitudeSelector", "0"},
-    {kT, "LatitudeOutputHemisphere", "NS", "itrf.latitudeOutput", "2"},
-    {kT, "LongitudeOutputHemisphere", "+/-", "itrf.longitudeOutput", "2"},
-    {kG, "LatitudeChooseHemisphere", "N", "gda.latitudeChoice", "0"},
-    {kG, "LatitudeOutputHemisphere", "AUST", "gda.latitudeOutput", "2"},
     {kT, "OutputPrecisionDegrees", "", "itrf.degrees", "8"},
     {kT, "OutputPrecisionDegrees", "-7", "itrf.degrees", "8"},
     {kT, "OutputPrecisionDegrees", "0", "itrf.degrees", "0"},
-    {kG, "OutputPrecisionMinutes", "8", "gda.minutes", "7"},
-    {kG, "OutputPrecisionMinutes", "6", "gda.minutes", "6"},
     {kF, "OutputPrecisionSeconds", "6", "file.seconds", "5"},
     {kF, "OutputPrecisionSeconds", "2", "file.seconds", "2"},
+    {kG, "OutputPrecisionMinutes", "8", "gda.minutes", "7"},
+    {kG, "OutputPrecisionMinutes", "6", "gda.minutes", "6"},
     {kT, "OutputPrecisionXYZ", "5", "itrf.cartesian", "4"},
     {kT, "OutputPrecisionXYZ", "3", "itrf.cartesian", "3"},
     {kF, "OutputPrecisionHeight", "4", "file.height", "3"},
     {kF, "OutputPrecisionHeight", "2", "file.height", "2"},
-    {kF, "CoordinateConversion", "GDA94toITRF", "file.direction", "0"},
     {kF, "LatLongInputFormat", "DM", "file.layout", "1"},  // layout 1: two fields of degrees
-    {kF, "LatLongInputHemisphere", "+/-", "file.inputHemisphere", "2"},
     {kF, "ITRFInputType", "SELECT", "file.setSource", "1"},
     {kF, "ITRFEpochType", "SET", "file.epochSource", "2"},
-    {kF, "ITRFEpochFormat", "DEC", "file.epochFormat", "1"},
-    {kF, "ITRFEpochDate", "1/1/2005", "file.epoch", "1/1/2005"},
-    {kF, "OutputXYZ", "N", "file.outputXyz", "0"},
     {kF, "OutputHeader", "Yes", "file.outputHeader", "0"},
     {kF, "LatLongOutputHemisphere", "LETTER", "file.outputHemisphere", "2"},
-    {kF, "LatLongOutputFormat", "DM", "file.notation", "1"},
-    {kW, "WindowWidth", "800", "width", "800"},
     {kW, "WindowHeight", "800px", "height", "-1"},
     {kW, "FontSize", "12", "font", "12"},
     {kW, "FontSize", "11", "font", "8"},
@@ -177,19 +162,12 @@ Failures everyChoiceSurvivesSaveAndLoad(StoreOpener& opener)
 {
     Settings s;
     s.interactive = {false, "/data/a.log", true, true, "/data/m.log"};
-    s.itrfToGda.parameterSetName = "ITRF2000(IGS)";
-    s.itrfToGda.inputType = InputType::Geographic;
-    s.itrfToGda.epochType = EpochMode::DecimalYear;
-    s.itrfToGda.inputNotation = AngleNotation::Dm;
-    s.itrfToGda.outputNotation = AngleNotation::Dmhp;
-    s.itrfToGda.precision = {7, 6, 4, 2, 1};
-    s.itrfToGda.ellipsoidName = "Name with = and , and ; \"quoted\"";
-    s.gdaToItrf.parameterSetName = "@odd name";
-    s.gdaToItrf.inputType = InputType::Geographic;
-    s.gdaToItrf.inputNotation = AngleNotation::Dmshp;
-    s.gdaToItrf.outputNotation = AngleNotation::Dd;
-    s.gdaToItrf.precision = {0, 1, 2, 3, 0};
-    s.gdaToItrf.ellipsoidName = "Sphere";
+    // The hemisphere members are left to the Australian convention below.
+    s.itrfToGda = {"ITRF2000(IGS)", InputType::Geographic, EpochMode::DecimalYear, AngleNotation::Dm,
+                   {}, {}, {}, {}, AngleNotation::Dmhp, {}, {}, {7, 6, 4, 2, 1},
+                   "Name with = and , and ; \"quoted\""};
+    s.gdaToItrf = {"@odd name", InputType::Geographic, {}, AngleNotation::Dmshp, {}, {}, {}, {},
+                   AngleNotation::Dd, {}, {}, {0, 1, 2, 3, 0}, "Sphere"};
     s.file = {false, "/in/points.txt", InputType::Geographic, AngleLayout::DmsOneField,
               FileHemisphereStyle::Sign, FileSetSource::Select, "ITRF96",
               EpochMode::DecimalYear, FileEpochSource::Record, "2005.5", "/out/points.csv",
