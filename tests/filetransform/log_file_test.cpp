@@ -7,6 +7,7 @@
 
 #include "support/temp_folder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -89,9 +90,7 @@ TEST(LogFile, HeaderText)
     ASSERT_EQ(header.substr(0, start.size()), start);
     // The weekday and month in English whatever the locale.
     const std::size_t end = header.find('\r', start.size());
-    const std::string created = header.substr(start.size(), end - start.size());
-    EXPECT_NE(created.find("day, 2"), std::string::npos) << created;
-    EXPECT_NE(created.find(" June 2005, "), std::string::npos) << created;
+    EXPECT_THAT(header.substr(start.size(), end - start.size()), ::testing::MatchesRegex(".*day, 2[89] June 2005, .*"));
     EXPECT_EQ(header.substr(end, 42), "\r\n\r\n                                 Input");
     EXPECT_EQ(header.substr(header.size() - 234), std::string(230, '_') + "\r\n\r\n");
 }
