@@ -8,7 +8,7 @@
 #include "cli/transform_command.h"
 
 #include "support/recording_notifier.h"
-#include "support/temp_folder.h"
+#include "support/working_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -66,17 +66,9 @@ inline std::string fixture(const std::string& name) { return sourcePath("tests/p
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        if (const char* home = std::getenv("TESSARA_HOME"))
-            savedHome_ = home;
-        ::setenv("TESSARA_HOME", home_.path().c_str(), 1);
-        savedFolder_ = std::filesystem::current_path();
-        std::filesystem::current_path(work_.path());
-    }
+    void SetUp() override { ::setenv("TESSARA_HOME", home_.path().c_str(), 1); }
     void TearDown() override
     {
-        std::filesystem::current_path(savedFolder_);
         if (savedHome_)
             ::setenv("TESSARA_HOME", savedHome_->c_str(), 1);
         else
@@ -89,11 +81,12 @@ protected:
             std::filesystem::copy_file(sourcePath(std::string("examples/") + name), name);
     }
 
-    tessara::testing::TempFolder home_, work_;
+    tessara::testing::TempFolder home_;
+    tessara::testing::WorkingFolder work_;
 
 private:
-    std::optional<std::string> savedHome_;
-    std::filesystem::path savedFolder_;
+    std::optional<std::string> savedHome_ =
+        std::getenv("TESSARA_HOME") ? std::optional<std::string>(std::getenv("TESSARA_HOME")) : std::nullopt;
 };
 
 }  // namespace tessara::cli::test

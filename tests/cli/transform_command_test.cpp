@@ -7,40 +7,36 @@
 #include "params/parameter_list_file.h"
 
 #include <array>
-#include <sys/stat.h>
 
 namespace tessara::cli {
 namespace {
 
 using namespace test;
 
-std::string fieldText(int field) { return field < 0 ? "none" : std::to_string(field + 1); }
-
 // A run's choices in one line, field numbers counted from 1 as the command
-// line counts them: "SET DIR TYPE LAYOUT F1,F2,F3 id N EPOCH", then the
-// output: "PARTS NOTATION HEMISPHERE PRECISION header csv input HEMISPHERE".
+// line counts them: "SET DIR TYPE LAYOUT F1,F2,F3 id N EPOCH | PARTS
+// NOTATION HEMISPHERE PRECISION header csv input HEMISPHERE".
 std::string describe(const FileRunSettings& s)
 {
     constexpr std::array<const char*, 7> kLayouts = {"dms", "dd", "dm", "dmshp", "dmhp", "dms1", "dm1"};
     constexpr std::array<const char*, 5> kNotations = {"dms", "dm", "dd", "dmshp", "dmhp"};
     constexpr std::array<const char*, 3> kHemispheres = {"aust", "sign", "letter"};
+    const auto field = [](int n) { return n < 0 ? std::string("none") : std::to_string(n + 1); };
     const FileFormatChoice& f = s.format;
+    const OutputFileFormat& o = s.output;
     std::string text = f.parameterSetName + (f.direction == FileDirection::ItrfToGda94 ? " fwd" : " rev") +
                        (f.coordinateType == CoordinateType::Cartesian ? " xyz " : " geo ") +
                        (f.angleLayout ? kLayouts[static_cast<std::size_t>(*f.angleLayout)] : "-") + " " +
-                       fieldText(f.field1) + "," + fieldText(f.field2) + "," + fieldText(f.field3) + " id " +
-                       fieldText(f.identifierField);
-    if (f.epochSource == EpochSource::EachRecord)
-        text += " epoch field " + fieldText(f.epochField);
-    else
-        text += " epoch " + f.setDate + (f.epochTextForm == EpochMode::Automatic     ? " auto"
-                                               : f.epochTextForm == EpochMode::DecimalYear ? " dec"
-                                                                                           : " dmy");
-    const OutputFileFormat& o = s.output;
-    const OutputPrecision& p = o.precision;
-    text += std::string(o.geographic && o.cartesian ? " | geo,xyz " : o.geographic ? " | geo " : " | xyz ") +
-            kNotations[static_cast<std::size_t>(o.notation)] + " " + kHemispheres[static_cast<std::size_t>(o.hemisphere)];
-    for (const int decimals : {p.degrees, p.minutes, p.seconds, p.cartesian, p.height})
+                       field(f.field1) + "," + field(f.field2) + "," + field(f.field3) + " id " +
+                       field(f.identifierField) +
+                       (f.epochSource == EpochSource::EachRecord
+                            ? " epoch field " + field(f.epochField)
+                            : " epoch " + f.setDate + (f.epochTextForm == EpochMode::Automatic ? " auto" : " form")) +
+                       (o.geographic && o.cartesian ? " | geo,xyz " : o.geographic ? " | geo " : " | xyz ") +
+                       kNotations[static_cast<std::size_t>(o.notation)] + " " +
+                       kHemispheres[static_cast<std::size_t>(o.hemisphere)];
+    for (const int decimals : {o.precision.degrees, o.precision.minutes, o.precision.seconds, o.precision.cartesian,
+                               o.precision.height})
         text += " " + std::to_string(decimals);
     return text + (o.includeHeader ? " header" : " no-header") + (s.commaSeparated.value_or(false) ? " csv" : "") +
            " input " + kHemispheres[static_cast<std::size_t>(s.inputHemisphere)];
@@ -74,15 +70,15 @@ TEST_F(CliTest, TransformPlansFromTheDetectionAndTheOptionsOverIt)
         {{"--epoch", "2005", "--output", "xyz,geo", "--notation", "dd"}, "cartesian.csv",
          "ITRF2000 fwd xyz - 2,3,4 id 1 epoch 2005 auto | geo,xyz dd aust 8 7 5 4 3 header input aust"},
     };
+    tessara::testing::RecordingNotifier notifier;
+    KnownRecords records;
+    EXPECT_FALSE(loadKnownRecords({home_.path().string(), {}, {}}, records, notifier));
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.args));
         Args args = c.args;
         args.push_back(c.file);
         const TransformParse parse = parseTransformArguments(args);
         ASSERT_TRUE(parse.ok()) << parse.error;
-        tessara::testing::RecordingNotifier notifier;
-        KnownRecords records;
-        EXPECT_FALSE(loadKnownRecords({home_.path().string(), {}, {}}, records, notifier));
         const FilePreview preview = previewFile(sourcePath(std::string("examples/") + c.file));
         const TransformPlan p = planTransform(parse.options, records, preview.detected);
         ASSERT_TRUE(p.ok()) << p.error;
@@ -187,17 +183,12 @@ TEST_F(CliTest, TransformReadsTheStoredListsButNeverWritesThem)
     const std::string list = home_.file(std::string(kParameterListFileName));
     ASSERT_TRUE(appendStoredSet(list, ParameterSet::fromValues("AAA local", 2000.0, {0.1, 0.2, 0.3, 0, 0, 0, 0},
                                                                {0, 0, 0, 0, 0, 0, 0}), notifier));
-    const std::string before = readFile(list);
-    struct stat statBefore {}, statAfter {};
-    ::stat(list.c_str(), &statBefore);
+    const auto modified = std::filesystem::last_write_time(list);
     // The stored set sorts first, so it is the default.
     const CliRun r = runTransformWith({"--epoch", "2005.0", "cartesian.csv", "out.txt"}, {}, {});
     EXPECT_EQ(r.status, kExitSuccess) << r.err;
     EXPECT_THAT(readFile("out.txt"), HasSubstr("ITRF Parameters: AAA local\r\n"));
-    ::stat(list.c_str(), &statAfter);
-    EXPECT_EQ(readFile(list), before);
-    EXPECT_TRUE(statAfter.st_mtim.tv_sec == statBefore.st_mtim.tv_sec &&
-                statAfter.st_mtim.tv_nsec == statBefore.st_mtim.tv_nsec);
+    EXPECT_EQ(std::filesystem::last_write_time(list), modified);
 }
 
 }  // namespace

@@ -60,8 +60,6 @@ TEST(ConvertForm, NothingDetectedClearsTheChoicesButKeepsTheEpochForm)
     EXPECT_EQ(form.columnCount, 2u);
     EXPECT_EQ(form.geographicFields, (Fields{-1, -1, -1}));
     EXPECT_EQ(form.epochForm, EpochMode::DecimalYear);
-    EXPECT_EQ(layoutCaption(form.type), "Unknown");
-    EXPECT_THAT(fieldLabels(form.type), ElementsAre("", "", ""));
 }
 
 TEST(ConvertForm, EachTypeKeepsItsOwnFieldsAndListEntries)
@@ -77,9 +75,6 @@ TEST(ConvertForm, EachTypeKeepsItsOwnFieldsAndListEntries)
     EXPECT_EQ(form.fields(), (Fields{1, 2, -1}));
     EXPECT_EQ(formatChoice(form).field3, -1);
 
-    EXPECT_THAT(fieldLabels(CoordinateType::Cartesian), ElementsAre("X", "Y", "Z"));
-    EXPECT_THAT(fieldLabels(CoordinateType::Geographic), ElementsAre("Lat.", "Lon.", "Ht"));
-    EXPECT_EQ(std::string(layoutCaption(CoordinateType::Cartesian)) + "|" + std::string(layoutCaption(CoordinateType::Geographic)), "XYZ|Lat/Lon");
     // "none" stands first in the height list of a geographic file only.
     EXPECT_TRUE(offersNoField(CoordinateType::Geographic, 2) && !offersNoField(CoordinateType::Geographic, 1) &&
                 !offersNoField(CoordinateType::Cartesian, 2));

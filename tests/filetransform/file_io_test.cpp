@@ -35,7 +35,6 @@ TEST(LineReader, LineEndsAndTextItCannotTake)
     const std::string longest(kMaxLineLength, 'x'), tooLong(kMaxLineLength + 1, 'x');
     const auto none = InputProblem::None, utf16 = InputProblem::Utf16;
     const Case cases[] = {
-        {"a\nb\n", {"a", "b"}, none},
         {"a\r\nb\rc\nd\r", {"a", "b", "c", "d"}, none},
         {"a\rb\rc", {"a", "b", "c"}, none},
         {"\n\na\n\r\r\n", {"", "", "a", "", ""}, none},

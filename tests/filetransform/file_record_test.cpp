@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessara {
@@ -45,22 +48,19 @@ TEST(ReadFileRecord, EveryLayout)
         EXPECT_TRUE(ReadFileRecord(pt, fields, 0, -1, c.type, c.layout, c.f1, c.f2, c.f3));
         EXPECT_TRUE(pt.messages.empty());
         EXPECT_EQ(pt.identifier, "P1");
-        EXPECT_EQ(pt.inputIsCartesian, c.type == CoordinateType::Cartesian);
-        if (c.type == CoordinateType::Cartesian) {
-            EXPECT_DOUBLE_EQ(pt.inputCartesian.x, c.a);
-            EXPECT_DOUBLE_EQ(pt.inputCartesian.y, c.b);
-            EXPECT_DOUBLE_EQ(pt.inputCartesian.z, c.c);
-        } else {
-            EXPECT_NEAR(pt.inputGeographic.latitude, c.a, 1e-12);
-            EXPECT_NEAR(pt.inputGeographic.longitude, c.b, 1e-12);
-            EXPECT_DOUBLE_EQ(pt.inputGeographic.height, c.c);
-        }
+        const bool xyz = c.type == CoordinateType::Cartesian;
+        EXPECT_EQ(pt.inputIsCartesian, xyz);
+        const Cartesian& x = pt.inputCartesian;
+        const Geographic& g = pt.inputGeographic;
+        for (const auto& [got, want] : {std::pair{xyz ? x.x : g.latitude, c.a}, {xyz ? x.y : g.longitude, c.b},
+                                        {xyz ? x.z : g.height, c.c}})
+            EXPECT_NEAR(got, want, 1e-12 * std::max(1.0, std::abs(want)));
     }
 }
 
 TEST(ReadFileRecord, FailuresAndTheirMessages)
 {
-    struct Case { Fields fields; int epochField; AngleLayout layout; int f1, f2, f3; Fields messages; };
+    struct Case { Fields fields; int epochField; std::optional<AngleLayout> layout; int f1, f2, f3; Fields messages; };
     const Case cases[] = {
         {{"P1", "-33", "60", "0", "151", "12", "30"}, -1, AngleLayout::Dms, 1, 4, -1,
          {"Latitude minutes (60) must be less than 60"}},
@@ -71,19 +71,16 @@ TEST(ReadFileRecord, FailuresAndTheirMessages)
         {{"P1", "-33.5"}, -1, AngleLayout::Dd, 1, -1, -1, {}},
         {{"P1", "x", "151.2", "9000"}, -1, AngleLayout::Dd, 1, 2, 3,
          {"Latitude value (x) invalid", "Height must be in range -100 to +5000"}},
+        {{"P1", "1x", "2", "3"}, -1, std::nullopt, 1, 2, 3, {"X value (1x) invalid"}},  // no layout: cartesian
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fields[1]);
         PointTransformer pt;
         const FieldViews fields(c.fields.begin(), c.fields.end());
-        EXPECT_FALSE(ReadFileRecord(pt, fields, 0, c.epochField, kGeo, c.layout, c.f1, c.f2, c.f3));
+        const CoordinateType type = c.layout ? kGeo : CoordinateType::Cartesian;
+        EXPECT_FALSE(ReadFileRecord(pt, fields, 0, c.epochField, type, c.layout, c.f1, c.f2, c.f3));
         EXPECT_EQ(pt.messages, c.messages);
     }
-    PointTransformer pt;
-    const Fields xyz{"P1", "1x", "2", "3"};
-    EXPECT_FALSE(ReadFileRecord(pt, FieldViews(xyz.begin(), xyz.end()), 0, -1, CoordinateType::Cartesian,
-                                std::nullopt, 1, 2, 3));
-    EXPECT_EQ(pt.messages, Fields{"X value (1x) invalid"});
 }
 
 TEST(ReadFileRecord, IdentifierAndEpoch)

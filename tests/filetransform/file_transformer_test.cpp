@@ -7,7 +7,6 @@
 #include "run_fixture.h"
 #include "support/file_limits.h"
 
-#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
@@ -25,14 +24,9 @@ using Lines = std::vector<std::string>;
 Lines outputLines(const std::string& text)
 {
     Lines lines;
-    for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
-        end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            ADD_FAILURE() << "a line without CR LF";
-            break;
-        }
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
         lines.push_back(text.substr(start, end - start));
-    }
+    EXPECT_TRUE(text.empty() || text.ends_with("\r\n")) << "a line without CR LF";
     return lines;
 }
 
@@ -143,19 +137,16 @@ TEST_F(FileRun, RefusedChoicesTouchNoFile)
     writeFile("in.txt", "P1,-33.5,151.2,400\n");
     std::filesystem::create_symlink("in.txt", "link.txt");
     struct Case { const char* output; std::function<void(FileRunSettings&)> change; const char* reason; };
-    const auto same = [](FileRunSettings&) {};
-    const char* const sameName = "Input and output file names must be different!";
     const Case cases[] = {
         {"out.txt", [](FileRunSettings& s) { s.format.angleLayout.reset(); },
          "No angle format chosen for the geographic coordinates!"},
         {"out.txt", [](FileRunSettings& s) { s.format.setDate = "31/02/2005"; },
          "Epoch date cannot be read from (31/02/2005)"},
-        {"out.txt", [](FileRunSettings& s) { s.format.setDate = "1988.5"; },
-         "Epoch date (1988.5) must be between 1989 and 2020"},
         {"out.txt", [](FileRunSettings& s) { s.format.setDate = " "; }, "Epoch date cannot be read from ()"},
         {"out.txt", [](FileRunSettings& s) { s.format.epochSource = EpochSource::EachRecord; },
          "No epoch field chosen!"},
-        {"in.txt", same, sameName}, {"./in.txt", same, sameName}, {"link.txt", same, sameName},
+        // The same file by another name: a string comparison would miss it.
+        {"link.txt", [](FileRunSettings&) {}, "Input and output file names must be different!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reason);
@@ -175,7 +166,6 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
 {
     writeFile("in.txt", "P1,-33.5,151.2,400\nP2,x,151.2,400\n");
     writeFile("utf16.txt", std::string("\xFF\xFEP\0" "1\0,\0-\0" "3\0" "3\0\n\0", 16));
-    writeFile("nul.txt", std::string("P1,-33.5,151.2\n\0\0\0\0", 19));
     std::filesystem::create_directory("folder");
     struct Case { const char* input; const char* output; const char* errorText; Lines messages; };
     const std::string stopped = "Stopped after 0 lines; no output was written";
@@ -192,8 +182,6 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
           "Stopped after 2 lines; no output was written", "************"}},
         {"utf16.txt", "out.txt", "utf16.txt is UTF-16 text; save it as UTF-8 or plain text",
          {"Input - utf16.txt", "utf16.txt is UTF-16 text; save it as UTF-8 or plain text", stopped, "************"}},
-        {"nul.txt", "out.txt", "nul.txt holds NUL bytes: it is not a text file",
-         {"Input - nul.txt", "nul.txt holds NUL bytes: it is not a text file", stopped, "************"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
@@ -215,23 +203,16 @@ TEST_F(FileRun, AStoppedRunKeepsTheOldOutput)
                           Case{0, 2, FileRunStatus::Cancelled, {"Cancelled"}}}) {
         SCOPED_TRACE(c.lastMessages.back());
         writeFile("out.txt", "the previous output\r\n");
-        RunOutcome r;
-        {
-            std::optional<FileSizeLimit> limit;
-            if (c.sizeLimit > 0)
-                limit.emplace(c.sizeLimit);
-            r = run(ddSettings("in.txt", "out.txt"), {}, c.cancelAfter);
-        }
+        std::optional<FileSizeLimit> limit;
+        if (c.sizeLimit > 0)
+            limit.emplace(c.sizeLimit);
+        const RunOutcome r = run(ddSettings("in.txt", "out.txt"), {}, c.cancelAfter);
+        limit.reset();
         EXPECT_EQ(r.result.status, c.status);
         EXPECT_TRUE(r.result.lines > 0 && r.result.lines < 40000) << r.result.lines;
         EXPECT_FALSE(r.result.outputWritten);
         EXPECT_EQ(readFile("out.txt"), "the previous output\r\n");
-        // No temporary file left behind.
-        Lines names;
-        for (const auto& entry : std::filesystem::directory_iterator("."))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        EXPECT_EQ(names, (Lines{"in.txt", "out.txt"}));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a temporary file left behind";
         Lines expected = c.lastMessages;
         expected.back() += " after " + std::to_string(r.result.lines) + " lines; no output was written";
         expected.push_back("************");
@@ -246,11 +227,9 @@ TEST_F(FileRun, AStoppedRunOnAStreamCountsTheLinesWritten)
     writeFile("in.txt", manyRecords());
     const int out = ::open("streamed.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ASSERT_GE(out, 0);
-    RunOutcome r;
-    {
-        const FileSizeLimit limit(1536 * 1024);
-        r = run(ddSettings("in.txt", "-"), {nullptr, out});
-    }
+    std::optional<FileSizeLimit> limit(1536 * 1024);
+    const RunOutcome r = run(ddSettings("in.txt", "-"), {nullptr, out});
+    limit.reset();
     ::close(out);
     EXPECT_EQ(r.result.status, FileRunStatus::FileError);
     ASSERT_TRUE(r.result.outputWritten);

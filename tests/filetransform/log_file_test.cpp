@@ -7,6 +7,7 @@
 
 #include "support/temp_folder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -44,10 +45,13 @@ PointTransformer computed(bool dm = false)
     return pt;
 }
 
+constexpr LogRecordChoice kDms{1, AngleNotation::Dms, AngleNotation::Dms};
+const std::optional<std::string> kNoRoom("Error writing log file\n\nNo space left on device");
+
 TEST(LogFile, RecordColumns)
 {
     const PointTransformer pt = computed();
-    const std::string record = logRecordText(pt, {1, AngleNotation::Dms, AngleNotation::Dms});
+    const std::string record = logRecordText(pt, kDms);
     ASSERT_EQ(record.substr(record.size() - 2), "\r\n");
     const std::string line = record.substr(0, record.size() - 2);
 
@@ -86,9 +90,7 @@ TEST(LogFile, HeaderText)
     ASSERT_EQ(header.substr(0, start.size()), start);
     // The weekday and month in English whatever the locale.
     const std::size_t end = header.find('\r', start.size());
-    const std::string created = header.substr(start.size(), end - start.size());
-    EXPECT_NE(created.find("day, 2"), std::string::npos) << created;
-    EXPECT_NE(created.find(" June 2005, "), std::string::npos) << created;
+    EXPECT_THAT(header.substr(start.size(), end - start.size()), ::testing::MatchesRegex(".*day, 2[89] June 2005, .*"));
     EXPECT_EQ(header.substr(end, 42), "\r\n\r\n                                 Input");
     EXPECT_EQ(header.substr(header.size() - 234), std::string(230, '_') + "\r\n\r\n");
 }
@@ -98,12 +100,11 @@ TEST(LogFile, WritingCreatesAppendsAndReports)
     testing::TempFolder folder;
     const std::string log = folder.file("tessara.log");
     const PointTransformer pt = computed();
-    const LogRecordChoice choice{1, AngleNotation::Dms, AngleNotation::Dms};
     const std::string header = logHeaderText(0);
-    const std::string record = logRecordText(pt, choice);
+    const std::string record = logRecordText(pt, kDms);
 
     // A record needs an existing log.
-    EXPECT_EQ(WriteLogRecord(log, pt, choice),
+    EXPECT_EQ(WriteLogRecord(log, pt, kDms),
               std::optional<std::string>("Error opening log file\n\nNo such file or directory"));
     EXPECT_FALSE(std::filesystem::exists(log));
 
@@ -117,7 +118,7 @@ TEST(LogFile, WritingCreatesAppendsAndReports)
     for (const Step& s : steps) {
         SCOPED_TRACE(s.name);
         const std::optional<std::string> error =
-            s.header ? WriteLogHeader(log, s.append, 0) : WriteLogRecord(log, pt, choice);
+            s.header ? WriteLogHeader(log, s.append, 0) : WriteLogRecord(log, pt, kDms);
         EXPECT_FALSE(error.has_value()) << *error;
         EXPECT_EQ(readFile(log), s.contents);
     }
@@ -125,8 +126,7 @@ TEST(LogFile, WritingCreatesAppendsAndReports)
     EXPECT_EQ(WriteLogHeader(folder.file("none/tessara.log"), false, 0),
               std::optional<std::string>("Error opening log file\n\nNo such file or directory"));
     // Opening worked; writing did not.
-    EXPECT_EQ(WriteLogHeader("/dev/full", true, 0),
-              std::optional<std::string>("Error writing log file\n\nNo space left on device"));
+    EXPECT_EQ(WriteLogHeader("/dev/full", true, 0), kNoRoom);
 }
 
 // Fills a file system with one file until a write fails for want of room.
@@ -156,31 +156,27 @@ TEST(LogFile, FullDiskCutsOffTheFailedWriteAndTheLogGoesOnWhenThereIsRoom)
     } unmount{disk.string()};
 
     const PointTransformer pt = computed();
-    const LogRecordChoice choice{1, AngleNotation::Dms, AngleNotation::Dms};
     const std::string header = logHeaderText(0);
-    const std::string record = logRecordText(pt, choice);
-    const std::optional<std::string> noRoom("Error writing log file\n\nNo space left on device");
+    const std::string record = logRecordText(pt, kDms);
     // Earlier runs end 100 bytes before the end of a page: a record or a
     // header fits only in part.
     const std::string earlier(4096 - 100, 'e');
-    const std::string log = (disk / "tessara.log").string();
-    const std::string empty = (disk / "empty.log").string();
-    const std::string filler = (disk / "filler").string();
+    const std::string log = disk / "tessara.log", empty = disk / "empty.log", filler = disk / "filler";
     testing::writeFile(log, earlier);
     testing::writeFile(empty, "");
     fillUp(filler);
 
-    EXPECT_EQ(WriteLogRecord(log, pt, choice, false, 0), noRoom);
-    EXPECT_EQ(WriteLogHeader(log, true, 0), noRoom);
-    EXPECT_EQ(WriteLogRecord(empty, pt, choice, false, 0), noRoom);
+    EXPECT_EQ(WriteLogRecord(log, pt, kDms, false, 0), kNoRoom);
+    EXPECT_EQ(WriteLogHeader(log, true, 0), kNoRoom);
+    EXPECT_EQ(WriteLogRecord(empty, pt, kDms, false, 0), kNoRoom);
     EXPECT_EQ(readFile(log), earlier);
     EXPECT_EQ(readFile(empty), "");
 
     std::filesystem::remove(filler);
     // The header that failed goes before the next record; an empty log gets
     // its header whatever the caller knows.
-    EXPECT_EQ(WriteLogRecord(log, pt, choice, true, 0), std::nullopt);
-    EXPECT_EQ(WriteLogRecord(empty, pt, choice, false, 0), std::nullopt);
+    EXPECT_EQ(WriteLogRecord(log, pt, kDms, true, 0), std::nullopt);
+    EXPECT_EQ(WriteLogRecord(empty, pt, kDms, false, 0), std::nullopt);
     EXPECT_EQ(readFile(log), earlier + header + record);
     EXPECT_EQ(readFile(empty), header + record);
 }

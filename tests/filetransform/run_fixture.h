@@ -3,7 +3,7 @@
 #include "records/builtin_records.h"
 #include "filetransform/file_transformer.h"
 
-#include "support/temp_folder.h"
+#include "support/working_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +21,10 @@ struct RunOutcome {
     std::vector<FileRunProgress> progress;
 };
 
-// Runs in a fresh folder that is the working folder for the test, so that
-// files are named relative to it and the header shows the bare names.
+// Runs in a working folder of the test's own, so that the header shows the
+// bare file names.
 class FileRunTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.path());
-    }
-    void TearDown() override { std::filesystem::current_path(previous_); }
-
     // ITRF2000 (the first built-in set), GRS80, epoch 01/01/2005, default output.
     static FileRunSettings settings(const std::string& input, const std::string& output)
     {
@@ -63,10 +56,7 @@ protected:
         return outcome;
     }
 
-    TempFolder folder_;
-
-private:
-    std::filesystem::path previous_;
+    WorkingFolder folder_;
 };
 
 // The output with the time of the header replaced, so that it can be
