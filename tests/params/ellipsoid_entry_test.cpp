@@ -108,7 +108,8 @@ TEST(EllipsoidEntry, ImportAddsAFileAndRefusesBuiltInNamesAndCutFiles)
     const std::string good = folder.file("bessel.ellipsoid");
     const std::string cut = folder.file("cut.ellipsoid");
     RecordingNotifier writer;
-    ASSERT_TRUE(writeEllipsoidFile(good, Ellipsoid::fromValues("Bessel 1841", 6377397.155, 3, 299.1528128, 7), writer));
+    Ellipsoid bessel = Ellipsoid::fromValues("Bessel 1841", 6377397.155, 3, 299.1528128, 7);
+    ASSERT_TRUE(writeEllipsoidFile(good, bessel, writer));
     // The marker and the start of a name: the record ends inside it.
     test::writeAll(cut, test::readAll(test::fixture("grs80.ellipsoid")).substr(0, 19 + 3));
 
