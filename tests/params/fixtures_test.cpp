@@ -9,22 +9,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace tessara {
 namespace {
 
 using test::doubleBytes;
+using test::fixture;
 using test::readAll;
 using test::RecordingNotifier;
 using ::testing::ElementsAreArray;
 
 using namespace std::string_literals;
-
-std::string fixture(const char* name)
-{
-    return (std::filesystem::path(TESSARA_SOURCE_DIR) / "tests/params/fixtures" / name).string();
-}
 
 // The editor writes exactly the committed file, laid out by hand here.
 TEST(Fixtures, Itrf2000ParameterFileBytes)

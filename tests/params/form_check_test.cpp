@@ -1,4 +1,5 @@
 #include "params/decimal_text.h"
+#include "params/ellipsoid_entry.h"
 #include "params/form_check.h"
 
 #include <gtest/gtest.h>
@@ -35,13 +36,16 @@ TEST(DecimalText, WritesAsPrintfInTheCLocaleAndCountsDecimals)
     EXPECT_EQ(fixedDecimals(1.5, -3), "2");  // a negative count shows no decimals
     EXPECT_EQ(fixedDecimals(0.1, 2000000000).size(), 42u);  // a damaged count is capped
 
+    // The parameter form and the ellipsoid entry count decimals alike: after
+    // the first point, blanks at either end being any C white space; a
+    // leading point shows none.
     struct Case { const char* text; int decimals; };
-    // A leading point shows no decimals.
-    const Case cases[] = {{"6378137.0", 1}, {"298.257222101", 9}, {" 1.50 ", 2}, {"6378137", 0},
-                          {".5", 0}, {"5.", 0}, {"", -1}, {"  ", -1}};
+    const Case cases[] = {{"6378137.0", 1}, {" 298.257222101 ", 9}, {"\v298.25\f", 2}, {"1.2.3", 3},
+                          {"6378137", 0}, {".5", 0}, {"5.", 0}, {"", -1}, {"  ", -1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(countDecimals(c.text), c.decimals);
+        EXPECT_EQ(tessara::enteredDecimals(c.text), c.decimals);
     }
 }
 

@@ -114,63 +114,48 @@ TEST_F(ParameterListFileTest, FailedAppendCutsTheFileBackSoLaterRecordsStillLoad
     EXPECT_THAT(notifier.messages, IsEmpty());
 }
 
-// Processes that append at the same moment: each child waits until the
-// parent closes the start pipe, appends its sets and exits 0 when every
-// append reported success.
-class ConcurrentAppends {
-public:
-    ConcurrentAppends() { EXPECT_EQ(::pipe(start_.data()), 0); }
-
-    // `sizeLimit` > 0 makes the child's appends fail part-way, as on a full
-    // disk, once the file would grow beyond it.
-    void spawn(const std::string& path, std::vector<ParameterSet> sets, rlim_t sizeLimit = 0)
-    {
+// Appends from processes at the same moment: each child waits until the
+// start pipe closes, appends its sets and exits 0 when every append reported
+// success. The first writer's appends fail part-way, as on a full disk, once
+// the file would grow beyond `firstLimit` (when > 0). The exit codes in order.
+std::vector<int> appendAtOnce(const std::string& path, const std::vector<std::vector<ParameterSet>>& writers,
+                              rlim_t firstLimit)
+{
+    std::array<int, 2> start{};
+    EXPECT_EQ(::pipe(start.data()), 0);
+    std::vector<pid_t> children;
+    for (const std::vector<ParameterSet>& sets : writers) {
         const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
         if (pid == 0) {
-            ::close(start_[1]);
+            ::close(start[1]);
             char c = 0;
-            while (::read(start_[0], &c, 1) > 0) {
+            while (::read(start[0], &c, 1) > 0) {
             }
             std::optional<test::FileSizeLimit> limit;
-            if (sizeLimit > 0)
-                limit.emplace(sizeLimit);
+            if (children.empty() && firstLimit > 0)
+                limit.emplace(firstLimit);
             RecordingNotifier quiet;
             bool all = true;
             for (const ParameterSet& set : sets)
                 all = appendStoredSet(path, set, quiet) && all;
             ::_exit(all ? 0 : 1);
         }
-        children_.push_back(pid);
+        children.push_back(pid);
     }
-    // Starts every child at once; the exit codes in the order of spawn().
-    std::vector<int> run()
-    {
-        ::close(start_[0]);
-        ::close(start_[1]);
-        std::vector<int> codes;
-        for (const pid_t pid : children_) {
-            int status = 0;
-            ::waitpid(pid, &status, 0);
-            codes.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
-        }
-        return codes;
+    ::close(start[0]);
+    ::close(start[1]);
+    std::vector<int> codes;
+    for (const pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        codes.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
     }
-
-private:
-    std::array<int, 2> start_{};
-    std::vector<pid_t> children_;
-};
+    return codes;
+}
 
 TEST_F(ParameterListFileTest, ConcurrentAppendsKeepEverySetReportedSaved)
 {
-    struct Case {
-        const char* name;
-        int rounds;
-        int writers;
-        int setsEach;
-        bool oneWriterFails;  // its appends fail part-way, as on a full disk
-    };
+    struct Case { const char* name; int rounds, writers, setsEach; bool firstFails; };
     const Case cases[] = {
         {"two first importers", 60, 2, 1, false},
         {"many concurrent appends", 2, 8, 12, false},
@@ -180,33 +165,23 @@ TEST_F(ParameterListFileTest, ConcurrentAppendsKeepEverySetReportedSaved)
         SCOPED_TRACE(c.name);
         for (int round = 0; round < c.rounds; ++round) {
             std::filesystem::remove(path);
-            if (c.oneWriterFails)
+            if (c.firstFails)
                 append(setNamed("first"));
-            ConcurrentAppends appends;
             std::vector<std::vector<ParameterSet>> written(static_cast<std::size_t>(c.writers));
-            for (int w = 0; w < c.writers; ++w) {
-                auto& sets = written[static_cast<std::size_t>(w)];
+            for (std::size_t w = 0; w < written.size(); ++w)
                 for (int k = 0; k < c.setsEach; ++k)
-                    sets.push_back(setNamed("w" + std::to_string(w) + "s" + std::to_string(k),
-                                            0.001 * (k + 1)));
-                const bool fails = c.oneWriterFails && w == 0;
-                appends.spawn(path, sets,
-                              fails ? std::filesystem::file_size(path) + 20 : rlim_t{0});
-            }
-            const std::vector<int> codes = appends.run();
+                    written[w].push_back(setNamed("w" + std::to_string(w) + "s" + std::to_string(k), 0.001 * (k + 1)));
+            const std::vector<int> codes =
+                appendAtOnce(path, written, c.firstFails ? std::filesystem::file_size(path) + 20 : 0);
             const ParameterStore store = load();
             EXPECT_THAT(notifier.messages, IsEmpty()) << "round " << round;
             for (std::size_t w = 0; w < written.size(); ++w) {
-                const bool fails = c.oneWriterFails && w == 0;
+                const bool fails = c.firstFails && w == 0;
                 EXPECT_EQ(codes[w], fails ? 1 : 0) << "writer " << w;
                 for (const ParameterSet& set : written[w]) {
                     const ParameterSet* loaded = store.find(set.name);
-                    if (fails) {
-                        EXPECT_EQ(loaded, nullptr) << set.name;
-                    } else {
-                        ASSERT_NE(loaded, nullptr) << set.name << " round " << round;
-                        EXPECT_TRUE(loaded->valid && loaded->base[0] == set.base[0]);
-                    }
+                    EXPECT_TRUE(fails ? loaded == nullptr : loaded && loaded->valid && loaded->base[0] == set.base[0])
+                        << set.name << " round " << round;
                 }
             }
             notifier.messages.clear();

@@ -17,6 +17,7 @@ namespace {
 
 using test::RecordingNotifier;
 using test::TempFolder;
+using ::testing::Each;
 using ::testing::ElementsAre;
 
 ParameterSet setNamed(const std::string& name, bool displayed = true)
@@ -44,10 +45,8 @@ TEST(ParameterView, ShowsFourOrSixDecimalsAndMissingForUnsetValues)
     // missing; the heading shows the unset epoch as it is.
     const ParameterTexts empty = parameterTexts(ParameterSet{});
     EXPECT_EQ(empty.heading, " - base year 1000000.00");
-    for (std::size_t i = 0; i < 7; ++i) {
-        EXPECT_EQ(empty.base[i], "MISSING");
-        EXPECT_EQ(empty.rate[i], "MISSING");
-    }
+    EXPECT_THAT(empty.base, Each("MISSING"));
+    EXPECT_THAT(empty.rate, Each("MISSING"));
 }
 
 ParameterStore storeOf(std::initializer_list<std::pair<const char*, bool>> sets)

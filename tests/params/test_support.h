@@ -24,6 +24,8 @@ using testing::TempFolder;
 
 inline std::string readAll(const std::string& path) { return testing::readFile(path); }
 inline void writeAll(const std::string& path, const std::string& bytes) { testing::writeFile(path, bytes); }
+// A committed sample file under tests/params/fixtures.
+inline std::string fixture(const std::string& name) { return testing::sourcePath("tests/params/fixtures/" + name); }
 
 // The little-endian bytes of a double and of 32-bit numbers, for checking
 // file layouts by hand.

@@ -114,29 +114,20 @@ PointTransformer withEchoTexts(const EchoTexts& t)
 // Each layout's plain echo is in the file-run golden files; here the edges.
 TEST(LayoutInputEcho, SignsShortMinutesAndTextsOfOtherReaders)
 {
-    // The texts of one angle as each reader keeps them.
-    const auto dmsTexts = [](const char* d, const char* m, const char* sec) {
+    // The texts of one angle as each reader keeps them: DMS, DM (degrees and
+    // decimal minutes) or DD.
+    const auto kept = [](const char* d, const char* m, const char* sec, const char* dm = "", const char* dd = "") {
         AngleTexts t;
-        t.degrees = d, t.minutes = m, t.seconds = sec;
+        t.degrees = d, t.minutes = m, t.seconds = sec, t.decimalMinutes = dm, t.decimalDegrees = dd;
         return t;
     };
-    const auto dmTexts = [](const char* d, const char* m) {
-        AngleTexts t;
-        t.degrees = d, t.decimalMinutes = m;
-        return t;
-    };
-    const auto oneFieldTexts = [](const char* dd, const char* dmshp, const char* dmhp) {
-        AngleTexts t;
-        t.decimalDegrees = dd, t.packedDms = dmshp, t.packedDm = dmhp;
-        return t;
-    };
-    const EchoTexts dms{dmsTexts("-33", "52", "10.5"), dmsTexts("151", "12", "0"), "", "", "", "12.5"};
+    const EchoTexts dms{kept("-33", "52", "10.5"), kept("151", "12", "0"), "", "", "", "12.5"};
     // " ": a component the split did not find.
-    const EchoTexts dmsOneField{dmsTexts("33", "5", " "), dmsTexts("151", "123", "0"), "", "", "", "12.5"};
-    const EchoTexts dm{dmTexts("33", "52.5"), dmTexts("151", "12.25"), "", "", "", "100"};
+    const EchoTexts dmsOneField{kept("33", "5", " "), kept("151", "123", "0"), "", "", "", "12.5"};
+    const EchoTexts dm{kept("33", "", "", "52.5"), kept("151", "", "", "12.25"), "", "", "", "100"};
     EchoTexts negativeDm = dm;
     negativeDm.lat.degrees = "-0";
-    const EchoTexts dd{oneFieldTexts("-33.5", "", ""), oneFieldTexts("151.25", "", ""), "", "", "", "-5.25"};
+    const EchoTexts dd{kept("", "", "", "", "-33.5"), kept("", "", "", "", "151.25"), "", "", "", "-5.25"};
     // The height is left from an earlier point; a Cartesian echo never shows it.
     const EchoTexts cartesian{{}, {}, "-3950071.853", "2522415.368", "-4311638.071", "999.0"};
 

@@ -53,16 +53,13 @@ TEST(ReadEpoch, DatesDecimalYearsAndMessages)
         {"no slash in automatic mode", "2005", kAuto, 2005.0, 1, "", "2005.000"},
         {"trimmed, controls left", "\t 2005.25\x01 \n", kDec, 2005.25, 1, "", "2005.250"},
         {"date in decimal mode", "12/05/2005", kDec, 0, -1, "Epoch date (12/05/2005) is invalid for decimal year", ""},
-        {"decimal comma", "2005,5", kDec, 0, -1, "Epoch date (2005,5) is invalid for decimal year", ""},
         {"embedded NUL", "2005\0"sv, kDec, 0, -1, "Epoch date (2005) is invalid for decimal year", ""},
-        {"text in automatic mode", "soon", kAuto, 0, -1, "Epoch date cannot be read from (soon)", ""},
         {"2021, trimmed text quoted", "  2021 ", kAuto, 0, -1, "Epoch date (2021) must be between 1989 and 2020", ""},
         {"nan has no year", "nan", kDec, 0, -1, "Epoch date (nan) must be between 1989 and 2020", ""},
         {"zero in decimal mode", "0", kDec, 0, -1, "", ""},
         {"zero in automatic mode", "-0.0", kAuto, 0, -1, "Epoch date cannot be read from (-0.0)", ""},
         // Nothing typed.
-        {"empty", "", kAuto, 0, -1, "", ""},
-        {"white space", " \t\r\n", kDmy, 0, -1, "", ""},
+        {"empty or white space", " \t\r\n", kDmy, 0, -1, "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,8 +1,5 @@
 #include "values/number_text.h"
 
-#include "values/epoch.h"
-#include "values/readers.h"
-
 #include "support/locale_guard.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +14,6 @@
 #include <random>
 #include <string>
 #include <string_view>
-#include <vector>
 
 using namespace std::literals;
 
@@ -127,24 +123,10 @@ TEST(NumberText, DecimalCommaLocaleChangesNothing)
     EXPECT_TRUE(numtext::readWholeReal("12.5", value));
     EXPECT_EQ(12.5, value);
     EXPECT_FALSE(numtext::readWholeReal("12,5", value));
+    EXPECT_EQ(12.5, numtext::leadingReal("12.5,3"));
     EXPECT_EQ("12.50", numtext::fixed(12.5, 2));
     EXPECT_EQ("-012.5", numtext::fixedZeroPadded(-12.5, 6, 1));
-
-    PointTransformer pt;
-    EXPECT_FALSE(ReadDecimalDegrees(pt, "12.5", "12,5"));
-    EXPECT_EQ(12.5, pt.inputGeographic.latitude);
-    EXPECT_EQ(std::vector<std::string>{"Longitude value (12,5) invalid"}, pt.messages);
-    EXPECT_TRUE(ReadHeight(pt, "12.5"));
-    EXPECT_EQ(12.5, pt.inputGeographic.height);
-
-    pt.messages.clear();
-    EXPECT_TRUE(ReadEpoch(pt, "2012.5", EpochMode::DecimalYear));
-    EXPECT_EQ(2012.5, pt.epoch);
-    WriteEpoch(pt);
-    EXPECT_EQ("2012.500", pt.epochText);
-    EXPECT_FALSE(ReadEpoch(pt, "2012,5", EpochMode::DecimalYear));
-    EXPECT_EQ(std::vector<std::string>{"Epoch date (2012,5) is invalid for decimal year"},
-              pt.messages);
+    // The readers, the epoch and the log all read and write through these.
 }
 
 // The fast paths of reading and writing must agree with the C library to

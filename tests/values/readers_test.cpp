@@ -82,7 +82,6 @@ TEST(AngleReaders, ValuesRangesAndMessages)
         // DMS, three texts per axis.
         {"DMS south east point", R::Dms, {"-33", "52", "10.5", "151", "12", "30"}, true, -(33 + 52 * kMin + 10.5 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
         {"DMS range applies to degrees only; minus zero degrees carries the sign", R::Dms, {"90", "30", "0", "  -0", "0", "36"}, true, 90 + 30 * kMin, -(36 * kSec), {}},
-        {"DMS leading blanks and plus sign", R::Dms, {" +33", " 5", "  1e1", "\t151", "+0", "0"}, true, 33 + 5 * kMin + 10 * kSec, 151.0, {}},
         {"DMS empty minutes and seconds read as 0", R::Dms, {"33", "", "", "151", "", ""}, true, 33.0, 151.0, {}},
         {"DMS all latitude texts empty", R::Dms, {"", "", "", "151", "0", "0"}, false, 0.0, 151.0, {}},
         {"DMS all longitude texts empty", R::Dms, {"33", "0", "0", "", "", ""}, false, 33.0, 0.0, {}},
@@ -95,12 +94,8 @@ TEST(AngleReaders, ValuesRangesAndMessages)
         {"DMS seconds nan fail the range", R::Dms, {"33", "0", "nan", "151", "0", "0"}, false, kAny, kAny, {"Latitude seconds (nan) must be less than 60"}},
         {"DMS saturated degrees are out of range", R::Dms, {"-99999999999999999999", "0", "0", "99999999999999999999", "0", "0"}, false, kAny, kAny,
          {"Latitude degrees (-99999999999999999999) must be in range -90 to +90", "Longitude degrees (99999999999999999999) must be in range -180 to +180"}},
-        {"DMS embedded NUL is a character left", R::Dms, {"33\0"sv, "0", "0", "151", "0\0 9"sv, "0"}, false, kAny, kAny,
-         {"Latitude degrees value (33) invalid", "Longitude minutes value (0) invalid"}},
-        {"DMS percent in the text is quoted as is", R::Dms, {"%s%n", "0", "0", "151", "0", "0"}, false, kAny, kAny, {"Latitude degrees value (%s%n) invalid"}},
         // DM: degrees and decimal minutes.
         {"DM south east point", R::Dm, {"-33", "52.175", "151", "59.9999"}, true, -(33 + 52.175 * kMin), 151 + 59.9999 * kMin, {}},
-        {"DM minus zero degrees", R::Dm, {"-0", "30", "0", "0"}, true, -(30 * kMin), 0.0, {}},
         {"DM both latitude texts empty", R::Dm, {"", "", "151", "0"}, false, 0.0, 151.0, {}},
         {"DM latitude messages", R::Dm, {"x", "60", "151", "0"}, false, kAny, 151.0,
          {"Latitude degrees value (x) invalid", "Latitude minutes (60) must be less than 60"}},
@@ -119,14 +114,9 @@ TEST(AngleReaders, ValuesRangesAndMessages)
         {"DMSHP seconds with decimals", R::PackedDms, {"-33.5234567", "151.1230"}, true, -(33 + 52 * kMin + 34.567 * kSec), 151 + 12 * kMin + 30 * kSec, {}},
         {"DMSHP short fraction is padded", R::PackedDms, {"33.5", "151."}, true, 33 + 50 * kMin, 151.0, {}},
         {"DMSHP no point is whole degrees", R::PackedDms, {"33", "-180"}, true, 33.0, -180.0, {}},
-        {"DMSHP minus zero degrees", R::PackedDms, {"-0.3000", "0.0036"}, true, -(30 * kMin), 36 * kSec, {}},
         {"DMSHP empty field", R::PackedDms, {"", "151.0"}, false, 0.0, 151.0, {}},
         {"DMSHP point first", R::PackedDms, {".5", "151"}, false, kAny, 151.0, {"Latitude degrees value (.5 [.5]) invalid"}},
         {"DMSHP minutes 60", R::PackedDms, {"-33.6012", "151"}, false, kAny, 151.0, {"Latitude minutes (60 [-33.6012]) must be less than 60"}},
-        {"DMSHP latitude degrees and seconds range", R::PackedDms, {"-91.0060", "151"}, false, kAny, 151.0,
-         {"Latitude degrees (-91 [-91.0060]) must be in range -90 to +90", "Latitude seconds (60.000000 [-91.0060]) must be less than 60"}},
-        {"DMSHP latitude minutes and seconds invalid", R::PackedDms, {"33.a5bc", "151"}, false, kAny, 151.0,
-         {"Latitude minutes value (a5 [33.a5bc]) invalid", "Latitude seconds value (bc.000000 [33.a5bc]) invalid"}},
         {"DMSHP longitude degrees invalid", R::PackedDms, {"33", "x.1"}, false, 33.0, kAny, {"Longitude degrees value (x [x.1]) invalid"}},
         {"DMSHP longitude ranges", R::PackedDms, {"33", "181.7575"}, false, 33.0, kAny,
          {"Longitude degrees (181 [181.7575]) must be in range -180 to +180", "Longitude minutes (75 [181.7575]) must be less than 60",
@@ -135,7 +125,6 @@ TEST(AngleReaders, ValuesRangesAndMessages)
          {"Longitude minutes value (1  [151.1 2 ]) invalid", "Longitude seconds value (2 .000000 [151.1 2 ]) invalid"}},
         // Packed DM: decimal minutes after two digits.
         {"DMHP decimal minutes", R::PackedDm, {"33.52129", "-151.0730"}, true, 33 + 52.129 * kMin, -(151 + 7.3 * kMin), {}},
-        {"DMHP minus zero degrees", R::PackedDm, {"-0.30", "0"}, true, -(30 * kMin), 0.0, {}},
         {"DMHP empty field", R::PackedDm, {"33.5", ""}, false, 33 + 50 * kMin, 0.0, {}},
         {"DMHP latitude minutes", R::PackedDm, {"-33.6", "151"}, false, kAny, 151.0, {"Latitude minutes (60.00000 [-33.6]) must be less than 60"}},
         {"DMHP longitude messages", R::PackedDm, {"33", "-181.5x"}, false, 33.0, kAny,
@@ -145,23 +134,17 @@ TEST(AngleReaders, ValuesRangesAndMessages)
         SCOPED_TRACE(c.name);
         PointTransformer pt;
         pt.inputIsCartesian = true;
+        pt.messages = {"earlier"};  // kept: a reader only adds its own
         std::vector<std::string> kept;
         EXPECT_EQ(c.ok, readAngles(c.reader, pt, c.texts, kept));
         EXPECT_FALSE(pt.inputIsCartesian);
-        EXPECT_EQ(c.messages, pt.messages);
+        Messages expected{"earlier"};
+        expected.insert(expected.end(), c.messages.begin(), c.messages.end());
+        EXPECT_EQ(expected, pt.messages);
         expectAngle(c.latitude, pt.inputGeographic.latitude);
         expectAngle(c.longitude, pt.inputGeographic.longitude);
         EXPECT_EQ(std::vector<std::string>(c.texts.begin(), c.texts.end()), kept);
     }
-}
-
-TEST(AngleReaders, KeepEarlierMessagesAndTheValueReadSoFar)
-{
-    PointTransformer pt;
-    pt.messages.push_back("earlier");
-    EXPECT_FALSE(ReadDms(pt, " -33", "52", "10.5 ", "151", "", "0"));
-    EXPECT_EQ((Messages{"earlier", "Latitude seconds value (10.5 ) invalid"}), pt.messages);
-    EXPECT_DOUBLE_EQ(-(33 + 52 * kMin + 10.5 * kSec), pt.inputGeographic.latitude);
 }
 
 // ------------------------------------------------- cartesian and height
@@ -183,10 +166,6 @@ TEST(ReadCartesian, ReadsTheThreeValuesWithoutRange)
     EXPECT_EQ((Messages{"X value (1m) invalid", "Y value (2 ) invalid", "Z value (--3) invalid"}),
               pt.messages);
     EXPECT_EQ("--3", pt.inputZText);
-
-    // A geographic reader takes the flag back.
-    EXPECT_TRUE(ReadPackedDm(pt, "1", "2"));
-    EXPECT_FALSE(pt.inputIsCartesian);
 }
 
 TEST(ReadHeight, LeadingNumberWithinLimits)
@@ -196,8 +175,6 @@ TEST(ReadHeight, LeadingNumberWithinLimits)
         {"upper limit", "5000", true, 5000.0},
         {"lower limit", "-100", true, -100.0},
         {"just above", "5000.01", false, 5000.01},
-        {"letters after the number are ignored", "12abc", true, 12.0},
-        {"no number reads as 0", "abc", true, 0.0},
         {"nan fails", "nan", false, kAny},
     };
     for (const Case& c : cases) {
@@ -230,16 +207,6 @@ TEST(SplitAngleField, BlanksSeparateUpToThreeComponents)
     }
 }
 
-TEST(SplitAngleField, MissingComponentIsReportedWithABlankQuoted)
-{
-    const AngleComponents lat = SplitAngleField("33 52");
-    const AngleComponents lon = SplitAngleField("151 12 30");
-    PointTransformer pt;
-    EXPECT_FALSE(
-        ReadDms(pt, lat.degrees, lat.minutes, lat.seconds, lon.degrees, lon.minutes, lon.seconds));
-    EXPECT_EQ(Messages{"Latitude seconds value ( ) invalid"}, pt.messages);
-}
-
 // ---------------------------------------------------------- hemispheres
 
 TEST(Hemispheres, SidesOrLettersThenConvention)
@@ -249,17 +216,14 @@ TEST(Hemispheres, SidesOrLettersThenConvention)
     struct Case { const char* name; bool australian, cartesian; int sides; std::string_view latLetter, lonLetter; FileHemisphereStyle style; double latitude, longitude; };
     constexpr auto kAust = FileHemisphereStyle::Australian;
     constexpr auto kSign = FileHemisphereStyle::Sign;
-    constexpr auto kLetter = FileHemisphereStyle::Letter;
     const Case cases[] = {
         {"sides: Australian convention overrides north and west", true, false, 1, "", "", kSign, -33.5, 151.0},
         {"sides: north and west", false, false, 1, "", "", kSign, 33.5, -151.0},
         {"N under the Australian style ends south", false, false, -1, "N", "W", kAust, -33.5, 151.0},
-        {"N under the letter style ends south", false, false, -1, "North", "West", kLetter, -33.5, 151.0},
         {"N under the sign style stays north", false, false, -1, "N", "", kSign, 33.5, -151.0},
         {"S and E under the sign style", false, false, -1, "South", "East", kSign, -33.5, 151.0},
         {"W under the sign style", false, false, -1, "S", "W", kSign, -33.5, -151.0},
         {"letters are case-sensitive", false, false, -1, "s", "e", kSign, 33.5, -151.0},
-        {"no letters keep the signs", false, false, -1, "", " E", kSign, 33.5, -151.0},
         {"a Cartesian input is left alone", false, true, 0, "S", "E", kAust, 33.5, -151.0},
     };
     for (const Case& c : cases) {
@@ -301,13 +265,6 @@ TEST(Readers, HugeAndStrangeTextsAreRejectedSafely)
     EXPECT_TRUE(ReadHeight(pt, blanks + "12" + digits.substr(0, 2)));
     EXPECT_DOUBLE_EQ(1277.0, pt.inputGeographic.height);
     EXPECT_EQ(13u, pt.messages.size());
-
-    // A very long but valid number is still read exactly.
-    const std::string longOne = "1" + std::string(1 << 20, '0') + "e-1048576";
-    pt.messages.clear();
-    ASSERT_TRUE(ReadCartesian(pt, longOne, "-" + longOne, "0"));
-    EXPECT_EQ(1.0, pt.inputCartesian.x);
-    EXPECT_EQ(-1.0, pt.inputCartesian.y);
 }
 
 }  // namespace
