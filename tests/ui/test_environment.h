@@ -36,13 +36,13 @@ private:
     }
 };
 
-// Before the application object: offscreen unless told otherwise, and every
-// per-user folder and the settings store in one temporary folder of the
-// process, never the user's own.
+// Before the application object: every per-user folder and the settings
+// store in one temporary folder of the process, never the user's own; and,
+// unless another platform was asked for, offscreen on a common laptop screen
+// (1366 x 768) instead of the offscreen platform's own 800 x 800, for the
+// windows that fit themselves to the screen.
 inline bool prepareTestEnvironment(const QTemporaryDir& home)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!home.isValid())
         return false;
     const QByteArray path = QFile::encodeName(home.path());
@@ -51,23 +51,17 @@ inline bool prepareTestEnvironment(const QTemporaryDir& home)
     QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
-    return true;
-}
-
-// The offscreen platform's own screen is 800 x 800. Windows that fit
-// themselves to the screen are tested on a common laptop screen instead
-// (1366 x 768), unless another platform was asked for.
-inline void useLaptopScreen(const QTemporaryDir& home)
-{
-    if (qgetenv("QT_QPA_PLATFORM") != "offscreen")
-        return;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen")
+        return true;
     QFile config(home.filePath(QStringLiteral("screen.json")));
     if (!config.open(QIODevice::WriteOnly))
-        return;
+        return false;
     config.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,)"
                  R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     config.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    return true;
 }
 
 // Acts on the next modal dialog other than `outer` once it is open. A
@@ -77,42 +71,29 @@ class OnNextModal : public QObject {
 public:
     explicit OnNextModal(std::function<void(QDialog&)> act, QWidget* outer = nullptr,
                          int deadlineMs = 10000)
-        : act_(std::move(act)), outer_(outer), deadlineMs_(deadlineMs)
     {
         clock_.start();
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start();
+        timer_.callOnTimeout(this, [this, act = std::move(act), outer, deadlineMs] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr && dialog != outer && dialog->isVisible()) {
+                timer_.stop();
+                acted_ = true;
+                act(*dialog);
+            } else if (clock_.elapsed() > deadlineMs) {
+                timer_.stop();
+                while (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                    open->reject();
+            }
+        });
+        timer_.start(10);
     }
 
     bool acted() const { return acted_; }
-    bool timedOut() const { return timedOut_; }
 
 private:
-    void poll()
-    {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr && dialog != outer_ && dialog->isVisible()) {
-            timer_.stop();
-            acted_ = true;
-            act_(*dialog);
-            return;
-        }
-        if (clock_.elapsed() > deadlineMs_) {
-            timer_.stop();
-            timedOut_ = true;
-            while (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                open->reject();
-        }
-    }
-
-    std::function<void(QDialog&)> act_;
-    QWidget* outer_;
-    int deadlineMs_;
     QElapsedTimer clock_;
     QTimer timer_;
     bool acted_ = false;
-    bool timedOut_ = false;
 };
 
 }  // namespace tessara::testing

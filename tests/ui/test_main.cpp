@@ -11,9 +11,7 @@ namespace tessara::testing {
 QObject* makeNumericEditTest();
 QObject* makeSettingsStoreTest();
 QObject* makeEditorWindowTest();
-QObject* makeMainFormTest();
-QObject* makeShellTest();
-QObject* makeDialogsTest();
+QObject* makeMainWindowTest();
 QObject* makeParameterDialogsTest();
 QObject* makeConvertDialogTest();
 }  // namespace tessara::testing
@@ -24,13 +22,11 @@ int main(int argc, char** argv)
     const QTemporaryDir home;
     if (!prepareTestEnvironment(home))
         return 1;
-    useLaptopScreen(home);
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     int failures = 0;
     for (auto* make : {makeNumericEditTest, makeSettingsStoreTest, makeEditorWindowTest,
-                       makeMainFormTest, makeShellTest, makeDialogsTest, makeParameterDialogsTest,
-                       makeConvertDialogTest}) {
+                       makeMainWindowTest, makeParameterDialogsTest, makeConvertDialogTest}) {
         const std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }

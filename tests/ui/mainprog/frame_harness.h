@@ -13,7 +13,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 
@@ -29,20 +28,14 @@ public:
     {
     }
 
-    // A new program run: the previous window (and its form) ends first.
-    CMainFrame& start()
+    // A new program run, shown, with the log started as on first drawing:
+    // the previous window (and its form) ends first.
+    CMainFrame& startShown()
     {
         frame.reset();
         store = std::make_unique<QSettingsStore>();
         frame = std::make_unique<CMainFrame>(paths_, QStringLiteral("Version 1.0.0.0"),
                                              ShellServices{*store, notifier, files, opener});
-        return *frame;
-    }
-
-    // Started and shown, with the log started as on first drawing.
-    CMainFrame& startShown()
-    {
-        start();
         frame->show();
         logStarted = QTest::qWaitFor([this] { return view().form().log().started(); }, 5000);
         return *frame;
@@ -77,17 +70,5 @@ public:
 private:
     StartupPaths paths_;
 };
-
-inline void acceptDialog(QWidget& window)
-{
-    if (auto* dialog = qobject_cast<QDialog*>(&window))
-        dialog->accept();
-}
-
-inline void rejectDialog(QWidget& window)
-{
-    if (auto* dialog = qobject_cast<QDialog*>(&window))
-        dialog->reject();
-}
 
 }  // namespace tessara::testing
