@@ -36,13 +36,13 @@ private:
     }
 };
 
-// Before the application object: every per-user folder and the settings
-// store in one temporary folder of the process, never the user's own; and,
-// unless another platform was asked for, offscreen on a common laptop screen
-// (1366 x 768) instead of the offscreen platform's own 800 x 800, for the
-// windows that fit themselves to the screen.
+// Before the application object: offscreen unless told otherwise, and every
+// per-user folder and the settings store in one temporary folder of the
+// process, never the user's own.
 inline bool prepareTestEnvironment(const QTemporaryDir& home)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!home.isValid())
         return false;
     const QByteArray path = QFile::encodeName(home.path());
@@ -51,17 +51,21 @@ inline bool prepareTestEnvironment(const QTemporaryDir& home)
     QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && platform != "offscreen")
-        return true;
+    return true;
+}
+
+// The offscreen platform's own screen is 800 x 800. Windows that fit
+// themselves to the screen are tested on a common laptop screen instead
+// (1366 x 768), unless another platform was asked for.
+inline void useLaptopScreen(const QTemporaryDir& home)
+{
     QFile config(home.filePath(QStringLiteral("screen.json")));
-    if (!config.open(QIODevice::WriteOnly))
-        return false;
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen" || !config.open(QIODevice::WriteOnly))
+        return;
     config.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,)"
                  R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     config.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
-    return true;
 }
 
 // Acts on the next modal dialog other than `outer` once it is open. A

@@ -8,8 +8,7 @@
 #include <memory>
 
 namespace tessara::testing {
-QObject* makeNumericEditTest();
-QObject* makeSettingsStoreTest();
+QObject* makeWidgetsTest();
 QObject* makeEditorWindowTest();
 QObject* makeMainWindowTest();
 QObject* makeParameterDialogsTest();
@@ -22,11 +21,12 @@ int main(int argc, char** argv)
     const QTemporaryDir home;
     if (!prepareTestEnvironment(home))
         return 1;
+    useLaptopScreen(home);
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     int failures = 0;
-    for (auto* make : {makeNumericEditTest, makeSettingsStoreTest, makeEditorWindowTest,
-                       makeMainWindowTest, makeParameterDialogsTest, makeConvertDialogTest}) {
+    for (auto* make : {makeWidgetsTest, makeEditorWindowTest, makeMainWindowTest,
+                       makeParameterDialogsTest, makeConvertDialogTest}) {
         const std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }

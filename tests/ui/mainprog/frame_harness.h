@@ -28,14 +28,20 @@ public:
     {
     }
 
-    // A new program run, shown, with the log started as on first drawing:
-    // the previous window (and its form) ends first.
-    CMainFrame& startShown()
+    // A new program run: the previous window (and its form) ends first.
+    CMainFrame& start()
     {
         frame.reset();
         store = std::make_unique<QSettingsStore>();
         frame = std::make_unique<CMainFrame>(paths_, QStringLiteral("Version 1.0.0.0"),
                                              ShellServices{*store, notifier, files, opener});
+        return *frame;
+    }
+
+    // Started and shown, with the log started as on first drawing.
+    CMainFrame& startShown()
+    {
+        start();
         frame->show();
         logStarted = QTest::qWaitFor([this] { return view().form().log().started(); }, 5000);
         return *frame;

@@ -14,7 +14,6 @@
 #include "values/dialogs/precision_dialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -204,10 +203,6 @@ private slots:
         });
         first.action(MenuCommand::LogFileOptions)->trigger();
         QCOMPARE(dialogPoints, 12);
-        h_->view().run([](InteractiveForm& f) {
-            f.parameterStore().setDisplayed("ITRF96", false);
-            f.RefillParameterList();
-        });
         h_->end();
 
         CMainFrame& second = h_->startShown();
@@ -216,7 +211,6 @@ private slots:
         QVERIFY(h_->child<QPushButton>("gdaDirection")->isChecked());
         QVERIFY(h_->child<QRadioButton>("gdaTypeGeographic")->isChecked());
         QVERIFY(second.action(MenuCommand::GdaGeographic)->isChecked());
-        QCOMPARE(h_->child<QComboBox>("itrfParameterList")->count(), 3);
     }
 
     void commandsAndKeys()
