@@ -14,6 +14,7 @@
 #include "values/dialogs/precision_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -80,6 +81,11 @@ private slots:
         QCOMPARE(h_->child<QLabel>("gdaLatitudeSide")->text(), QStringLiteral("South"));
         const std::string logLine = fileLines(logPath()).back();
         QCOMPARE(logLine.substr(108, 12) + logLine.substr(210, 7), std::string("-4052051.765|  ALIC"));
+        // The precision command pulls a stored 4 back into its field's range and recomputes.
+        OnNextModal precision([](QDialog& dialog) { dialog.accept(); });
+        h_->frame->action(MenuCommand::ItrfPrecision)->trigger();
+        QVERIFY(precision.acted());
+        QCOMPARE(h_->text("gdaX"), QStringLiteral("-4052051,765"));
 
         // What the field lets through but is no number is reported as typed
         // and stops the commands, without disturbing the typing.
@@ -203,6 +209,10 @@ private slots:
         });
         first.action(MenuCommand::LogFileOptions)->trigger();
         QCOMPARE(dialogPoints, 12);
+        h_->view().run([](InteractiveForm& f) {
+            f.parameterStore().setDisplayed("ITRF96", false);
+            f.RefillParameterList();
+        });
         h_->end();
 
         CMainFrame& second = h_->startShown();
@@ -211,6 +221,7 @@ private slots:
         QVERIFY(h_->child<QPushButton>("gdaDirection")->isChecked());
         QVERIFY(h_->child<QRadioButton>("gdaTypeGeographic")->isChecked());
         QVERIFY(second.action(MenuCommand::GdaGeographic)->isChecked());
+        QCOMPARE(h_->child<QComboBox>("itrfParameterList")->count(), 3);
     }
 
     void commandsAndKeys()
