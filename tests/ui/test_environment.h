@@ -59,10 +59,8 @@ inline bool prepareTestEnvironment(const QTemporaryDir& home)
 // (1366 x 768), unless another platform was asked for.
 inline void useLaptopScreen(const QTemporaryDir& home)
 {
-    if (qgetenv("QT_QPA_PLATFORM") != "offscreen")
-        return;
     QFile config(home.filePath(QStringLiteral("screen.json")));
-    if (!config.open(QIODevice::WriteOnly))
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen" || !config.open(QIODevice::WriteOnly))
         return;
     config.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366, "height": 768,)"
                  R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
@@ -77,42 +75,29 @@ class OnNextModal : public QObject {
 public:
     explicit OnNextModal(std::function<void(QDialog&)> act, QWidget* outer = nullptr,
                          int deadlineMs = 10000)
-        : act_(std::move(act)), outer_(outer), deadlineMs_(deadlineMs)
     {
         clock_.start();
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start();
+        timer_.callOnTimeout(this, [this, act = std::move(act), outer, deadlineMs] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr && dialog != outer && dialog->isVisible()) {
+                timer_.stop();
+                acted_ = true;
+                act(*dialog);
+            } else if (clock_.elapsed() > deadlineMs) {
+                timer_.stop();
+                while (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                    open->reject();
+            }
+        });
+        timer_.start(10);
     }
 
     bool acted() const { return acted_; }
-    bool timedOut() const { return timedOut_; }
 
 private:
-    void poll()
-    {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr && dialog != outer_ && dialog->isVisible()) {
-            timer_.stop();
-            acted_ = true;
-            act_(*dialog);
-            return;
-        }
-        if (clock_.elapsed() > deadlineMs_) {
-            timer_.stop();
-            timedOut_ = true;
-            while (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                open->reject();
-        }
-    }
-
-    std::function<void(QDialog&)> act_;
-    QWidget* outer_;
-    int deadlineMs_;
     QElapsedTimer clock_;
     QTimer timer_;
     bool acted_ = false;
-    bool timedOut_ = false;
 };
 
 }  // namespace tessara::testing

@@ -8,12 +8,9 @@
 #include <memory>
 
 namespace tessara::testing {
-QObject* makeNumericEditTest();
-QObject* makeSettingsStoreTest();
+QObject* makeWidgetsTest();
 QObject* makeEditorWindowTest();
-QObject* makeMainFormTest();
-QObject* makeShellTest();
-QObject* makeDialogsTest();
+QObject* makeMainWindowTest();
 QObject* makeParameterDialogsTest();
 QObject* makeConvertDialogTest();
 }  // namespace tessara::testing
@@ -28,9 +25,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     int failures = 0;
-    for (auto* make : {makeNumericEditTest, makeSettingsStoreTest, makeEditorWindowTest,
-                       makeMainFormTest, makeShellTest, makeDialogsTest, makeParameterDialogsTest,
-                       makeConvertDialogTest}) {
+    for (auto* make : {makeWidgetsTest, makeEditorWindowTest, makeMainWindowTest,
+                       makeParameterDialogsTest, makeConvertDialogTest}) {
         const std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }

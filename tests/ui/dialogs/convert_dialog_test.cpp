@@ -1,25 +1,18 @@
-// "Convert coordinates in file" and the output format dialog, driven as the
+// "Convert coordinates in file" and its output format dialog, driven as the
 // user would, and a whole run compared with the command line's.
 #include "program/memory_settings_store.h"
 #include "program/settings.h"
 #include "records/builtin_records.h"
+#include "filetransform/convert_form.h"
 #include "filetransform/dialogs/convert_command.h"
-#include "filetransform/dialogs/convert_dialog.h"
-#include "filetransform/dialogs/output_format_dialog.h"
 #include "params/dialogs/parameter_commands.h"
 #include "params/parameter_store.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/ui/dialogs/dialog_test_support.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QHeaderView>
-#include <QListWidget>
 #include <QProcess>
-#include <QProgressDialog>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -38,14 +31,6 @@ ParameterStore builtInStore()
     for (const ParameterSet& set : builtInParameterSets())
         store.store(set);
     return store;
-}
-
-ConvertDialogStart startWithBuiltInSets()
-{
-    ConvertDialogStart start;
-    for (const ParameterSet& set : builtInParameterSets())
-        start.setNames.push_back(set.name);
-    return start;
 }
 
 void choose(QWidget& dialog, const char* list, const QString& entry)
@@ -89,131 +74,18 @@ private slots:
         QVERIFY(folder_->isValid());
     }
 
-    // What detection chooses is checked in the core form; here each choice
-    // reaches its widget, the type relabels the fields, the checks set the
-    // message line, and Convert follows the choices.
-    void choicesReachTheWidgets()
+    // One run through the dialog, compared byte for byte with the command
+    // line's. Detection, relabelling and the rules for Convert are checked
+    // in the core form (ConvertForm.*); here each choice reaches its widget,
+    // the buttons follow, and the choices reach the run.
+    void aRunMatchesTheCommandLine()
     {
-        QDir folder(folder_->path());
-        const std::string input = folder.filePath("points.txt").toStdString();
-        std::ofstream(input) << "P1,-33.5,151.2,10\n";
-        ScriptedPaths paths;
-        RecordingNotifier notifier;
-        ConvertDialogStart start = startWithBuiltInSets();
-        start.lastOutputFile = folder.filePath("last.csv").toStdString();
-        CConvertFileDialog dialog(start, paths, notifier, {});
-        dialog.show();
-        QCOMPARE(text(dialog, "setList"), QStringLiteral("ITRF2000"));
-        QVERIFY(!enabled(dialog, "convertButton") && !enabled(dialog, "outputFormatButton"));
-        QVERIFY(shown(dialog, "instructions") && !shown(dialog, "preview"));
-
-        paths.files.push_back({kExamples + "cartesian_epochs.txt", 1});
-        dialog.browseInput();
-        QVERIFY(shown(dialog, "preview") && !shown(dialog, "instructions"));
-        QCOMPARE(child<QTableWidget>(dialog, "preview")->columnCount(), 5);
-        QCOMPARE(text(dialog, "typeList"), QStringLiteral("Cartesian (X,Y,Z)"));
-        QVERIFY(!shown(dialog, "layoutList") && !shown(dialog, "confirmNote"));
-        QCOMPARE(text(dialog, "fieldList1"), QStringLiteral("3"));
-        QCOMPARE(text(dialog, "epochSourceList") + text(dialog, "epochFieldList"),
-                 QStringLiteral("Each record2"));
-        choose(dialog, "fieldList1", QStringLiteral("4"));
-        choose(dialog, "typeList", QStringLiteral("Geographic (Lat,Lon,Ht)"));
-        QCOMPARE(text(dialog, "fieldLabel1"), QStringLiteral("Lat."));
-        QVERIFY(shown(dialog, "layoutList"));
-        choose(dialog, "typeList", QStringLiteral("Cartesian (X,Y,Z)"));
-        QCOMPARE(text(dialog, "fieldLabel1") + text(dialog, "fieldList1"), QStringLiteral("X4"));
-
-        paths.files.push_back({input, 1});
-        dialog.browseInput();
-        QCOMPARE(text(dialog, "layoutList"), QStringLiteral("dd.dddd"));
-        QVERIFY(shown(dialog, "confirmNote") && shown(dialog, "setDate"));
-        paths.files.push_back({input, 1});
-        dialog.browseOutput();
-        QCOMPARE(text(dialog, "messageLine"), QStringLiteral("Input and output file names must be different!"));
-        QCOMPARE(paths.asked.back().initialPath, start.lastOutputFile);
-        QCOMPARE(paths.asked.back().filterEntry, 2);  // the last output was a .csv
-        // A bare name gets the extension of the filter entry in use.
-        paths.files.push_back({folder.filePath("result").toStdString(), 2});
-        dialog.browseOutput();
-        QCOMPARE(text(dialog, "outputName"), folder.filePath("result.csv"));
-        QCOMPARE(text(dialog, "messageLine"), QString());
-        QVERIFY(enabled(dialog, "outputFormatButton") && !enabled(dialog, "convertButton"));
-        choose(dialog, "epochFormList", QStringLiteral("dd/mm/yyyy"));
-        QTest::keyClicks(child<QLineEdit>(dialog, "setDate"), QStringLiteral("1/1/2005"));
-        QVERIFY(enabled(dialog, "convertButton"));
-        choose(dialog, "epochSourceList", QStringLiteral("Each record"));
-        QVERIFY(shown(dialog, "epochFieldList") && !shown(dialog, "setDate"));
-        QVERIFY(!enabled(dialog, "convertButton"));
-
-        // A file without lines says so.
-        const std::string empty = folder.filePath("empty.txt").toStdString();
-        std::ofstream{empty};
-        paths.files.push_back({empty, 1});
-        dialog.browseInput();
-        QVERIFY(shown(dialog, "instructions") && !shown(dialog, "preview"));
-        auto* instructions = child<QListWidget>(dialog, "instructions");
-        QCOMPARE(instructions->item(instructions->count() - 1)->text(), QStringLiteral("File has no records"));
-    }
-
-    void theOutputFormatDialogFollowsItsBoxes()
-    {
-        RecordingNotifier notifier;
-        COutputFormatDialog dialog(notifier);
-        dialog.show();
-        OutputFileFormat format;
-        format.geographic = false;
-        format.precision.degrees = 12;  // beyond what the field takes
-        dialog.setValue(format);
-        QVERIFY(!enabled(dialog, "notation") && !enabled(dialog, "hemisphere"));
-        QVERIFY(enabled(dialog, "okButton"));
-        toggle(dialog, "cartesianBox");
-        QVERIFY(!enabled(dialog, "okButton"));
-        toggle(dialog, "geographicBox");
-        QVERIFY(enabled(dialog, "okButton") && enabled(dialog, "notation"));
-
-        QCOMPARE(dialog.value().precision.degrees, 8);  // pulled back into the field's range
-        child<QRadioButton>(dialog, "hemisphere2")->click();
-        child<QRadioButton>(dialog, "notation4")->click();
-        QCOMPARE(dialog.value().hemisphere, FileHemisphereStyle::Letter);
-        QCOMPARE(dialog.value().notation, AngleNotation::Dmhp);
-        click(dialog, "helpButton");
-        QCOMPARE(notifier.shown.back().text, std::string("Help not yet available"));
-    }
-
-    void aRunMatchesTheCommandLineByteForByte_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("setDate");  // empty: epochs from each record
-        QTest::addColumn<bool>("reverse");
-        QTest::addColumn<QStringList>("formatClicks");  // buttons of the output format dialog
-        QTest::addColumn<QStringList>("cliOptions");
-        QTest::newRow("geographic text output, one date") << "geographic_dms.txt" << "out.txt"
-            << "01/01/2005" << false << QStringList{} << QStringList{};
-        QTest::newRow("cartesian epochs to csv, decimal degrees with letters, GDA94 to ITRF")
-            << "cartesian_epochs.txt" << "out.csv" << "" << true
-            << QStringList{"notation2", "hemisphere2"}
-            << QStringList{"--reverse", "--notation", "dd", "--hemisphere", "letter",
-                           "--precision", "8,7,5,3,3"};
-        QTest::newRow("records with errors, cartesian only") << "with_errors.txt" << "errors.txt"
-            << "2010.5" << false << QStringList{"geographicBox"}
-            << QStringList{"--output", "xyz", "--precision", "8,7,5,3,3"};
-    }
-
-    void aRunMatchesTheCommandLineByteForByte()
-    {
-        QFETCH(QString, input);
-        QFETCH(QString, output);
-        QFETCH(QString, setDate);
-        QFETCH(bool, reverse);
-        QFETCH(QStringList, formatClicks);
-        QFETCH(QStringList, cliOptions);
         const QDir folder(folder_->path());
-        const std::string inputPath = kExamples + input.toStdString();
-        const QString outputPath = folder.filePath(output);
-
+        const std::string input = kExamples + "cartesian_epochs.txt";
+        const QString output = folder.filePath(QStringLiteral("out.csv"));
         MemorySettingsStore store;
         Settings settings = LoadSettings(store, folder_->path().toStdString());
+        settings.file.outputMru = folder.filePath(QStringLiteral("last.csv")).toStdString();
         const ParameterStore sets = builtInStore();
         const Ellipsoid grs80 = builtInEllipsoid();
         int saves = 0;
@@ -222,65 +94,72 @@ private slots:
                                    SaveSettings(settings, store);
                                }};
         ScriptedPaths paths;
-        paths.files.push_back({inputPath, 1});
-        paths.files.push_back({outputPath.toStdString(), 1});
+        paths.files = {{input, 1}, {input, 1}, {folder.filePath(QStringLiteral("out")).toStdString(), 2}};
         RecordingNotifier notifier;
-
         std::unique_ptr<OnNextModal> format;
         OnNextModal convert([&](QDialog& dialog) {
+            QCOMPARE(text(dialog, "setList"), QStringLiteral("ITRF2000"));
+            QVERIFY(!enabled(dialog, "convertButton") && !enabled(dialog, "outputFormatButton"));
+            QVERIFY(shown(dialog, "instructions") && !shown(dialog, "preview"));
             click(dialog, "inputBrowseButton");
+            QVERIFY(shown(dialog, "preview") && !shown(dialog, "instructions") && !shown(dialog, "layoutList"));
+            QCOMPARE(child<QTableWidget>(dialog, "preview")->columnCount(), 5);
+            QCOMPARE(text(dialog, "typeList") + text(dialog, "fieldList1") + text(dialog, "epochSourceList") +
+                         text(dialog, "epochFieldList"),
+                     QStringLiteral("Cartesian (X,Y,Z)3Each record2"));
+            choose(dialog, "typeList", QStringLiteral("Geographic (Lat,Lon,Ht)"));
+            QVERIFY(text(dialog, "fieldLabel1") == QStringLiteral("Lat.") && shown(dialog, "layoutList"));
+            choose(dialog, "typeList", QStringLiteral("Cartesian (X,Y,Z)"));
             click(dialog, "outputBrowseButton");
-            if (reverse)
-                choose(dialog, "directionList", QStringLiteral("GDA94 -> ITRF"));
-            if (!setDate.isEmpty()) {
-                choose(dialog, "epochFormList",
-                       setDate.contains(QLatin1Char('/')) ? QStringLiteral("dd/mm/yyyy")
-                                                          : QStringLiteral("yyyy.yyy"));
-                QTest::keyClicks(child<QLineEdit>(dialog, "setDate"), setDate);
-            }
-            if (!formatClicks.isEmpty()) {
-                format = std::make_unique<OnNextModal>(
-                    [&](QDialog& formatDialog) {
-                        for (const QString& button : formatClicks)
-                            toggle(formatDialog, button.toLatin1().constData());
-                        click(formatDialog, "okButton");
-                    },
-                    &dialog);
-                click(dialog, "outputFormatButton");
-                QVERIFY(format->acted());
-            }
-            QVERIFY(enabled(dialog, "convertButton"));
+            QCOMPARE(text(dialog, "messageLine"), QStringLiteral("Input and output file names must be different!"));
+            QCOMPARE(paths.asked.back().initialPath, settings.file.outputMru);
+            QCOMPARE(paths.asked.back().filterEntry, 2);  // the last output was a .csv
+            click(dialog, "outputBrowseButton");  // a bare name gets the entry's extension
+            QCOMPARE(text(dialog, "outputName") + text(dialog, "messageLine"), output);
+            choose(dialog, "epochSourceList", QStringLiteral("Set date ->"));
+            choose(dialog, "epochFormList", QStringLiteral("dd/mm/yyyy"));
+            QVERIFY(enabled(dialog, "outputFormatButton") && !enabled(dialog, "convertButton"));
+            QVERIFY(shown(dialog, "setDate") && !shown(dialog, "epochFieldList"));
+            QTest::keyClicks(child<QLineEdit>(dialog, "setDate"), QStringLiteral("01/01/2005"));
+            choose(dialog, "directionList", QStringLiteral("GDA94 -> ITRF"));
+            format = std::make_unique<OnNextModal>(
+                [&](QDialog& formatDialog) {
+                    toggle(formatDialog, "geographicBox");
+                    QVERIFY(!enabled(formatDialog, "notation") && !enabled(formatDialog, "hemisphere"));
+                    toggle(formatDialog, "cartesianBox");
+                    QVERIFY(!enabled(formatDialog, "okButton"));
+                    toggle(formatDialog, "cartesianBox");
+                    toggle(formatDialog, "geographicBox");
+                    toggle(formatDialog, "notation2");
+                    toggle(formatDialog, "hemisphere2");
+                    click(formatDialog, "helpButton");
+                    click(formatDialog, "okButton");
+                },
+                &dialog);
+            click(dialog, "outputFormatButton");
+            QVERIFY(format->acted() && enabled(dialog, "convertButton"));
             click(dialog, "convertButton");
         });
-        const ConvertCommandResult result =
-            transformFile(nullptr, context, DialogServices{notifier, paths, 8});
-        QVERIFY(convert.acted() && !convert.timedOut());
-        QVERIFY(result.converted);
-        QCOMPARE(saves, formatClicks.isEmpty() ? 1 : 2);
-        QCOMPARE(settings.file.inputMru, inputPath);
-        QCOMPARE(settings.file.outputMru, outputPath.toStdString());
-        QCOMPARE(settings.file.setName, std::string("ITRF2000"));
-        QCOMPARE(settings.file.itrfToGda, !reverse);
-        QCOMPARE(store.value(kFileSection, "OutputMRU").value_or(""), outputPath.toStdString());
-        QVERIFY(notifier.shown.empty());
-        const QByteArray fromDialog = fileBytes(outputPath);
-        QVERIFY(QFile::remove(outputPath));
+        const ConvertCommandResult result = transformFile(nullptr, context, DialogServices{notifier, paths, 8});
+        QVERIFY(convert.acted() && result.converted);
+        QCOMPARE(saves, 2);
+        QCOMPARE(store.value(kFileSection, "OutputMRU").value_or(""), output.toStdString());
+        QVERIFY(!settings.file.itrfToGda);
+        QCOMPARE(notifier.shown.size(), std::size_t{1});  // the format dialog's help
+        const QByteArray fromDialog = fileBytes(output);
+        QVERIFY(QFile::remove(output));
 
         // The command line with the same choices, to the same output name.
         QProcess cli;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TESSARA_HOME"), folder_->path());
         cli.setProcessEnvironment(environment);
-        QStringList arguments{QStringLiteral("transform"), QStringLiteral("--quiet"),
-                              QStringLiteral("--set"),
-                              QStringLiteral("ITRF2000"), QStringLiteral("--input-hemisphere"),
-                              QStringLiteral("letter")};
-        if (!setDate.isEmpty())
-            arguments << QStringLiteral("--epoch") << setDate;
-        arguments << cliOptions << QString::fromStdString(inputPath) << outputPath;
-        cli.start(QStringLiteral(TESSARA_CLI), arguments);
+        cli.start(QStringLiteral(TESSARA_CLI),
+                  {"transform", "--quiet", "--set", "ITRF2000", "--input-hemisphere", "letter", "--epoch",
+                   "01/01/2005", "--reverse", "--notation", "dd", "--hemisphere", "letter", "--precision",
+                   "8,7,5,3,3", QString::fromStdString(input), output});
         QVERIFY(cli.waitForFinished(30000));
-        const QByteArray fromCli = fileBytes(outputPath);
+        const QByteArray fromCli = fileBytes(output);
         QVERIFY(fromCli.size() > 200);
         QCOMPARE(timeMasked(fromDialog), timeMasked(fromCli));
 
@@ -293,7 +172,7 @@ private slots:
         for (const std::string& line : result.messages)
             dialogLines << QString::fromStdString(line);
         QCOMPARE(dialogLines, cliLines);
-        QCOMPARE(dialogLines.front(), "Input - " + QString::fromStdString(inputPath));
+        QCOMPARE(dialogLines.front(), "Input - " + QString::fromStdString(input));
     }
 
     // The Qt chooser gives a bare name the extension of its filter entry.

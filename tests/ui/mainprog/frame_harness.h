@@ -13,7 +13,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 
@@ -77,17 +76,5 @@ public:
 private:
     StartupPaths paths_;
 };
-
-inline void acceptDialog(QWidget& window)
-{
-    if (auto* dialog = qobject_cast<QDialog*>(&window))
-        dialog->accept();
-}
-
-inline void rejectDialog(QWidget& window)
-{
-    if (auto* dialog = qobject_cast<QDialog*>(&window))
-        dialog->reject();
-}
 
 }  // namespace tessara::testing
