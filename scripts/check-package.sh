@@ -22,7 +22,9 @@ set -euo pipefail
 readonly PACKAGE=tessara
 readonly CHECK_USER=tessara-check
 readonly CHECK_USER_COMMENT="Tessara package check (temporary)"
-readonly SCREEN="-screen 0 1366x768x24"
+# -noreset: an X server resets when its last client leaves, and a program
+# started in that moment cannot connect; the programs run one after another.
+readonly SCREEN="-screen 0 1366x768x24 -noreset"
 readonly WINDOW_SECONDS=${CHECK_WINDOW_SECONDS:-60}
 readonly JOBS=${CHECK_JOBS:-2}  # build jobs when the programs are not built yet
 # The worked example's ITRF point; the installed program must give what the
@@ -255,6 +257,12 @@ picture() { import -window root "$out/$1.png" 2>/dev/null || echo "(no picture $
 run_program()
 {
     local program=$1 title=$2 pid main help status end
+    # The server must answer before a program is started: Qt gives up at once.
+    end=$((SECONDS + deadline_seconds))
+    until xdotool getdisplaygeometry >/dev/null 2>&1; do
+        ((SECONDS < end)) || { echo "FAIL the X server does not answer"; return 1; }
+        sleep 0.2
+    done
     (cd "$HOME" && exec "$program") >"$out/$program.out" 2>&1 &
     pid=$!
     main=$(wait_window "$pid" "$title") || { echo "$main"; kill "$pid"; return 1; }
@@ -313,12 +321,12 @@ begin "tessara and tessparams as the user, under Xvfb"
 user_out="$home/check-out"
 as_user mkdir "$user_out"
 session_status=0
-as_user env "${gui_environment[@]}" xvfb-run -a -s "$SCREEN" \
+as_user env "${gui_environment[@]}" xvfb-run -a -e "$user_out/xvfb.err" -s "$SCREEN" \
     "$work/session.sh" "$user_out" tessara Tessara tessparams "ITRF Parameters" \
     >"$work/session-user.log" 2>&1 || session_status=$?
 sed 's/^/    /' "$work/session-user.log"
 cp "$user_out"/*.png "$pictures"/ 2>/dev/null || true
-[[ $session_status -eq 0 ]] || { cat "$user_out"/*.out >&2 2>/dev/null; fail "a program failed as the user"; }
+[[ $session_status -eq 0 ]] || { cat "$user_out"/*.out "$user_out/xvfb.err" >&2 2>/dev/null; fail "a program failed as the user"; }
 
 begin "the user's files are in the user's data folder"
 data="$home/.local/share/tessara"
