@@ -53,22 +53,6 @@ private slots:
         const FieldLocaleGuard germanFields;
         Editor editor;
         editor::CParameterForm& form = editor.parameters();
-        // Tab goes down the fields (the base values, then their changes),
-        // then the enabled buttons; the two mode buttons are one stop.
-        editor.frame.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&editor.frame));
-        QStringList visited;
-        while (QApplication::focusWidget() != nullptr && visited.size() < 30 &&
-               !visited.contains(QApplication::focusWidget()->objectName())) {
-            visited << QApplication::focusWidget()->objectName();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QStringList expected{"name", "epoch", "sevenParameters"};
-        for (const char* column : {"base", "rate"})
-            for (int row = 0; row < 7; ++row)
-                expected << QString::fromLatin1(column) + QString::number(row);
-        QCOMPARE(visited, expected << "open" << "exit");
-
         // A file that shows nothing leaves the form, yet becomes current.
         editor.open(form, kFixtures + "wrong_marker.params");
         QCOMPARE(editor.notifier.shown.size(), std::size_t{1});
