@@ -116,7 +116,6 @@ private slots:
     {
         Program program(*folder_);
         ParameterSet damaged = *program.store.find("ITRF96");
-        damaged.rate[2] = kUnsetValue;
         damaged.valid = false;
         program.store.store(damaged);
         const std::string longName = "Long" + std::string(296, 'n');
