@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <fstream>
@@ -99,11 +98,9 @@ private slots:
         std::unique_ptr<OnNextModal> format;
         OnNextModal convert([&](QDialog& dialog) {
             QCOMPARE(text(dialog, "setList"), QStringLiteral("ITRF2000"));
-            QVERIFY(!enabled(dialog, "convertButton") && !enabled(dialog, "outputFormatButton"));
             QVERIFY(shown(dialog, "instructions") && !shown(dialog, "preview"));
             click(dialog, "inputBrowseButton");
             QVERIFY(shown(dialog, "preview") && !shown(dialog, "instructions") && !shown(dialog, "layoutList"));
-            QCOMPARE(child<QTableWidget>(dialog, "preview")->columnCount(), 5);
             QCOMPARE(text(dialog, "typeList") + text(dialog, "fieldList1") + text(dialog, "epochSourceList") +
                          text(dialog, "epochFieldList"),
                      QStringLiteral("Cartesian (X,Y,Z)3Each record2"));
