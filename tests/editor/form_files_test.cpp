@@ -31,8 +31,6 @@ ParameterForm itrf2000Form()
 TEST(EditorFiles, WhatAnOpenedFileShows)
 {
     TempFolder folder;
-    const std::string empty = folder.file("marker-only.params");
-    testing::writeFile(empty, "**** ITRF Parameters ****");
     const std::string notValid = folder.file("not-valid.params");
     RecordingNotifier setup;
     ParameterSet placeholder = ParameterSet::editorFromValues(std::string(kNotValidName), 2000, {}, {});
@@ -44,7 +42,6 @@ TEST(EditorFiles, WhatAnOpenedFileShows)
         {"damaged checksum: reported, then shown", fixture("bad_crc.params"), "", {"Parameters file is incorrect - checksum does not match"}},
         {"wrong marker", fixture("wrong_marker.params"), nullptr, {"Parameters file is incorrect"}},
         {"cut short: shown as far as read", fixture("truncated.params"), "", {}},
-        {"only the marker: nothing read, nothing set", empty, "", {}},
         {"a placeholder of the program", notValid, nullptr, {}},
         {"no such file", folder.file("gone.params"), nullptr, {}},
     };

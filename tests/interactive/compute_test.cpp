@@ -73,13 +73,22 @@ TEST_F(Compute, ValidationListsReaderMessagesAtOnce)
     }
 }
 
-TEST_F(Compute, NoSelectedSetIsReportedAndTransformsNothing)
+// A Compute that cannot run says why at once and fills nothing: no set
+// chosen, or an epoch typed as a decimal year read in the notation chosen
+// after it.
+TEST_F(Compute, RefusedComputeSaysWhyAndFillsNothing)
 {
     InteractiveForm& f = typeSamplePoint(start());
     f.SelectParameterSet(-1);
     EXPECT_EQ(f.messages(), std::vector<std::string>{"You must select a set of ITRF parameters"});
     f.Compute();
     EXPECT_TRUE(!f.computeEnabled() && f.texts().gda.x.empty() && f.messagesShown());
+
+    typeSamplePoint(start()).SetEpochNotation(EpochMode::DayMonthYear);
+    EXPECT_TRUE(form->computeEnabled());  // nothing happens until Compute
+    form->Compute();
+    ASSERT_EQ(form->messages().size(), 1u);
+    EXPECT_TRUE(form->messages()[0].find("2002.0") != std::string::npos && form->texts().gda.x.empty());
 }
 
 TEST_F(Compute, ClearEmptiesOneHalfAndRevalidates)
@@ -135,16 +144,6 @@ TEST_F(Compute, DamagedSetChosenAtTheTopOfTheListIsMarkedAtStart)
     writeFile(list, bytes);
     store.writeString(kItrfToGdaSection, "ITRFParameters", "AAA");
     EXPECT_TRUE(start().parameterList().selectedIndex() == 0 && form->notValidShown(Half::Itrf));
-}
-
-TEST_F(Compute, EpochInTheNotationChosenLast)
-{
-    InteractiveForm& f = typeSamplePoint(start());  // "2002.0" as a decimal year
-    f.SetEpochNotation(EpochMode::DayMonthYear);
-    EXPECT_TRUE(f.computeEnabled());  // nothing happens until Compute
-    f.Compute();
-    ASSERT_EQ(f.messages().size(), 1u);
-    EXPECT_TRUE(f.messages()[0].find("2002.0") != std::string::npos && f.texts().gda.x.empty());
 }
 
 }  // namespace

@@ -68,14 +68,6 @@ TEST(ProgramPaths, SharedInstallMarkerAndTessaraHomeAreObserved)
     ::unsetenv("TESSARA_HOME");
 }
 
-TEST(ProgramPaths, StartupPathsFromTheProgramFolder)
-{
-    const StartupPaths paths = makeStartupPaths("/usr/bin/tessara", "/home/u/.local/share/tessara");
-    EXPECT_EQ(paths.iniPath + " " + paths.parameterListPath + " " + paths.ellipsoidListPath,
-              "/home/u/.local/share/tessara/tessara.ini /home/u/.local/share/tessara/params.tessara "
-              "/home/u/.local/share/tessara/ellipsoids.tessara");
-}
-
 TEST(ProgramPaths, ShippedSetsAreFoundInTheInstallOrBesideTheProgram)
 {
     namespace fs = std::filesystem;
