@@ -11,7 +11,7 @@ using Commands = FormFixture;
 
 void chooseInputNotation(InteractiveForm& f, ScriptedDialogs& dialogs, bool itrfToGda, AngleNotation notation)
 {
-    dialogs.format = FormatChoice{notation, AngleNotation::Dms};
+    dialogs.format.answer = FormatChoice{notation, AngleNotation::Dms};
     f.FormatCommand(itrfToGda);
 }
 
@@ -76,13 +76,13 @@ TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
     typeSamplePoint();
     const std::string typed = f.texts().itrf.latitude.single;
     const std::size_t lines = logLines();
-    dialogs.format.reset();
+    dialogs.format.answer.reset();
     f.FormatCommand(true);
     EXPECT_TRUE(f.texts().itrf.latitude.single == typed && f.texts().itrf.latitude.degrees.empty());
 
-    dialogs.format = FormatChoice{AngleNotation::Dms, AngleNotation::Dd};
+    dialogs.format.answer = FormatChoice{AngleNotation::Dms, AngleNotation::Dd};
     f.FormatCommand(true);
-    const FormatRequest& asked = dialogs.formatRequests.back();
+    const FormatRequest& asked = dialogs.format.requests.back();
     EXPECT_TRUE(asked.itrfToGda && asked.current.input == AngleNotation::Dd && asked.canCompute);
     HalfTexts& itrf = f.texts().itrf;
     EXPECT_EQ(joined({itrf.latitude.degrees, itrf.latitude.minutes, itrf.latitude.seconds, itrf.longitude.degrees,
@@ -95,9 +95,9 @@ TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
     chooseInputNotation(f, dialogs, true, AngleNotation::Dm);
     EXPECT_TRUE(itrf.latitude.dmDegrees.empty() && itrf.longitude.dmDegrees.empty());
 
-    dialogs.format = FormatChoice{AngleNotation::Dmhp, AngleNotation::Dm};
+    dialogs.format.answer = FormatChoice{AngleNotation::Dmhp, AngleNotation::Dm};
     f.FormatCommand(false);
-    EXPECT_FALSE(dialogs.formatRequests.back().itrfToGda);
+    EXPECT_FALSE(dialogs.format.requests.back().itrfToGda);
     const DirectionSettings& gda = f.settings().gdaToItrf;
     EXPECT_TRUE(gda.inputNotation == AngleNotation::Dmhp && gda.outputNotation == AngleNotation::Dm);
     EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dm);
@@ -107,14 +107,14 @@ TEST_F(Commands, PrecisionCommandStoresAndRecomputes)
 {
     InteractiveForm& f = typeSamplePoint(start());
     f.Compute();
-    dialogs.precision = OutputPrecision{8, 7, 5, 1, 0};
+    dialogs.precision.answer = OutputPrecision{8, 7, 5, 1, 0};
     f.PrecisionCommand(true);
-    EXPECT_EQ(dialogs.precisionRequests.back().current.cartesian, 4);
+    EXPECT_EQ(dialogs.precision.requests.back().current.cartesian, 4);
     EXPECT_EQ(joined({f.texts().gda.x, f.texts().gda.height, *store.value(kItrfToGdaSection, "OutputPrecisionXYZ")}),
               "-4052051.8|603|1|");
-    dialogs.precision.reset();
+    dialogs.precision.answer.reset();
     f.PrecisionCommand(false);
-    EXPECT_TRUE(!dialogs.precisionRequests.back().itrfToGda && f.settings().gdaToItrf.precision.cartesian == 4);
+    EXPECT_TRUE(!dialogs.precision.requests.back().itrfToGda && f.settings().gdaToItrf.precision.cartesian == 4);
 }
 
 // Each direction keeps its own ellipsoid, stored at once and kept at the end.

@@ -56,9 +56,9 @@ TEST_F(LogFile, OptionsTakeEffectAtTheNextStart)
 {
     InteractiveForm& f = startShown();
     const std::string next = folder.file("next.log");
-    dialogs.logOptions = LogOptions{next, false, true};
+    dialogs.logOptions.answer = LogOptions{next, false, true};
     f.LogFileOptions();
-    EXPECT_EQ(dialogs.logRequests.at(0).logFile, logPath());
+    EXPECT_EQ(dialogs.logOptions.requests.at(0).logFile, logPath());
     EXPECT_EQ(joined({*store.value(kInteractiveSection, "LogfileName"),
                       *store.value(kInteractiveSection, "LogfileAppend")}), next + "|Yes|");
     typeSamplePoint(f).Compute();
@@ -66,10 +66,10 @@ TEST_F(LogFile, OptionsTakeEffectAtTheNextStart)
     EXPECT_EQ(startShown().log().currentLogFile(), next);
 
     // A bare name is a file of the program folder; Cancel changes nothing.
-    dialogs.logOptions = LogOptions{"bare.log", true, false};
+    dialogs.logOptions.answer = LogOptions{"bare.log", true, false};
     form->LogFileOptions();
     EXPECT_EQ(form->settings().interactive.logfileName, folder.file("bare.log"));
-    dialogs.logOptions.reset();
+    dialogs.logOptions.answer.reset();
     form->LogFileOptions();
     EXPECT_TRUE(form->settings().interactive.logfilePrompt);
 }
@@ -147,7 +147,7 @@ TEST_F(Restart, TheNextRunReadsWhatThisOneStored)
     InteractiveForm& first = start();
     first.SetDirection(false);
     first.SetInputType(Half::Gda, InputType::Geographic);
-    dialogs.format = FormatChoice{AngleNotation::Dmshp, AngleNotation::Dm};
+    dialogs.format.answer = FormatChoice{AngleNotation::Dmshp, AngleNotation::Dm};
     first.FormatCommand(false);
     first.SelectParameterSet(first.parameterList().findIgnoringCase("ITRF97"));
     first.SetEpochNotation(EpochMode::DecimalYear);
@@ -175,8 +175,9 @@ TEST_F(Restart, SavedSetNamesAreFoundIgnoringCaseOrFallBackToTheFirst)
         store.writeString(kItrfToGdaSection, "ITRFParameters", c.saved);
         store.writeString(kGdaToItrfSection, "ITRFParameters", c.saved);
         InteractiveForm& f = start();
-        EXPECT_EQ(f.parameterList().selectedName() + f.hiddenParameterList().selectedName() + "|" +
-                      f.settings().itrfToGda.parameterSetName, std::string(c.selected) + c.selected + "|" + c.savedAfter);
+        EXPECT_EQ(joined({f.parameterList().selectedName(), f.hiddenParameterList().selectedName(),
+                          f.settings().itrfToGda.parameterSetName}),
+                  joined({c.selected, c.selected, c.savedAfter}));
         form.reset();  // no save between the cases
     }
 }
