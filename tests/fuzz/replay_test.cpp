@@ -1,24 +1,24 @@
 // Every stored fuzz input (the seed corpus and the reproducers of fixed
 // findings) through every fuzz body, in the ordinary and the sanitizer
 // builds. A body aborts on a broken invariant (and the sanitizers abort on a
-// finding in CI); the input being replayed is then named on stderr. The parameter and ellipsoid readers must also keep
-// their memory to the size of the data, however large a length it claims.
+// finding in CI); each input is named on stderr before it is replayed, so the
+// last name shown is the one that failed. The parameter and ellipsoid readers
+// must also keep their memory to the size of the data, however large a length
+// it claims.
 
 #include "fuzz/fuzz_bodies.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
-#include <csignal>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <new>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -29,27 +29,12 @@ std::atomic<std::size_t> gLargestRequest{0};
 
 void* allocate(std::size_t size)
 {
-    if (gWatching.load(std::memory_order_relaxed)) {
-        std::size_t largest = gLargestRequest.load(std::memory_order_relaxed);
-        while (size > largest && !gLargestRequest.compare_exchange_weak(largest, size)) {
-        }
+    std::size_t largest = gLargestRequest.load();
+    while (gWatching.load() && size > largest && !gLargestRequest.compare_exchange_weak(largest, size)) {
     }
     if (void* p = std::malloc(size == 0 ? 1 : size))
         return p;
     throw std::bad_alloc();
-}
-
-// The input being replayed, for the report of a crash or an abort.
-char gCurrentInput[4096];
-
-extern "C" void nameCurrentInput(int signalNumber)
-{
-    const char prefix[] = "\n*** while replaying fuzz input: ";
-    [[maybe_unused]] ssize_t n = ::write(STDERR_FILENO, prefix, sizeof prefix - 1);
-    n = ::write(STDERR_FILENO, gCurrentInput, std::strlen(gCurrentInput));
-    n = ::write(STDERR_FILENO, "\n", 1);
-    std::signal(signalNumber, SIG_DFL);
-    std::raise(signalNumber);
 }
 
 }  // namespace
@@ -67,23 +52,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // The stored inputs of a target, in a stable order.
 std::vector<fs::path> storedInputs(std::string_view target)
 {
     std::vector<fs::path> files;
     for (const char* kind : {"corpus", "regressions"}) {
         const fs::path folder = fs::path(TESSARA_SOURCE_DIR) / "fuzz" / kind / target;
-        if (!fs::is_directory(folder))
-            continue;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-            if (entry.is_regular_file())
-                files.push_back(entry.path());
+        if (fs::is_directory(folder))
+            for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+                if (entry.is_regular_file())
+                    files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
     return files;
@@ -102,25 +80,18 @@ TEST_P(Replay, StoredInputsRunCleanly)
     const std::vector<fs::path> files = storedInputs(target.name);
     ASSERT_FALSE(files.empty()) << "no stored inputs for " << target.name;
     const bool reader = target.name == "parameter_file" || target.name == "ellipsoid_file";
-    // Only the abort: a sanitizer's own fault handler must stay in place.
-    std::signal(SIGABRT, nameCurrentInput);
     for (const fs::path& file : files) {
-        SCOPED_TRACE(file.string());
         const std::string name = file.string();
-        std::memcpy(gCurrentInput, name.c_str(), std::min(name.size() + 1, sizeof gCurrentInput));
-        gCurrentInput[sizeof gCurrentInput - 1] = '\0';
-        const std::string bytes = readFile(file);
-        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        SCOPED_TRACE(name);
+        std::fprintf(stderr, "replaying fuzz input: %s\n", name.c_str());
+        const std::string bytes = tessara::testing::readFile(name);
         gLargestRequest = 0;
         gWatching = reader;
-        const int result = target.body(data, bytes.size());
+        const int result = target.body(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         gWatching = false;
         EXPECT_EQ(result, 0);
-        if (reader) {
-            EXPECT_LE(gLargestRequest.load(), allowedAllocation(bytes.size()));
-        }
+        EXPECT_LE(gLargestRequest.load(), reader ? allowedAllocation(bytes.size()) : SIZE_MAX);
     }
-    std::signal(SIGABRT, SIG_DFL);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fuzz, Replay, ::testing::ValuesIn(targets().begin(), targets().end()),

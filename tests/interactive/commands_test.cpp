@@ -9,10 +9,9 @@ namespace {
 
 using Commands = FormFixture;
 
-void chooseInputNotation(InteractiveForm& f, ScriptedDialogs& dialogs, bool itrfToGda,
-                         AngleNotation notation)
+void chooseInputNotation(InteractiveForm& f, ScriptedDialogs& dialogs, bool itrfToGda, AngleNotation notation)
 {
-    dialogs.format = FormatChoice{notation, AngleNotation::Dms};
+    dialogs.format.answer = FormatChoice{notation, AngleNotation::Dms};
     f.FormatCommand(itrfToGda);
 }
 
@@ -27,8 +26,8 @@ TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
         const Half half = itrfToGda ? Half::Itrf : Half::Gda;
         f.SetDirection(itrfToGda);
         f.SetInputType(half, InputType::Geographic);
-        for (const AngleNotation notation : {AngleNotation::Dms, AngleNotation::Dm, AngleNotation::Dd,
-                                             AngleNotation::Dmshp, AngleNotation::Dmhp}) {
+        for (const AngleNotation notation :
+             {AngleNotation::Dms, AngleNotation::Dm, AngleNotation::Dd, AngleNotation::Dmshp, AngleNotation::Dmhp}) {
             SCOPED_TRACE(std::string(itrfToGda ? "ITRF half, " : "GDA94 half, ") +
                          std::string(angleNotationCaption(notation)));
             f.Clear(half);
@@ -36,23 +35,18 @@ TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
             typeSamplePoint();
             ASSERT_TRUE(f.sameHalfEnabled(half, SameHalfTarget::Cartesian));
             const DirectionSettings& group = inputGroupOf(f.settings(), half);
-            PointTransformer typed;
+            PointTransformer typed, back;
             ASSERT_TRUE(readGeographicInput(typed, f.texts().half(half), notation, group));
             const std::string otherBefore = f.texts().half(otherHalf(half)).x;
-
             f.SameHalfConversion(half, SameHalfTarget::Cartesian);
-            const HalfTexts& xyz = f.texts().half(half);
-            EXPECT_NEAR(std::stod(xyz.x), -4052052.048, 0.003);
-            EXPECT_NEAR(std::stod(xyz.z), -2545105.587, 0.003);
-
+            EXPECT_NEAR(std::stod(f.texts().half(half).x), -4052052.048, 0.003);
+            EXPECT_NEAR(std::stod(f.texts().half(half).z), -2545105.587, 0.003);
             f.SameHalfConversion(half, SameHalfTarget::Geographic);
             EXPECT_TRUE(f.messages().empty());
-            PointTransformer back;
             ASSERT_TRUE(readGeographicInput(back, f.texts().half(half), notation, group));
             EXPECT_NEAR(back.inputGeographic.latitude, typed.inputGeographic.latitude, 1e-8);
             EXPECT_NEAR(back.inputGeographic.longitude, typed.inputGeographic.longitude, 1e-8);
-            EXPECT_EQ(f.texts().half(half).height, "603.287");
-            EXPECT_EQ(f.texts().half(otherHalf(half)).x, otherBefore);
+            EXPECT_EQ(f.texts().half(half).height + f.texts().half(otherHalf(half)).x, "603.287" + otherBefore);
         }
     }
     EXPECT_EQ(logLines(), 9u);
@@ -66,16 +60,14 @@ TEST_F(Commands, SamplePointKeepsTheIdentifierAndABadYChangesNoField)
     f.SamplePoint();
     EXPECT_EQ(f.texts().epoch + f.texts().itrf.identifier, "1/1/2002PT1");
     f.texts().itrf.y = "42l2836.105";
-    const FormTexts before = f.texts();
     f.SameHalfConversion(Half::Itrf, SameHalfTarget::Geographic);
     EXPECT_EQ(f.messages(), std::vector<std::string>{"Y value (42l2836.105) invalid"});
-    EXPECT_TRUE(f.messagesShown());
-    EXPECT_EQ(f.texts().itrf.latitude.degrees + f.texts().itrf.height,
-              before.itrf.latitude.degrees + before.itrf.height);
+    EXPECT_TRUE(f.messagesShown() && f.texts().itrf.latitude.degrees.empty());
 }
 
-// The format command re-expresses a typed point in the new input notation
-// and computes; Cancel, or a latitude of 0, rewrites no field.
+// The format command re-expresses a typed point in the new input notation,
+// computes and stores the choice; Cancel, or a latitude of 0, rewrites no
+// field; each half's command edits its own group.
 TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
 {
     InteractiveForm& f = startShown();
@@ -84,36 +76,28 @@ TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
     typeSamplePoint();
     const std::string typed = f.texts().itrf.latitude.single;
     const std::size_t lines = logLines();
-    dialogs.format.reset();
+    dialogs.format.answer.reset();
     f.FormatCommand(true);
-    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dd);
     EXPECT_TRUE(f.texts().itrf.latitude.single == typed && f.texts().itrf.latitude.degrees.empty());
 
-    dialogs.format = FormatChoice{AngleNotation::Dms, AngleNotation::Dd};
+    dialogs.format.answer = FormatChoice{AngleNotation::Dms, AngleNotation::Dd};
     f.FormatCommand(true);
-    const FormatRequest& asked = dialogs.formatRequests.back();
+    const FormatRequest& asked = dialogs.format.requests.back();
     EXPECT_TRUE(asked.itrfToGda && asked.current.input == AngleNotation::Dd && asked.canCompute);
     HalfTexts& itrf = f.texts().itrf;
-    EXPECT_EQ(joined({itrf.latitude.degrees, itrf.latitude.minutes, itrf.latitude.seconds,
-                      itrf.longitude.degrees, itrf.longitude.minutes, itrf.longitude.seconds}),
-              "23|40|12.43135|133|53|07.85742|");
-    EXPECT_EQ(f.layout(Half::Itrf).latitudeLabel, "Latitude\n(d mm ss.sss)");
-    // Compute ran: the output is in the new output notation, and logged.
-    EXPECT_EQ(f.texts().gda.latitude.single, "23.67012390");
-    EXPECT_EQ(f.layout(Half::Gda).angleFields, AngleFieldSet::One);
+    EXPECT_EQ(joined({itrf.latitude.degrees, itrf.latitude.minutes, itrf.latitude.seconds, itrf.longitude.degrees,
+                      itrf.longitude.minutes, itrf.longitude.seconds, f.texts().gda.latitude.single,
+                      *store.value(kItrfToGdaSection, "LatLongInputFormat")}),
+              "23|40|12.43135|133|53|07.85742|23.67012390|DMS|");
     EXPECT_EQ(logLines(), lines + 1);
-    EXPECT_EQ(joined({*store.value(kItrfToGdaSection, "LatLongInputFormat"),
-                      *store.value(kItrfToGdaSection, "LatLongOutputFormat")}), "DMS|DD|");
 
     itrf.latitude.degrees = itrf.latitude.minutes = itrf.latitude.seconds = "0";
     chooseInputNotation(f, dialogs, true, AngleNotation::Dm);
-    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dm);
     EXPECT_TRUE(itrf.latitude.dmDegrees.empty() && itrf.longitude.dmDegrees.empty());
 
-    // The GDA94 command edits the other group.
-    dialogs.format = FormatChoice{AngleNotation::Dmhp, AngleNotation::Dm};
+    dialogs.format.answer = FormatChoice{AngleNotation::Dmhp, AngleNotation::Dm};
     f.FormatCommand(false);
-    EXPECT_FALSE(dialogs.formatRequests.back().itrfToGda);
+    EXPECT_FALSE(dialogs.format.requests.back().itrfToGda);
     const DirectionSettings& gda = f.settings().gdaToItrf;
     EXPECT_TRUE(gda.inputNotation == AngleNotation::Dmhp && gda.outputNotation == AngleNotation::Dm);
     EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dm);
@@ -123,15 +107,14 @@ TEST_F(Commands, PrecisionCommandStoresAndRecomputes)
 {
     InteractiveForm& f = typeSamplePoint(start());
     f.Compute();
-    dialogs.precision = OutputPrecision{8, 7, 5, 1, 0};
+    dialogs.precision.answer = OutputPrecision{8, 7, 5, 1, 0};
     f.PrecisionCommand(true);
-    EXPECT_EQ(dialogs.precisionRequests.back().current.cartesian, 4);
+    EXPECT_EQ(dialogs.precision.requests.back().current.cartesian, 4);
     EXPECT_EQ(joined({f.texts().gda.x, f.texts().gda.height, *store.value(kItrfToGdaSection, "OutputPrecisionXYZ")}),
               "-4052051.8|603|1|");
-    dialogs.precision.reset();
+    dialogs.precision.answer.reset();
     f.PrecisionCommand(false);
-    EXPECT_FALSE(dialogs.precisionRequests.back().itrfToGda);
-    EXPECT_EQ(f.settings().gdaToItrf.precision.cartesian, 4);
+    EXPECT_TRUE(!dialogs.precision.requests.back().itrfToGda && f.settings().gdaToItrf.precision.cartesian == 4);
 }
 
 // Each direction keeps its own ellipsoid, stored at once and kept at the end.
@@ -142,35 +125,16 @@ TEST_F(Commands, EllipsoidChoiceBelongsToTheActiveDirectionAndRecomputes)
     f.ellipsoidMenu().addEllipsoidMenuItem("Sphere");
     typeSamplePoint().Compute();
     const std::string onGrs80 = f.texts().gda.height;
-
     f.ChooseEllipsoid(1);
-    EXPECT_EQ(f.currentEllipsoid(), 1);
     EXPECT_NE(f.texts().gda.height, onGrs80);
     EXPECT_EQ(store.value(kItrfToGdaSection, "Ellipsoid"), "Sphere");
     f.SetDirection(false);
-    EXPECT_EQ(f.currentEllipsoid(), 0);
     f.ChooseEllipsoid(7);  // no such item
     EXPECT_EQ(f.currentEllipsoid(), 0);
     f.SetDirection(true);
     EXPECT_EQ(f.currentEllipsoid(), 1);
     f.Finish();
     EXPECT_EQ(store.value(kGdaToItrfSection, "Ellipsoid"), "GRS80");
-}
-
-// The packed-minutes and GDA94-output captions differ from the others.
-TEST(FormLayout, LabelsThatDependOnHalfAndRole)
-{
-    struct Case { AngleNotation notation; Half half; bool input; const char* labels; };
-    const Case cases[] = {
-        {AngleNotation::Dms, Half::Gda, false, "Latitude\n(dd mm sss)|Longitude\n(dd mm sss)"},
-        {AngleNotation::Dmhp, Half::Itrf, true, "Latitude\n(d.mmmmm)|Longitude\n(d.mmmm)"},
-        {AngleNotation::Dmhp, Half::Itrf, false, "Latitude\n(d.mmmmm)|Longitude\n(d.mmmmm)"},
-        {AngleNotation::Dmhp, Half::Gda, true, "Latitude\n(d.mmmm)|Longitude\n(d.mmmm)"},
-    };
-    for (const Case& c : cases) {
-        const AngleLabels labels = angleLabels(c.notation, c.half, c.input);
-        EXPECT_EQ(labels.latitude + "|" + labels.longitude, c.labels);
-    }
 }
 
 TEST(FormLayout, InputAndOutputHalves)
@@ -186,38 +150,30 @@ TEST(FormLayout, InputAndOutputHalves)
 
     const HalfLayout in = layoutHalf(settings, Half::Itrf, {});
     EXPECT_TRUE(in.input && !in.readOnly && !in.cartesianEnabled && in.geographicEnabled);
-    EXPECT_TRUE(in.latitudeSide.buttons);
-    EXPECT_EQ(in.longitudeSide.label, "West");
-
+    EXPECT_TRUE(in.latitudeSide.buttons && in.longitudeSide.label == "West");
     const HalfLayout out = layoutHalf(settings, Half::Gda, {"North", "East"});
     EXPECT_TRUE(!out.input && out.readOnly && !out.identifierEnabled && !out.typeButtonsEnabled);
     EXPECT_EQ(out.angleFields, AngleFieldSet::Two);
-    EXPECT_EQ(out.groupCaption, " Output - GDA94 ");
     // Sign style shows the sign in the field, the other styles a label.
-    EXPECT_TRUE(!out.latitudeSide.buttons && out.latitudeSide.label.empty());
-    EXPECT_EQ(out.longitudeSide.label, "East");
+    EXPECT_TRUE(!out.latitudeSide.buttons && out.latitudeSide.label.empty() && out.longitudeSide.label == "East");
 }
 
 TEST(OutputDisplay, SignStyleMarksNegativeAnglesInTheirFirstField)
 {
     PointTransformer pt;
     pt.outputGeographic = {-33.5, -151.25, 10.0};
-    pt.outputAngles.latitude.degrees = "33";
-    pt.outputAngles.latitude.dmDegrees = "33";
+    pt.outputAngles.latitude.degrees = pt.outputAngles.latitude.dmDegrees = "33";
     pt.outputAngles.longitude.decimalDegrees = "151.25000000";
     DirectionSettings group;
-    group.latitudeOutput = OutputHemisphereStyle::Sign;
-    group.longitudeOutput = OutputHemisphereStyle::Sign;
-    HalfTexts input;
-    HalfTexts output;
+    group.latitudeOutput = group.longitudeOutput = OutputHemisphereStyle::Sign;
+    HalfTexts input, output;
     output.latitude.dmDegrees = "-33";  // already signed: not doubled
     OutputSides sides;
     displayOutput(pt, input, output, AngleNotation::Dms, group, sides);
     // An empty field stays empty.
     EXPECT_EQ(joined({output.latitude.degrees, output.latitude.dmDegrees, output.latitude.single}), "-33|-33||");
     displayOutput(pt, input, output, AngleNotation::Dd, group, sides);
-    EXPECT_EQ(output.longitude.single, "-151.25000000");
-    EXPECT_TRUE(sides.latitude.empty());
+    EXPECT_TRUE(output.longitude.single == "-151.25000000" && sides.latitude.empty());
 
     group.latitudeOutput = OutputHemisphereStyle::Letters;
     pt.outputGeographic.latitude = 0.0;

@@ -89,32 +89,28 @@ public:
     std::vector<std::string> opened;
 };
 
-// The option dialogs answer what the test set (nothing: Cancel) and keep
-// the requests.
+// One option dialog: it answers what the test set (nothing: Cancel) and
+// keeps the requests.
+template <typename Answer, typename Request>
+struct ScriptedDialog {
+    std::optional<Answer> operator()(const Request& request)
+    {
+        requests.push_back(request);
+        return answer;
+    }
+    std::optional<Answer> answer;
+    std::vector<Request> requests;
+};
+
 class ScriptedDialogs : public OptionDialogs {
 public:
-    std::optional<FormatChoice> editFormat(const FormatRequest& request) override
-    {
-        formatRequests.push_back(request);
-        return format;
-    }
-    std::optional<OutputPrecision> editPrecision(const PrecisionRequest& request) override
-    {
-        precisionRequests.push_back(request);
-        return precision;
-    }
-    std::optional<LogOptions> editLogOptions(const LogOptions& current) override
-    {
-        logRequests.push_back(current);
-        return logOptions;
-    }
+    std::optional<FormatChoice> editFormat(const FormatRequest& request) override { return format(request); }
+    std::optional<OutputPrecision> editPrecision(const PrecisionRequest& r) override { return precision(r); }
+    std::optional<LogOptions> editLogOptions(const LogOptions& current) override { return logOptions(current); }
 
-    std::optional<FormatChoice> format;
-    std::optional<OutputPrecision> precision;
-    std::optional<LogOptions> logOptions;
-    std::vector<FormatRequest> formatRequests;
-    std::vector<PrecisionRequest> precisionRequests;
-    std::vector<LogOptions> logRequests;
+    ScriptedDialog<FormatChoice, FormatRequest> format;
+    ScriptedDialog<OutputPrecision, PrecisionRequest> precision;
+    ScriptedDialog<LogOptions, LogOptions> logOptions;
 };
 
 class RecordingStatusLine : public StatusLine {

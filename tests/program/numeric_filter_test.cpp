@@ -71,7 +71,6 @@ TEST(NumericKeyFilter, RulesOnCharactersAndPositions)
         {"decimal key into an empty whole-number field", "|", point, rules(true, 0), Pass},
         {"second decimal symbol", "1.5|", point, rules(true, 3), Beep},
         {"decimal key at the field's own symbol", "1|.5", point, rules(true, 3), Pass},
-        {"ctrl+decimal key", "1|", key(KeyKind::DecimalKey, U'.', false, true), rules(true, 3), Beep},
         {"shift+keypad decimal key", "1|", key(KeyKind::DecimalKey, U'.', true, false, true), rules(true, 3, U','), Pass},
         {"subtract where negatives are not allowed", "|5", minus, rules(false, 3), Beep},
         {"subtract at the start", "|5", minus, rules(true, 3), Pass},
@@ -95,10 +94,7 @@ TEST(NumericKeyFilter, KeysByLabel)
         {"period in a decimal-comma locale", U'.', false, U',', KeyKind::LetterOrPunctuation},
         {"comma in a decimal-comma locale", U',', false, U',', KeyKind::DecimalKey},
         {"keypad period in a decimal-comma locale", U'.', true, U',', KeyKind::DecimalKey},
-        {"keypad comma in a decimal-point locale", U',', true, U'.', KeyKind::DecimalKey},
         {"minus", U'-', false, U'.', KeyKind::SubtractKey},
-        {"letter", U'Q', false, U'.', KeyKind::LetterOrPunctuation},
-        {"letter of another script", U'\u0416', false, U'.', KeyKind::LetterOrPunctuation},
         {"space bar", U' ', false, U'.', KeyKind::Space},
         {"key with no character", 0, false, U'.', KeyKind::Other},
         {"delete character", 0x7F, false, U'.', KeyKind::Other},
@@ -113,7 +109,6 @@ TEST(NumericKeyFilter, LocaleSymbols)
 {
     struct Case { const char* name; std::u32string_view decimal; std::u32string_view negative; char32_t expectedDecimal; char32_t expectedNegative; };
     const Case cases[] = {
-        {"decimal comma", U",", U"-", U',', U'-'},
         {"left-to-right mark before the sign", U".", U"\u200E-", U'.', U'-'},
         {"arabic separator and letter mark", U"\u066B", U"\u061C-", U'\u066B', U'-'},
         {"typographic minus", U",", U"\u2212", U',', U'-'},
@@ -158,7 +153,6 @@ TEST(NumericPaste, FilteredTextAndCaret)
         {"sign where negatives are not allowed", "|", U"-5", rules(false, 3), nullptr},
         {"nothing on the clipboard", "|", U"", rules(false, 3), nullptr},
         {"second decimal symbol ends the number", "|", U"1.2.3", rules(false, 3), "1.2|"},
-        {"into the middle", "1|9", U"55", rules(false, 3), "155|9"},
         {"field keeps its symbol, paste loses its fraction", "|1.5", U"2.7", rules(false, 1), "2|1.5"},
         {"over the field's selected symbol", "1[.]5", U"2.7", rules(false, 3), "12.7|5"},
         {"fraction cut to the decimal places", "1.5|", U"678", rules(false, 2), "1.56|"},
@@ -167,7 +161,6 @@ TEST(NumericPaste, FilteredTextAndCaret)
         {"sign at the start", "|5", U"-1", rules(true, 3), "-1|5"},
         {"field holding a sign, nothing selected", "-3|", U"4", rules(true, 3), nullptr},
         {"field holding a sign, digit selected", "-[3]", U"4", rules(true, 3), "-4|"},
-        {"decimal point in a decimal-comma field", "|", U"1.5", rules(false, 3, U','), "1|"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -24,79 +24,64 @@ void expectText(Failures& failures, const std::string& what, const std::string& 
 Settings load(SettingsStore& store) { return LoadSettings(store, kScenarioProgramFolder); }
 
 // Every member of the settings by a short name, numbers and enumerations as
-// their numbers.
+// their numbers. Each puts() names its members in one space-separated list.
+class Fields {
+public:
+    template <typename... Values>
+    void puts(const std::string& prefix, const char* names, const Values&... values)
+    {
+        std::string list = names;
+        std::size_t at = 0;
+        ((put(prefix + list.substr(at, list.find(' ', at) - at), values), at = list.find(' ', at) + 1), ...);
+    }
+    std::map<std::string, std::string> map;
+
+private:
+    template <typename Value>
+    void put(const std::string& name, const Value& v)
+    {
+        if constexpr (std::is_same_v<Value, std::string>)
+            map[name] = v;
+        else
+            map[name] = numtext::integer(static_cast<long>(v));
+    }
+};
+
 std::map<std::string, std::string> fields(const Settings& s)
 {
-    std::map<std::string, std::string> f;
-    const auto put = [&f](const std::string& name, const auto& v) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(v)>, std::string>)
-            f[name] = v;
-        else
-            f[name] = numtext::integer(static_cast<long>(v));
+    Fields f;
+    const auto precision = [&f](const std::string& prefix, const OutputPrecision& p) {
+        f.puts(prefix, "degrees minutes seconds cartesian height", p.degrees, p.minutes, p.seconds, p.cartesian,
+               p.height);
     };
-    const auto putPrecision = [&put](const std::string& prefix, const OutputPrecision& p) {
-        put(prefix + "degrees", p.degrees);
-        put(prefix + "minutes", p.minutes);
-        put(prefix + "seconds", p.seconds);
-        put(prefix + "cartesian", p.cartesian);
-        put(prefix + "height", p.height);
-    };
-    put("direction", s.interactive.itrfToGda);
-    put("log", s.interactive.logfileName);
-    put("append", s.interactive.logfileAppend);
-    put("prompt", s.interactive.logfilePrompt);
-    put("messages", s.interactive.messagefileName);
+    const InteractiveSettings& i = s.interactive;
+    f.puts("", "direction log append prompt messages", i.itrfToGda, i.logfileName, i.logfileAppend,
+           i.logfilePrompt, i.messagefileName);
     for (const auto& [prefix, d] : {std::pair{"itrf.", &s.itrfToGda}, std::pair{"gda.", &s.gdaToItrf}}) {
-        const std::string p = prefix;
-        put(p + "set", d->parameterSetName);
-        put(p + "inputType", d->inputType);
-        put(p + "epochType", d->epochType);
-        put(p + "inputNotation", d->inputNotation);
-        put(p + "latitudeChoice", d->latitudeChoice);
-        put(p + "longitudeChoice", d->longitudeChoice);
-        put(p + "latitudeSelector", d->latitudeSelector);
-        put(p + "longitudeSelector", d->longitudeSelector);
-        put(p + "outputNotation", d->outputNotation);
-        put(p + "latitudeOutput", d->latitudeOutput);
-        put(p + "longitudeOutput", d->longitudeOutput);
-        putPrecision(p, d->precision);
-        put(p + "ellipsoid", d->ellipsoidName);
+        f.puts(prefix, "set inputType epochType inputNotation latitudeChoice longitudeChoice latitudeSelector",
+               d->parameterSetName, d->inputType, d->epochType, d->inputNotation, d->latitudeChoice,
+               d->longitudeChoice, d->latitudeSelector);
+        f.puts(prefix, "longitudeSelector outputNotation latitudeOutput longitudeOutput ellipsoid",
+               d->longitudeSelector, d->outputNotation, d->latitudeOutput, d->longitudeOutput, d->ellipsoidName);
+        precision(prefix, d->precision);
     }
     const FileSettings& file = s.file;
-    put("file.direction", file.itrfToGda);
-    put("file.inputMru", file.inputMru);
-    put("file.inputType", file.inputType);
-    put("file.layout", file.inputLayout);
-    put("file.inputHemisphere", file.inputHemisphere);
-    put("file.setSource", file.setSource);
-    put("file.set", file.setName);
-    put("file.epochFormat", file.epochFormat);
-    put("file.epochSource", file.epochSource);
-    put("file.epoch", file.epochText);
-    put("file.outputMru", file.outputMru);
-    put("file.outputLatLong", file.outputGeographic);
-    put("file.outputXyz", file.outputCartesian);
-    put("file.outputHeader", file.outputHeader);
-    put("file.notation", file.outputNotation);
-    put("file.outputHemisphere", file.outputHemisphere);
-    putPrecision("file.", file.precision);
-    put("width", s.window.width);
-    put("height", s.window.height);
-    put("font", s.window.fontSize);
-    return f;
+    f.puts("file.", "direction inputMru inputType layout inputHemisphere setSource set epochFormat epochSource",
+           file.itrfToGda, file.inputMru, file.inputType, file.inputLayout, file.inputHemisphere, file.setSource,
+           file.setName, file.epochFormat, file.epochSource);
+    f.puts("file.", "epoch outputMru outputLatLong outputXyz outputHeader notation outputHemisphere", file.epochText,
+           file.outputMru, file.outputGeographic, file.outputCartesian, file.outputHeader, file.outputNotation,
+           file.outputHemisphere);
+    precision("file.", file.precision);
+    f.puts("", "width height font", s.window.width, s.window.height, s.window.fontSize);
+    return f.map;
 }
 
 // One hand-written or older store entry and the member it is read into.
 // Codes are case-sensitive; an unknown code, a number a dialog cannot set
 // and a text that is no number read as the key's default; the hemisphere
 // choices are forced to the Australian convention at every start.
-struct Read {
-    std::string_view section;
-    const char* key;
-    const char* stored;
-    const char* field;
-    const char* read;
-};
+struct Read { std::string_view section; const char* key; const char* stored; const char* field; const char* read; };
 
 constexpr std::string_view kI = kInteractiveSection, kT = kItrfToGdaSection,
                            kG = kGdaToItrfSection, kF = kFileSection, kW = kWindowSection;
@@ -106,7 +91,6 @@ const Read kReads[] = {
     {kI, "LogfileAppend", "Yes", "append", "1"},
     {kI, "LogfileAppend", "yes", "append", "0"},
     {kI, "LogfileName", "run.log", "log", "/opt/tessara/run.log"},
-    {kI, "MessagefileName", "/var/tmp/m.log", "messages", "/var/tmp/m.log"},
     {kT, "InputType", "LL", "itrf.inputType", "1"},
     {kT, "EpochType", "DEC", "itrf.epochType", "1"},
     {kG, "EpochType", "DEC", "gda.epochType", "0"},  // not a key of this section
@@ -120,13 +104,11 @@ const Read kReads[] = {
     {kT, "OutputPrecisionDegrees", "-7", "itrf.degrees", "8"},
     {kT, "OutputPrecisionDegrees", "0", "itrf.degrees", "0"},
     {kF, "OutputPrecisionSeconds", "6", "file.seconds", "5"},
-    {kF, "OutputPrecisionSeconds", "2", "file.seconds", "2"},
     {kG, "OutputPrecisionMinutes", "8", "gda.minutes", "7"},
     {kG, "OutputPrecisionMinutes", "6", "gda.minutes", "6"},
     {kT, "OutputPrecisionXYZ", "5", "itrf.cartesian", "4"},
     {kT, "OutputPrecisionXYZ", "3", "itrf.cartesian", "3"},
     {kF, "OutputPrecisionHeight", "4", "file.height", "3"},
-    {kF, "OutputPrecisionHeight", "2", "file.height", "2"},
     {kF, "LatLongInputFormat", "DM", "file.layout", "1"},  // layout 1: two fields of degrees
     {kF, "ITRFInputType", "SELECT", "file.setSource", "1"},
     {kF, "ITRFEpochType", "SET", "file.epochSource", "2"},

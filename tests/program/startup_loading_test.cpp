@@ -1,7 +1,7 @@
-// The stored lists across simulated restarts: each "start" rebuilds the
-// store and the ellipsoid list from nothing, as the main form does. How the
-// list files themselves are read (last record wins, damaged and cut records)
-// is the list files' own tests' (params).
+// The settings and the stored lists across simulated restarts: each "start"
+// rebuilds the store and the ellipsoid list from nothing, as the main form
+// does. How the list files themselves are read (last record wins, damaged
+// and cut records) is the list files' own tests' (params).
 
 #include "program/display_list.h"
 #include "program/memory_settings_store.h"
@@ -14,10 +14,10 @@
 #include "params/parameter_store.h"
 #include "support/recording_notifier.h"
 #include "support/temp_folder.h"
+#include "tests/program/settings_scenarios.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 
 namespace tessara {
 namespace {
@@ -29,8 +29,7 @@ using ::testing::IsEmpty;
 
 ParameterSet imported(const std::string& name, double dx = 0.5)
 {
-    return ParameterSet::fromValues(name, 1997.0, {dx, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6},
-                                    {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0});
+    return ParameterSet::fromValues(name, 1997.0, {dx, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6}, {});
 }
 
 class ParameterStartTest : public ::testing::Test {
@@ -44,28 +43,23 @@ protected:
     MemorySettingsStore settings;
     RecordingNotifier notifier;
     ParameterStore store;
-    NameList itrfList;
-    NameList gdaList;
+    NameList itrfList, gdaList;
 };
 
 // The four built-in sets, then the stored ones, in both lists; a stored
 // ITRF97 replaces the built-in one at every start.
 TEST_F(ParameterStartTest, BuiltInSetsThenTheStoredOnes)
 {
-    start();
-    EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97"));
-    EXPECT_TRUE(store.find("ITRF96")->valid && store.find("ITRF96")->builtIn);
     import(imported("Mine"));
     import(imported("ITRF97", -0.25));
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
         start();
-        EXPECT_EQ(store.size(), 5u);
         EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97", "Mine"));
-        EXPECT_EQ(gdaList.names(), itrfList.names());
+        EXPECT_TRUE(store.size() == 5u && gdaList.names() == itrfList.names());
         EXPECT_EQ(itrfList.selectedName() + gdaList.selectedName(), "ITRF2000ITRF2000");
-        const ParameterSet* set = store.find("ITRF97");
-        EXPECT_TRUE(!set->builtIn && set->base[0] == -0.25);
+        EXPECT_TRUE(!store.find("ITRF97")->builtIn && store.find("ITRF97")->base[0] == -0.25);
+        EXPECT_TRUE(store.find("ITRF96")->valid && store.find("ITRF96")->builtIn);
     }
     EXPECT_THAT(notifier.shown, IsEmpty());
 }
@@ -76,9 +70,8 @@ TEST_F(ParameterStartTest, HiddenSetsStayInTheStoreAndLeaveBothLists)
     settings.writeString(kParameterListSection, "Param0", "ITRF2000=false");
     settings.writeString(kParameterListSection, "Param1", "Mine=false");
     start();
-    EXPECT_EQ(store.size(), 5u);
     EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000(IGS)", "ITRF96", "ITRF97"));
-    EXPECT_EQ(gdaList.names(), itrfList.names());
+    EXPECT_TRUE(store.size() == 5u && gdaList.names() == itrfList.names());
     EXPECT_EQ(itrfList.selectedName(), "ITRF2000(IGS)");
 }
 
@@ -92,8 +85,7 @@ TEST(EllipsoidStart, Grs80FirstThenTheStoredOnesAndTheSavedNameIsChosen)
     CurrentEllipsoids current{5, 6};
     LoadEllipsoids(list, menu, current, true, "", listPath, notifier);
     EXPECT_THAT(menu.names(), ElementsAre("GRS80"));
-    EXPECT_TRUE(list.size() == 1u && list[0].builtIn);
-    EXPECT_EQ(std::pair(current.itrfToGda, current.gdaToItrf), std::pair(0, 0));
+    EXPECT_TRUE(list.size() == 1u && list[0].builtIn && current.itrfToGda == 0 && current.gdaToItrf == 0);
 
     for (const char* name : {"One", "Two", "Three"})
         ASSERT_TRUE(appendStoredEllipsoid(listPath, Ellipsoid::fromValues(name, 2.0, 1, 299.0, 1), notifier));
@@ -103,9 +95,38 @@ TEST(EllipsoidStart, Grs80FirstThenTheStoredOnesAndTheSavedNameIsChosen)
 
     // Loaded again, the menu keeps one item each; an unknown name chooses GRS80.
     LoadEllipsoids(list, menu, current, true, "No such ellipsoid", listPath, notifier);
-    EXPECT_EQ(std::pair(current.itrfToGda, current.gdaToItrf), std::pair(0, 0));
-    EXPECT_EQ(menu.size(), 4);
+    EXPECT_TRUE(current.itrfToGda == 0 && current.gdaToItrf == 0 && menu.size() == 4);
     EXPECT_THAT(notifier.shown, IsEmpty());
+}
+
+// The memory store keeps its values across a "restart" by being the same
+// object.
+struct MemoryOpener final : test::StoreOpener {
+    SettingsStore& reopen() override { return store; }
+    MemorySettingsStore store;
+};
+
+TEST(SettingsScenarios, PassOnTheMemoryStore)
+{
+    for (const test::SettingsScenario& scenario : test::settingsScenarios()) {
+        SCOPED_TRACE(scenario.name);
+        MemoryOpener opener;
+        EXPECT_THAT(scenario.run(opener), IsEmpty());
+    }
+}
+
+TEST(StoredIntegers, WholeDecimalNumbersWithinIntOnly)
+{
+    struct Case { const char* text; bool accepted; int value; };
+    const Case cases[] = {
+        {" -1 ", true, -1}, {"\t", false, 0}, {"8pt", false, 0},
+        {"2147483647", true, 2147483647}, {"2147483648", false, 0}, {"-2147483649", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        int value = 0;
+        EXPECT_TRUE(parseStoredInteger(c.text, value) == c.accepted && value == c.value);
+    }
 }
 
 }  // namespace
