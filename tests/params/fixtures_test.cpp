@@ -61,13 +61,7 @@ TEST(Fixtures, WhatEachProgramMakesOfThem)
     const std::string editorChecksum = "Parameters file is incorrect - checksum does not match";
     const std::string programChecksum =
         "Error - Parameters for ITRF2000 are incorrect - checksum does not match";
-    struct Case {
-        const char* file;
-        bool editorGoesOn;
-        std::vector<std::string> editorMessages;
-        bool programValid;
-        std::vector<std::string> programMessages;
-    };
+    struct Case { const char* file; bool editorGoesOn; std::vector<std::string> editorMessages; bool programValid; std::vector<std::string> programMessages; };
     const Case cases[] = {
         {"itrf2000.params", true, {}, true, {}},
         {"bad_crc.params", true, {editorChecksum}, false, {programChecksum}},

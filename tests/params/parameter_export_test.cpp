@@ -38,12 +38,7 @@ TEST(ParameterExport, WritesTheTenLinesWithCrLfAndUnsetValuesAsTheyAre)
 
 TEST(ParameterExport, WritesOneFilePerSetAndSaysHowManyToWhere)
 {
-    struct Case {
-        const char* name;
-        std::vector<std::string> sets;
-        int exported;
-        const char* message;  // "%s" stands for the folder
-    };
+    struct Case { const char* name; std::vector<std::string> sets; int exported; const char* message; };  // %s: the folder
     const Case cases[] = {
         {"four sets: plural", {"ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97"}, 4, "Exported 4 sets of parameters to separate files\nto %s"},
         {"one set: singular", {"ITRF97"}, 1, "Exported 1 set of parameters to separate files\nto %s"},

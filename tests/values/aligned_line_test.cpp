@@ -125,8 +125,7 @@ TEST(LayoutInputEcho, SignsShortMinutesAndTextsOfOtherReaders)
     struct Case { const char* name; EchoTexts texts; bool cartesian; int layout; std::string expected; };
     const Case cases[] = {
         {"0 DMS, minus sign takes column 0", dms, false, 0,
-         textsAt({{0, "-33"}, {4, "52"}, {7, "10.5"}, {17, "151"}, {21, "12"}, {25, "0"},
-                  {40, "12.5"}})},
+         textsAt({{0, "-33"}, {4, "52"}, {7, "10.5"}, {17, "151"}, {21, "12"}, {25, "0"}, {40, "12.5"}})},
         {"5 DMS one field, minutes end at 5", dmsOneField, false, 5,
          textsAt({{1, "33"}, {5, "5"}, {17, "151"}, {20, "123"}, {25, "0"}, {40, "12.5"}})},
         {"cartesian: no height", cartesian, true, 0, "-3950071.853     2522415.368      -4311638.071"},

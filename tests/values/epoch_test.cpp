@@ -23,15 +23,9 @@ constexpr auto kAuto = EpochMode::Automatic;
 constexpr auto kDmy = EpochMode::DayMonthYear;
 constexpr auto kDec = EpochMode::DecimalYear;
 
-struct Case {
-    const char* name;
-    std::string_view text;
-    EpochMode mode;
-    double epoch;         // 0: none stored
-    int notation;         // -1 when none stored
-    std::string message;  // empty: none
-    std::string written;  // the text written back (when an epoch was stored)
-};
+// epoch 0 and notation -1: none stored; message empty: none; written: the
+// text written back when an epoch was stored.
+struct Case { const char* name; std::string_view text; EpochMode mode; double epoch; int notation; std::string message, written; };
 
 TEST(ReadEpoch, DatesDecimalYearsAndMessages)
 {
