@@ -39,17 +39,14 @@ struct Lists {
 TEST(EllipsoidEntry, FieldsShowTheDecimalsEnteredAndEntriesMarkBuiltInOnes)
 {
     const Lists lists;
-    EXPECT_EQ(ellipsoidEntryValue(lists.list, 0), 10000);
-    EXPECT_EQ(ellipsoidEntryValue(lists.list, 1), 1);
+    EXPECT_EQ(std::pair(ellipsoidEntryValue(lists.list, 0), ellipsoidEntryValue(lists.list, 1)), std::pair(10000, 1));
 
     const EllipsoidFieldTexts shown = ellipsoidFieldTexts(grs80());
     EXPECT_EQ(shown.name + "|" + shown.semiMajorAxis + "|" + shown.inverseFlattening,
               "GRS80|6378137.0|298.257222101");
     // Nothing entered: nothing shown; a damaged count is clamped.
-    const EllipsoidFieldTexts partial =
-        ellipsoidFieldTexts(Ellipsoid::fromValues("E", 6378000.0, -1, 300.0, 1000));
-    EXPECT_EQ(partial.semiMajorAxis, "");
-    EXPECT_EQ(partial.inverseFlattening.size(), 4u + 40u);
+    const EllipsoidFieldTexts partial = ellipsoidFieldTexts(Ellipsoid::fromValues("E", 6378000.0, -1, 300.0, 1000));
+    EXPECT_TRUE(partial.semiMajorAxis.empty() && partial.inverseFlattening.size() == 4u + 40u);
 }
 
 TEST(EllipsoidEntry, CheckRunOnEveryChange)
@@ -74,9 +71,8 @@ TEST(EllipsoidEntry, CheckRunOnEveryChange)
         EXPECT_EQ(check.status, c.status);
     }
     const Ellipsoid typed = checkEllipsoidEntry({"  Bessel  ", " 6377397.155 ", ""}, lists.list).ellipsoid;
-    EXPECT_EQ(typed.name, "Bessel");
-    EXPECT_TRUE(typed.semiMajorAxis == 6377397.155 && typed.semiMajorDecimals == 3);
-    EXPECT_TRUE(typed.inverseFlattening == 0.0 && typed.flatteningDecimals == -1);
+    EXPECT_TRUE(typed.name == "Bessel" && typed.semiMajorAxis == 6377397.155 && typed.semiMajorDecimals == 3 &&
+                typed.inverseFlattening == 0.0 && typed.flatteningDecimals == -1);
 }
 
 TEST(EllipsoidEntry, NewEllipsoidsGetTheNextMenuItemOrReplaceTheirNamesakeInPlace)
@@ -91,10 +87,9 @@ TEST(EllipsoidEntry, NewEllipsoidsGetTheNextMenuItemOrReplaceTheirNamesakeInPlac
     EXPECT_EQ(lists.menu.selectEllipsoidByName("Bessel 1841"), 2);
 
     // The same name again replaces the values in place: same item, second record.
-    const Ellipsoid changed = Ellipsoid::fromValues("Bessel 1841", 6377397.0, 1, 299.15, 2);
-    ASSERT_TRUE(addUserEllipsoid(changed, lists.list, lists.menu, listPath, notifier));
-    EXPECT_EQ(lists.menu.size(), 3);
-    EXPECT_EQ(lists.list[2].semiMajorAxis, 6377397.0);
+    ASSERT_TRUE(addUserEllipsoid(Ellipsoid::fromValues("Bessel 1841", 6377397.0, 1, 299.15, 2), lists.list, lists.menu,
+                                 listPath, notifier));
+    EXPECT_TRUE(lists.menu.size() == 3 && lists.list[2].semiMajorAxis == 6377397.0);
     // The built-in one is never replaced.
     EXPECT_FALSE(addUserEllipsoid(grs80(), lists.list, lists.menu, listPath, notifier));
 

@@ -45,17 +45,13 @@ std::string describe(const std::string& path)
 
 TEST(SaveTargets, OnlyRegularFilesAndNewNamesAreReplacedAnythingElseIsRefusedUntouched)
 {
-    struct Case {
-        const char* name;
-        // Makes the name to save to in the folder.
-        std::function<bool(const TempFolder&, const std::string&)> make;
-        int expectedError;  // 0: saved
-        const char* savedTo;  // the name that holds the bytes afterwards
-    };
+    // make: makes the name to save to in the folder; expectedError 0: saved;
+    // savedTo: the name that holds the bytes afterwards.
+    using Make = std::function<bool(const TempFolder&, const std::string&)>;
+    struct Case { const char* name; Make make; int expectedError; const char* savedTo; };
     const auto fifo = [](const TempFolder&, const std::string& p) { return ::mkfifo(p.c_str(), 0644) == 0; };
     const auto folder = [](const TempFolder&, const std::string& p) { return fs::create_directory(p); };
-    const auto linkTo = [](std::function<bool(const TempFolder&, const std::string&)> makeTarget,
-                           std::string target) {
+    const auto linkTo = [](Make makeTarget, std::string target) {
         return [makeTarget, target](const TempFolder& f, const std::string& p) {
             if (makeTarget && !makeTarget(f, f.file(target)))
                 return false;
@@ -63,10 +59,8 @@ TEST(SaveTargets, OnlyRegularFilesAndNewNamesAreReplacedAnythingElseIsRefusedUnt
             return true;
         };
     };
-    const auto regular = [](const TempFolder&, const std::string& p) {
-        writeAll(p, "MARK");  // a list holding no record yet
-        return true;
-    };
+    // A list holding no record yet.
+    const auto regular = [](const TempFolder&, const std::string& p) { return writeAll(p, "MARK"), true; };
     const Case cases[] = {
         {"new name", nullptr, 0, "out"},
         {"regular file", regular, 0, "out"},
@@ -86,16 +80,11 @@ TEST(SaveTargets, OnlyRegularFilesAndNewNamesAreReplacedAnythingElseIsRefusedUnt
             ASSERT_TRUE(!c.make || c.make(f, path));
             const std::string before = describe(path);
             const std::string targetBefore = describe(f.file("target"));
-            const int error =
-                asList ? appendToListFile(path, "MARK", "RECD", &anyRecord).error
-                       : replaceFile(path, "NEW!");
+            const int error = asList ? appendToListFile(path, "MARK", "RECD", &anyRecord).error : replaceFile(path, "NEW!");
             EXPECT_EQ(error, c.expectedError) << fileErrorText(path, error);
-            if (c.savedTo != nullptr) {
-                EXPECT_EQ(readAll(f.file(c.savedTo)), asList ? "MARKRECD" : "NEW!");
-            } else {
-                EXPECT_EQ(describe(path), before);
-                EXPECT_EQ(describe(f.file("target")), targetBefore);
-            }
+            // Saved, or both names untouched.
+            EXPECT_EQ(c.savedTo ? readAll(f.file(c.savedTo)) : describe(path) + describe(f.file("target")),
+                      c.savedTo ? std::string(asList ? "MARKRECD" : "NEW!") : before + targetBefore);
             // No temporary file is left behind, whatever happened.
             for (const auto& entry : fs::directory_iterator(f.path()))
                 EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);

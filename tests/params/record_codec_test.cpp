@@ -21,8 +21,7 @@ ParameterSet sampleSet()
 TEST(ParameterRecord, ListRecordAddsTheDisplayedFlagAnyNonZeroNumberShows)
 {
     ParameterSet set = sampleSet();
-    std::string body;
-    std::string withFlag;
+    std::string body, withFlag;
     writeParameterRecord(body, set, false);
     writeParameterRecord(withFlag, set, true);
     EXPECT_EQ(withFlag, body + u32Bytes(1));
@@ -80,20 +79,15 @@ TEST(EllipsoidRecord, NegativeDecimalsRoundTrip)
     MemorySource in(bytes);
     Ellipsoid back;
     ASSERT_EQ(readEllipsoidRecord(in, back), RecordRead::Complete);
-    EXPECT_EQ(back.semiMajorDecimals, -1);
-    EXPECT_EQ(back.flatteningDecimals, -1);
-    EXPECT_EQ(back.checksum, empty.checksum);
+    EXPECT_TRUE(back.semiMajorDecimals == -1 && back.flatteningDecimals == -1 && back.checksum == empty.checksum);
 }
 
 TEST(Marker, ComparesExactlyAndFailsWhenShort)
 {
-    struct Case { std::string bytes; bool matches; };
-    const Case cases[] = {{"**** Ellipsoid ****\x05", true}, {"**** Ellipsoid ***-", false},
-                          {"**** Ellipsoid ***", false}, {"", false}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.bytes);
-        MemorySource in(c.bytes);
-        EXPECT_EQ(readMarker(in, kEllipsoidMarker), c.matches);
+    for (const auto& [bytes, matches] : {std::pair{"**** Ellipsoid ****\x05", true}, {"**** Ellipsoid ***-", false},
+                                         {"**** Ellipsoid ***", false}, {"", false}}) {
+        MemorySource in(bytes);
+        EXPECT_EQ(readMarker(in, kEllipsoidMarker), matches) << bytes;
     }
 }
 

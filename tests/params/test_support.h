@@ -7,12 +7,9 @@
 #include "support/recording_notifier.h"
 #include "support/temp_folder.h"
 
+#include <bit>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -36,13 +33,7 @@ inline std::string leBytes(std::uint64_t value, int count)
         bytes.push_back(static_cast<char>(static_cast<unsigned char>(value >> (8 * i))));
     return bytes;
 }
-inline std::string doubleBytes(double value)
-{
-    std::uint64_t bits = 0;
-    static_assert(sizeof bits == sizeof value);
-    std::memcpy(&bits, &value, sizeof bits);
-    return leBytes(bits, 8);
-}
+inline std::string doubleBytes(double value) { return leBytes(std::bit_cast<std::uint64_t>(value), 8); }
 inline std::string u32Bytes(std::uint32_t value) { return leBytes(value, 4); }
 
 }  // namespace tessara::test

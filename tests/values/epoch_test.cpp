@@ -23,15 +23,9 @@ constexpr auto kAuto = EpochMode::Automatic;
 constexpr auto kDmy = EpochMode::DayMonthYear;
 constexpr auto kDec = EpochMode::DecimalYear;
 
-struct Case {
-    const char* name;
-    std::string_view text;
-    EpochMode mode;
-    double epoch;         // 0: none stored
-    int notation;         // -1 when none stored
-    std::string message;  // empty: none
-    std::string written;  // the text written back (when an epoch was stored)
-};
+// epoch 0 and notation -1: none stored; message empty: none; written: the
+// text written back when an epoch was stored.
+struct Case { const char* name; std::string_view text; EpochMode mode; double epoch; int notation; std::string message, written; };
 
 TEST(ReadEpoch, DatesDecimalYearsAndMessages)
 {
@@ -71,9 +65,7 @@ TEST(ReadEpoch, DatesDecimalYearsAndMessages)
         EXPECT_EQ(c.epoch != 0, ReadEpoch(pt, c.text, c.mode));
         EXPECT_DOUBLE_EQ(c.epoch, pt.epoch);
         EXPECT_EQ(c.notation, pt.epochNotation);
-        EXPECT_EQ(c.message.empty() ? std::vector<std::string>{}
-                                    : std::vector<std::string>{c.message},
-                  pt.messages);
+        EXPECT_EQ(c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message}, pt.messages);
         WriteEpoch(pt);
         EXPECT_EQ(c.epoch != 0 ? c.written : "previous", pt.epochText);
     }
@@ -83,39 +75,31 @@ TEST(ReadEpoch, EveryDateOfTheAcceptedYearsComesBackUnchanged)
 {
     constexpr int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     PointTransformer pt;
-    for (long year = 1989; year <= 2020; ++year) {
-        for (long month = 1; month <= 12; ++month) {
-            const long length = kMonthLength[month - 1] + (month == 2 && year % 4 == 0 ? 1 : 0);
-            for (long day = 1; day <= length; ++day) {
-                const std::string text = numtext::integerTwoDigits(day) + "/" +
-                                         numtext::integerTwoDigits(month) + "/" +
+    for (long year = 1989; year <= 2020; ++year)
+        for (long month = 1; month <= 12; ++month)
+            for (long day = 1; day <= kMonthLength[month - 1] + (month == 2 && year % 4 == 0); ++day) {
+                const std::string text = numtext::integerTwoDigits(day) + "/" + numtext::integerTwoDigits(month) + "/" +
                                          numtext::integer(year);
                 ASSERT_TRUE(ReadEpoch(pt, text, EpochMode::Automatic)) << text;
                 WriteEpoch(pt);
                 ASSERT_EQ(text, pt.epochText);
             }
-        }
-    }
     EXPECT_TRUE(pt.messages.empty());
 }
 
 TEST(WriteEpoch, DayMonthYearFromAnyEpoch)
 {
-    struct WriteCase { const char* name; double epoch; std::string written; };
-    const WriteCase cases[] = {
-        {"last day of a common year", 2005.9972602739726, "31/12/2005"},
-        {"within a tenth of a day of the year's end", 2004.9999, "31/12/2004"},
-        {"year below four digits is blank-padded", 0.0, "01/01/   0"},
-        {"no year for nan", std::numeric_limits<double>::quiet_NaN(), "nan"},
-        {"beyond any year", -1e300, numtext::fixed(-1e300, 3)},
-    };
-    for (const WriteCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    // The last day of a common year; within a tenth of a day of the year's end;
+    // a year below four digits is blank-padded; no year for nan or beyond any.
+    for (const auto& [epoch, written] : {std::pair<double, std::string>{2005.9972602739726, "31/12/2005"},
+                                         {2004.9999, "31/12/2004"}, {0.0, "01/01/   0"},
+                                         {std::numeric_limits<double>::quiet_NaN(), "nan"},
+                                         {-1e300, numtext::fixed(-1e300, 3)}}) {
         PointTransformer pt;
         pt.epochNotation = 0;
-        pt.epoch = c.epoch;
+        pt.epoch = epoch;
         WriteEpoch(pt);
-        EXPECT_EQ(c.written, pt.epochText);
+        EXPECT_EQ(written, pt.epochText) << epoch;
     }
 }
 
