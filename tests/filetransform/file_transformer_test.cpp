@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
+#include <tuple>
 #include <unistd.h>
 
 namespace tessara {
@@ -47,10 +48,7 @@ protected:
         FileRunSettings s = settings(input, output);
         s.format.coordinateType = CoordinateType::Geographic;
         s.format.angleLayout = AngleLayout::Dd;
-        s.format.identifierField = 0;
-        s.format.field1 = 1;
-        s.format.field2 = 2;
-        s.format.field3 = 3;
+        std::tie(s.format.identifierField, s.format.field1, s.format.field2, s.format.field3) = std::tuple(0, 1, 2, 3);
         s.output.includeHeader = false;
         return s;
     }
@@ -86,11 +84,10 @@ TEST_F(FileRun, OneOutputLinePerInputLine)
         ASSERT_EQ(output.size(), c.startsOfOutput.size());
         for (std::size_t i = 0; i < output.size(); ++i)
             EXPECT_EQ(output[i].substr(0, c.startsOfOutput[i].size()), c.startsOfOutput[i]);
-        Lines messages = {"Input - in.txt"};
-        messages.insert(messages.end(), c.messages.begin(), c.messages.end());
-        messages.push_back("Transformed " + std::to_string(lines) + " lines (" + std::to_string(c.errors) +
-                           (c.errors == 1 ? " error)" : " errors)"));
-        messages.insert(messages.end(), {"Output - out.txt", "************"});
+        Lines messages = c.messages;
+        messages.insert(messages.begin(), "Input - in.txt");
+        messages.insert(messages.end(), {"Transformed " + std::to_string(lines) + " lines (" + std::to_string(c.errors) +
+                                             (c.errors == 1 ? " error)" : " errors)"), "Output - out.txt", "************"});
         EXPECT_EQ(r.messages, messages);
     }
 }
@@ -195,9 +192,21 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
     }
 }
 
-TEST_F(FileRun, AStoppedRunKeepsTheOldOutput)
+// A whole run reports progress from the start to the end, but not once per
+// line; a stopped one keeps the old output.
+TEST_F(FileRun, ProgressAndAStoppedRunKeepsTheOldOutput)
 {
-    writeFile("in.txt", manyRecords());
+    const std::string input = manyRecords();
+    writeFile("in.txt", input);
+    const RunOutcome whole = run(ddSettings("in.txt", "out.csv"));
+    ASSERT_GE(whole.progress.size(), 3u);
+    EXPECT_LT(whole.progress.size(), 100u);
+    EXPECT_EQ(whole.progress.front().lines, 0u);
+    EXPECT_EQ(whole.progress.back().lines, 40000u);
+    EXPECT_EQ(whole.progress.back().bytesDone, input.size());
+    for (const FileRunProgress& p : whole.progress)
+        EXPECT_TRUE(p.bytesTotal == input.size() && p.bytesDone <= p.bytesTotal);
+    std::filesystem::remove("out.csv");
     struct Case { rlim_t sizeLimit; std::size_t cancelAfter; FileRunStatus status; Lines lastMessages; };
     for (const Case& c : {Case{1 << 20, 0, FileRunStatus::FileError, {"out.txt: File too large", "Stopped"}},
                           Case{0, 2, FileRunStatus::Cancelled, {"Cancelled"}}}) {
@@ -260,21 +269,6 @@ TEST_F(FileRun, StreamsGivenByTheCaller)
     EXPECT_EQ(streamed.messages.front(), "Input - -");
 }
 
-TEST_F(FileRun, ProgressReachesTheEnd)
-{
-    const std::string input = manyRecords();
-    writeFile("in.txt", input);
-    const RunOutcome r = run(ddSettings("in.txt", "out.csv"));
-    // From the start to the end, but not once per line.
-    ASSERT_GE(r.progress.size(), 3u);
-    EXPECT_LT(r.progress.size(), 100u);
-    EXPECT_EQ(r.progress.front().lines, 0u);
-    EXPECT_EQ(r.progress.back().lines, 40000u);
-    EXPECT_EQ(r.progress.back().bytesDone, input.size());
-    for (const FileRunProgress& p : r.progress)
-        EXPECT_TRUE(p.bytesTotal == input.size() && p.bytesDone <= p.bytesTotal);
-}
-
 // The sample files read letters as the default style does; under the sign
 // style the letters decide.
 TEST_F(FileRun, HemisphereLettersUnderTheSignStyle)
@@ -283,9 +277,7 @@ TEST_F(FileRun, HemisphereLettersUnderTheSignStyle)
     FileRunSettings s = ddSettings("in.txt", "out.csv");
     s.inputHemisphere = FileHemisphereStyle::Sign;
     s.format.direction = FileDirection::Gda94ToItrf;
-    s.output.cartesian = false;
-    s.output.notation = AngleNotation::Dd;
-    s.output.hemisphere = FileHemisphereStyle::Sign;
+    s.output = {true, false, false, AngleNotation::Dd, FileHemisphereStyle::Sign, {}};
     const std::string line = outputLines(run(s).output).at(0);
     // Within a metre of the input, with the signs the letters gave.
     EXPECT_NEAR(numtext::scanReal(line.substr(14)).value, 33.5, 1e-4) << line;
@@ -301,12 +293,10 @@ TEST(FormatOutputTexts, CartesianTextsAsFormatOutputPointWritesThem)
                           Case{{-4052051.76489, 4212836.20505, -2545106.02645}, 2005.5, 0, 0},
                           Case{{0.00005, -0.00005, 1e7 + 0.5}, 2019.99, 1, 3}}) {
         PointTransformer expected;
-        expected.outputCartesian = c.point;
-        expected.epoch = c.epoch;
-        expected.epochNotation = c.epochNotation;
+        std::tie(expected.outputCartesian, expected.epoch, expected.epochNotation) =
+            std::tuple(c.point, c.epoch, c.epochNotation);
         PointTransformer got = expected;
-        OutputFileFormat output;
-        output.geographic = false;
+        OutputFileFormat output{false, true, true, AngleNotation::Dms, FileHemisphereStyle::Australian, {}};
         output.precision.cartesian = c.precision;
         FormatOutputPoint(expected, output.precision);
         formatOutputTexts(got, output);
