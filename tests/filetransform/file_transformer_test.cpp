@@ -40,8 +40,10 @@ std::string manyRecords()
     return input;
 }
 
+// Starts with one record in in.txt.
 class FileRun : public testing::FileRunTest {
 protected:
+    void SetUp() override { writeFile("in.txt", "P1,-33.5,151.2,400\n"); }
     // Decimal degrees: identifier, latitude, longitude, height; no header.
     static FileRunSettings ddSettings(const std::string& input, const std::string& output)
     {
@@ -95,7 +97,6 @@ TEST_F(FileRun, OneOutputLinePerInputLine)
 TEST_F(FileRun, CommaSeparatedByExtensionOrByChoice)
 {
     std::filesystem::create_directory("csv");
-    writeFile("in.txt", "P1,-33.5,151.2,40\n");
     struct Case { const char* output; std::optional<bool> forced; bool commaSeparated; };
     // "csv" in the folder name or before another extension does not count.
     for (const Case& c : {Case{"out.CSV", {}, true}, Case{"out.csv", {}, true}, Case{"csv/out", {}, false},
@@ -109,7 +110,6 @@ TEST_F(FileRun, CommaSeparatedByExtensionOrByChoice)
 
 TEST_F(FileRun, SetDateInEitherForm)
 {
-    writeFile("in.txt", "P1,-33.5,151.2,400\n");
     struct Case { const char* date; EpochMode form; const char* written; };
     // Automatic (the command line gives no form) keeps the date's own form.
     for (const Case& c : {Case{"01/07/2005", EpochMode::DayMonthYear, "01/07/2005"},
@@ -131,7 +131,6 @@ TEST_F(FileRun, SetDateInEitherForm)
 
 TEST_F(FileRun, RefusedChoicesTouchNoFile)
 {
-    writeFile("in.txt", "P1,-33.5,151.2,400\n");
     std::filesystem::create_symlink("in.txt", "link.txt");
     struct Case { const char* output; std::function<void(FileRunSettings&)> change; const char* reason; };
     const Case cases[] = {
@@ -164,21 +163,17 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
     writeFile("in.txt", "P1,-33.5,151.2,400\nP2,x,151.2,400\n");
     writeFile("utf16.txt", std::string("\xFF\xFEP\0" "1\0,\0-\0" "3\0" "3\0\n\0", 16));
     std::filesystem::create_directory("folder");
-    struct Case { const char* input; const char* output; const char* errorText; Lines messages; };
-    const std::string stopped = "Stopped after 0 lines; no output was written";
+    // The messages between the input's name and the error; the summary follows once the run started.
+    struct Case { const char* input; const char* output; const char* errorText; Lines before; const char* stopped; };
+    const char* const none = "Stopped after 0 lines";
     const Case cases[] = {
-        {"none.txt", "out.txt", "none.txt: No such file or directory",
-         {"Input - none.txt", "none.txt: No such file or directory"}},
-        {"in.txt", "missing/out.txt", "missing/out.txt: No such file or directory",
-         {"Input - in.txt", "missing/out.txt: No such file or directory", stopped, "************"}},
-        {"folder", "out.txt", "folder: Is a directory",
-         {"Input - folder", "folder: Is a directory", stopped, "************"}},
+        {"none.txt", "out.txt", "none.txt: No such file or directory", {}, nullptr},
+        {"in.txt", "missing/out.txt", "missing/out.txt: No such file or directory", {}, none},
+        {"folder", "out.txt", "folder: Is a directory", {}, none},
         // A device is written directly; this one takes nothing.
-        {"in.txt", "/dev/full", "/dev/full: No space left on device",
-         {"Input - in.txt", "Line  2", "Latitude value (x) invalid", "/dev/full: No space left on device",
-          "Stopped after 2 lines; no output was written", "************"}},
-        {"utf16.txt", "out.txt", "utf16.txt is UTF-16 text; save it as UTF-8 or plain text",
-         {"Input - utf16.txt", "utf16.txt is UTF-16 text; save it as UTF-8 or plain text", stopped, "************"}},
+        {"in.txt", "/dev/full", "/dev/full: No space left on device", {"Line  2", "Latitude value (x) invalid"},
+         "Stopped after 2 lines"},
+        {"utf16.txt", "out.txt", "utf16.txt is UTF-16 text; save it as UTF-8 or plain text", {}, none},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
@@ -186,7 +181,12 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
         const RunOutcome r = run(ddSettings(c.input, c.output));
         EXPECT_EQ(r.result.status, FileRunStatus::FileError);
         EXPECT_EQ(r.result.errorText, c.errorText);
-        EXPECT_EQ(r.messages, c.messages);
+        Lines messages = c.before;
+        messages.insert(messages.begin(), std::string("Input - ") + c.input);
+        messages.push_back(c.errorText);
+        if (c.stopped)
+            messages.insert(messages.end(), {c.stopped + std::string("; no output was written"), "************"});
+        EXPECT_EQ(r.messages, messages);
         EXPECT_FALSE(r.result.outputWritten);
         EXPECT_EQ(readFile("out.txt"), "old");
     }
