@@ -193,8 +193,8 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
 }
 
 // A whole run reports progress from the start to the end, but not once per
-// line; a stopped one keeps the old output.
-TEST_F(FileRun, ProgressAndAStoppedRunKeepsTheOldOutput)
+// line; a stopped one keeps the old output, or on a stream what it wrote.
+TEST_F(FileRun, ProgressAndStoppedRuns)
 {
     const std::string input = manyRecords();
     writeFile("in.txt", input);
@@ -227,13 +227,8 @@ TEST_F(FileRun, ProgressAndAStoppedRunKeepsTheOldOutput)
         expected.push_back("************");
         EXPECT_EQ(Lines(r.messages.end() - static_cast<long>(expected.size()), r.messages.end()), expected);
     }
-}
-
-// A stream cannot be replaced as a whole: what reached it stays, and the
-// summary counts exactly the whole lines that did.
-TEST_F(FileRun, AStoppedRunOnAStreamCountsTheLinesWritten)
-{
-    writeFile("in.txt", manyRecords());
+    // A stream cannot be replaced as a whole: what reached it stays, and the
+    // summary counts exactly the whole lines that did.
     const int out = ::open("streamed.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ASSERT_GE(out, 0);
     std::optional<FileSizeLimit> limit(1536 * 1024);

@@ -49,42 +49,30 @@ PointTransformer computed(bool dm = false)
 constexpr LogRecordChoice kDms{1, AngleNotation::Dms, AngleNotation::Dms};
 const std::optional<std::string> kNoRoom("Error writing log file\n\nNo space left on device");
 
-// Bracketed pieces of a line: from, count, from, count...
-std::string columns(const std::string& line, std::initializer_list<std::pair<std::size_t, std::size_t>> pieces)
-{
-    std::string text;
-    for (const auto& [from, count] : pieces)
-        text += "[" + line.substr(from, count) + "]";
-    return text;
-}
-
 TEST(LogFile, RecordColumns)
 {
     const PointTransformer pt = computed();
     const std::string record = logRecordText(pt, kDms);
     ASSERT_EQ(record.substr(record.size() - 2), "\r\n");
-    const std::string line = record.substr(0, record.size() - 2);
+    std::string line = record.substr(0, record.size() - 2);
 
     // The input degrees one column in; the Cartesian output at the log's 3 decimals with
     // the X point at 108 + 8; the geographic output without a sign place, degrees from
     // column 160, seconds at 5 decimals.
-    EXPECT_EQ(columns(line, {{0, 8}, {16, 8}, {29, 14}, {77, 7}, {108, 12}, {159, 4}, {164, 2}, {167, 6}, {175, 2},
-                             {177, 3}, {210, std::string::npos}}),
+    const auto at = [&](std::size_t from, std::size_t count) { return "[" + line.substr(from, count) + "]"; };
+    EXPECT_EQ(at(0, 8) + at(16, 8) + at(29, 14) + at(77, 7) + at(108, 12) + at(159, 4) + at(164, 2) +
+                  at(167, 6) + at(175, 2) + at(177, 3) + at(210, std::string::npos),
               "[ITRF2000][2002.000][ 23 40 12.4460][| GDA94][-4052051.482][ 23 ][40][12.460][  ][133][|  ALIC]");
     // The form's own precision of 1 decimal is not used, nor changed.
     EXPECT_EQ(pt.outputX.find('.') + 2, pt.outputX.size());
-}
 
-TEST(LogFile, ReverseDirectionAndEchoOfTheNotationRead)
-{
-    // The engine read decimal degrees after DM: the DM texts it still
-    // holds must not show in the echo of a DD input.
-    PointTransformer pt = computed(true);
-    EXPECT_TRUE(ReadDecimalDegrees(pt, "23.6701239", "133.8855133"));
-    const std::string line = logRecordText(pt, {0, AngleNotation::Dd, AngleNotation::Dd});
-
-    // The DD input text with its point at 29 + 3.
-    EXPECT_EQ(columns(line, {{0, 5}, {16, 13}, {29, 12}, {41, 5}, {46, 11}, {79, 8}, {96, 8}, {160, 2}}),
+    // The reverse direction. The engine read decimal degrees after DM: the DM
+    // texts it still holds must not show in the echo of a DD input, whose
+    // point is at 29 + 3.
+    PointTransformer reverse = computed(true);
+    EXPECT_TRUE(ReadDecimalDegrees(reverse, "23.6701239", "133.8855133"));
+    line = logRecordText(reverse, {0, AngleNotation::Dd, AngleNotation::Dd});
+    EXPECT_EQ(at(0, 5) + at(16, 13) + at(29, 12) + at(41, 5) + at(46, 11) + at(79, 8) + at(96, 8) + at(160, 2),
               "[GDA94][             ][ 23.6701239 ][     ][133.8855133][ITRF2000][2002.000][23]");
 }
 
