@@ -54,14 +54,11 @@ TEST(ConvertForm, PreviewOfASampleFileSetsTheFormsChoices)
 TEST(ConvertForm, NothingDetectedClearsTheChoicesButKeepsTheEpochForm)
 {
     ConvertForm form;
-    form.type = CoordinateType::Geographic;
-    form.geographicFields = {1, 2, 3};
-    form.epochForm = EpochMode::DecimalYear;
+    std::tie(form.type, form.geographicFields, form.epochForm) =
+        std::tuple(CoordinateType::Geographic, Fields{1, 2, 3}, EpochMode::DecimalYear);
     applyPreview(form, previewLines({"name,value", "one,two", "three,four"}));
-    EXPECT_FALSE(form.type);
-    EXPECT_EQ(form.columnCount, 2u);
+    EXPECT_TRUE(!form.type && form.columnCount == 2u && form.epochForm == EpochMode::DecimalYear);
     EXPECT_EQ(form.geographicFields, (Fields{-1, -1, -1}));
-    EXPECT_EQ(form.epochForm, EpochMode::DecimalYear);
 }
 
 TEST(ConvertForm, EachTypeKeepsItsOwnFieldsAndListEntries)
@@ -95,24 +92,18 @@ TEST(ConvertForm, ConvertNeedsAKnownTypeBesidesTheFileAndEpochChecks)
     const std::string input = folder.file("in.txt");
     testing::writeFile(input, "P1,-33.5,151.2\n");
     ConvertForm form;
-    form.inputPath = input;
-    form.outputPath = folder.file("out.txt");
-    form.setName = "ITRF2000";
-    form.epochForm = EpochMode::DayMonthYear;
-    form.setDate = "01/01/2005";
-    form.layout = AngleLayout::Dd;
+    std::tie(form.inputPath, form.outputPath, form.setName, form.setDate) =
+        std::tuple(input, folder.file("out.txt"), "ITRF2000", "01/01/2005");
+    std::tie(form.epochForm, form.layout) = std::tuple(EpochMode::DayMonthYear, AngleLayout::Dd);
     EXPECT_FALSE(checkConvertForm(form).convertEnabled);
     form.type = CoordinateType::Geographic;
     EXPECT_TRUE(checkConvertForm(form).convertEnabled);
 
     const FileFormatChoice choice = formatChoice(form);
-    EXPECT_EQ(choice.angleLayout, AngleLayout::Dd);
-    EXPECT_EQ(choice.parameterSetName, "ITRF2000");
+    EXPECT_TRUE(choice.angleLayout == AngleLayout::Dd && choice.parameterSetName == "ITRF2000");
     // A cartesian file takes no angle layout, and a set date no epoch field.
-    form.type = CoordinateType::Cartesian;
-    form.epochField = 3;
-    EXPECT_FALSE(formatChoice(form).angleLayout);
-    EXPECT_EQ(formatChoice(form).epochField, -1);
+    std::tie(form.type, form.epochField) = std::tuple(CoordinateType::Cartesian, 3);
+    EXPECT_TRUE(!formatChoice(form).angleLayout && formatChoice(form).epochField == -1);
 
     form.epochForm.reset();
     EXPECT_FALSE(checkConvertForm(form).convertEnabled);

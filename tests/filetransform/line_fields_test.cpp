@@ -151,38 +151,30 @@ constexpr auto kGeo = CoordinateType::Geographic;
 
 TEST(ReadFileRecord, EveryLayout)
 {
-    struct Case {
-        Fields fields;
-        CoordinateType type;
-        std::optional<AngleLayout> layout;
-        int f1, f2, f3;
-        double a, b, c;  // X, Y, Z, or latitude, longitude, height
-    };
+    // No layout: cartesian. a, b, c: X, Y, Z, or latitude, longitude, height.
+    struct Case { Fields fields; std::optional<AngleLayout> layout; int f1, f2, f3; double a, b, c; };
     const double lat = -(33 + 52 * kMinute + 30 * kSecond), lon = 151 + 12 * kMinute + 30 * kSecond;
     const double latDm = -(33 + 52.5 * kMinute), lonDm = 151 + 12.5 * kMinute;
     const Case cases[] = {
-        {{"P1", "-4052052.048", "4212836.105", "-2545105.587"}, CoordinateType::Cartesian, std::nullopt, 1, 2, 3,
-         -4052052.048, 4212836.105, -2545105.587},
-        {{"P1", "-33", "52", "30", "151", "12", "30", "40"}, kGeo, AngleLayout::Dms, 1, 4, 7, lat, lon, 40},
-        {{"P1", "-33.5", "151.2", "40"}, kGeo, AngleLayout::Dd, 1, 2, 3, -33.5, 151.2, 40},
-        {{"P1", "-33", "52.5", "151", "12.5"}, kGeo, AngleLayout::Dm, 1, 3, -1, latDm, lonDm, 0},
-        {{"P1", "-33.5230", "151.1230"}, kGeo, AngleLayout::Dmshp, 1, 2, -1, lat, lon, 0},
-        {{"P1", "-33.525", "151.125"}, kGeo, AngleLayout::Dmhp, 1, 2, -1, latDm, lonDm, 0},
-        {{"P1", "-33 52  30", "151 12 30", "40"}, kGeo, AngleLayout::DmsOneField, 1, 2, 3, lat, lon, 40},
-        {{"P1", "-33 52.5", "151 12.5", "40"}, kGeo, AngleLayout::DmOneField, 1, 2, 3, latDm, lonDm, 40},
+        {{"P1", "-4052052.048", "4212836.105", "-2545105.587"}, {}, 1, 2, 3, -4052052.048, 4212836.105, -2545105.587},
+        {{"P1", "-33", "52", "30", "151", "12", "30", "40"}, AngleLayout::Dms, 1, 4, 7, lat, lon, 40},
+        {{"P1", "-33.5", "151.2", "40"}, AngleLayout::Dd, 1, 2, 3, -33.5, 151.2, 40},
+        {{"P1", "-33", "52.5", "151", "12.5"}, AngleLayout::Dm, 1, 3, -1, latDm, lonDm, 0},
+        {{"P1", "-33.5230", "151.1230"}, AngleLayout::Dmshp, 1, 2, -1, lat, lon, 0},
+        {{"P1", "-33.525", "151.125"}, AngleLayout::Dmhp, 1, 2, -1, latDm, lonDm, 0},
+        {{"P1", "-33 52  30", "151 12 30", "40"}, AngleLayout::DmsOneField, 1, 2, 3, lat, lon, 40},
+        {{"P1", "-33 52.5", "151 12.5", "40"}, AngleLayout::DmOneField, 1, 2, 3, latDm, lonDm, 40},
         // A height field beyond the record reads as empty: height 0.
-        {{"P1", "-33.5", "151.2"}, kGeo, AngleLayout::Dd, 1, 2, 20, -33.5, 151.2, 0},
+        {{"P1", "-33.5", "151.2"}, AngleLayout::Dd, 1, 2, 20, -33.5, 151.2, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fields[1]);
         PointTransformer pt;
         pt.inputGeographic.height = 99.0;  // left by an earlier record
         const FieldViews fields(c.fields.begin(), c.fields.end());
-        EXPECT_TRUE(ReadFileRecord(pt, fields, 0, -1, c.type, c.layout, c.f1, c.f2, c.f3));
-        EXPECT_TRUE(pt.messages.empty());
-        EXPECT_EQ(pt.identifier, "P1");
-        const bool xyz = c.type == CoordinateType::Cartesian;
-        EXPECT_EQ(pt.inputIsCartesian, xyz);
+        const bool xyz = !c.layout;
+        EXPECT_TRUE(ReadFileRecord(pt, fields, 0, -1, xyz ? CoordinateType::Cartesian : kGeo, c.layout, c.f1, c.f2, c.f3));
+        EXPECT_TRUE(pt.messages.empty() && pt.identifier == "P1" && pt.inputIsCartesian == xyz);
         const Cartesian& x = pt.inputCartesian;
         const Geographic& g = pt.inputGeographic;
         for (const auto& [got, want] : {std::pair{xyz ? x.x : g.latitude, c.a}, {xyz ? x.y : g.longitude, c.b},
