@@ -1,4 +1,6 @@
 #include "cli/arguments.h"
+#include "cli/field_text.h"
+#include "cli/record_builder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@ namespace tessara::cli {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 constexpr OptionRule kRules[] = {{"name", 1}, {"base", 1}, {"help", 0}, {"xyz", 3}, {"params", 1, true}};
 
@@ -37,8 +40,71 @@ TEST(Arguments, MalformedCommandLinesAreDescribed)
                           Case{{"--nam=x"}, "unknown option --nam"}}) {
         const ParseOutcome outcome = parseArguments(c.args, kRules);
         EXPECT_FALSE(outcome.ok());
-        EXPECT_THAT(outcome.error, ::testing::HasSubstr(c.error));
+        EXPECT_THAT(outcome.error, HasSubstr(c.error));
     }
+}
+
+TEST(FieldText, NumericFieldRules)
+{
+    struct Case { const char* text; FieldRules rules; bool fits; };
+    const Case cases[] = {
+        {"6378137.0", kSemiMajorAxisField, true},   {"298.257222101", kInverseFlatteningField, true},
+        {"298.2572221011", kInverseFlatteningField, false}, {"-0.0761", kParameterValueField, true},
+        {"-0.0761", kSemiMajorAxisField, false},  // no sign in this field
+        {".5", kEpochField, true}, {"5.", kEpochField, true}, {"1e-3", kParameterValueField, false},
+        {"1.2.3", kParameterValueField, false}, {"+1", kParameterValueField, false}, {"", kEpochField, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(fitsNumericField(c.text, c.rules), c.fits);
+    }
+}
+
+constexpr const char* kBase = "-0.0761,-0.0101,0.0444,0.008765,0.009361,0.009325,0.007935";
+constexpr const char* kRates = "0.011,-0.0045,-0.0174,0.001034,0.000671,0.001039,-0.000538";
+
+TEST(RecordBuilder, ParameterSetAsTheEditorsFormChecksIt)
+{
+    const Built<ParameterSet> built = buildParameterSet(" ITRF2000", " 2000 ", kBase, kRates);
+    ASSERT_TRUE(built.ok()) << built.problem;
+    EXPECT_EQ(built.record.name, " ITRF2000");  // used as typed
+    EXPECT_EQ(built.record.epoch, 2000.0);
+    EXPECT_EQ(built.record.base[3], 0.008765);
+    EXPECT_EQ(built.record.rate[6], -0.000538);
+
+    struct Case { const char* name; const char* setName; const char* epoch; const char* base; const char* rates; const char* problem; };
+    const Case cases[] = {
+        {"blank name", "  ", "2000", kBase, kRates, "--name"},
+        {"epoch just before 1970", "A", "1969.999", kBase, kRates, "from 1970 to 2020"},
+        {"epoch with four decimals", "A", "2000.0001", kBase, kRates, "at most 3 decimals"},
+        {"empty epoch", "A", "", kBase, kRates, "--epoch"},
+        {"six base values", "A", "2000", "1,2,3,4,5,6", kRates, "6 values given, 7 needed"},
+        {"empty rate", "A", "2000", kBase, "0,0,0,,0,0,0", "--rates: \"\""},
+        {"eight decimals", "A", "2000", "0.12345678,0,0,0,0,0,0", kRates, "at most 7 decimals"},
+        {"exponent", "A", "2000", kBase, "1e-3,0,0,0,0,0,0", "--rates: \"1e-3\""},
+        {"unset value", "A", "2000", "1000000,0,0,0,0,0,0", kRates, "counts as not set"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Built<ParameterSet> refused = buildParameterSet(c.setName, c.epoch, c.base, c.rates);
+        EXPECT_FALSE(refused.ok());
+        EXPECT_THAT(refused.problem, HasSubstr(c.problem));
+    }
+}
+
+TEST(RecordBuilder, EllipsoidKeepsTheDecimalsItWasGivenWith)
+{
+    const Built<Ellipsoid> built = buildEllipsoid("GRS80", "6378137.0", "298.257222101");
+    ASSERT_TRUE(built.ok()) << built.problem;
+    EXPECT_EQ(built.record.semiMajorDecimals, 1);
+    EXPECT_EQ(built.record.flatteningDecimals, 9);
+    EXPECT_EQ(built.record.inverseFlattening, 298.257222101);
+    EXPECT_EQ(buildEllipsoid("X", "6378137", "298.25").record.semiMajorDecimals, 0);
+
+    EXPECT_THAT(buildEllipsoid("X", "-6378137", "298").problem, HasSubstr("without sign"));
+    EXPECT_THAT(buildEllipsoid("X", "6378137.0001", "298").problem, HasSubstr("--a"));
+    EXPECT_THAT(buildEllipsoid("X", "6378137", "").problem, HasSubstr("--inverse-flattening"));
+    EXPECT_THAT(buildEllipsoid(" ", "6378137", "298").problem, HasSubstr("--name"));
 }
 
 }  // namespace

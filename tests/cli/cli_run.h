@@ -69,10 +69,7 @@ protected:
     void SetUp() override { ::setenv("TESSARA_HOME", home_.path().c_str(), 1); }
     void TearDown() override
     {
-        if (savedHome_)
-            ::setenv("TESSARA_HOME", savedHome_->c_str(), 1);
-        else
-            ::unsetenv("TESSARA_HOME");
+        savedHome_ ? ::setenv("TESSARA_HOME", savedHome_->c_str(), 1) : ::unsetenv("TESSARA_HOME");
     }
     // Sample files copied into the working folder under their own names.
     static void copyExamples(std::initializer_list<const char*> names)
@@ -85,8 +82,8 @@ protected:
     tessara::testing::WorkingFolder work_;
 
 private:
-    std::optional<std::string> savedHome_ =
-        std::getenv("TESSARA_HOME") ? std::optional<std::string>(std::getenv("TESSARA_HOME")) : std::nullopt;
+    const char* const home = std::getenv("TESSARA_HOME");
+    std::optional<std::string> savedHome_ = home ? std::optional<std::string>(home) : std::nullopt;
 };
 
 }  // namespace tessara::cli::test

@@ -1,10 +1,12 @@
 #include "filetransform/convert_form.h"
+#include "filetransform/convert_checks.h"
 
 #include "support/temp_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 
 namespace tessara {
@@ -52,14 +54,11 @@ TEST(ConvertForm, PreviewOfASampleFileSetsTheFormsChoices)
 TEST(ConvertForm, NothingDetectedClearsTheChoicesButKeepsTheEpochForm)
 {
     ConvertForm form;
-    form.type = CoordinateType::Geographic;
-    form.geographicFields = {1, 2, 3};
-    form.epochForm = EpochMode::DecimalYear;
+    std::tie(form.type, form.geographicFields, form.epochForm) =
+        std::tuple(CoordinateType::Geographic, Fields{1, 2, 3}, EpochMode::DecimalYear);
     applyPreview(form, previewLines({"name,value", "one,two", "three,four"}));
-    EXPECT_FALSE(form.type);
-    EXPECT_EQ(form.columnCount, 2u);
+    EXPECT_TRUE(!form.type && form.columnCount == 2u && form.epochForm == EpochMode::DecimalYear);
     EXPECT_EQ(form.geographicFields, (Fields{-1, -1, -1}));
-    EXPECT_EQ(form.epochForm, EpochMode::DecimalYear);
 }
 
 TEST(ConvertForm, EachTypeKeepsItsOwnFieldsAndListEntries)
@@ -93,31 +92,102 @@ TEST(ConvertForm, ConvertNeedsAKnownTypeBesidesTheFileAndEpochChecks)
     const std::string input = folder.file("in.txt");
     testing::writeFile(input, "P1,-33.5,151.2\n");
     ConvertForm form;
-    form.inputPath = input;
-    form.outputPath = folder.file("out.txt");
-    form.setName = "ITRF2000";
-    form.epochForm = EpochMode::DayMonthYear;
-    form.setDate = "01/01/2005";
-    form.layout = AngleLayout::Dd;
+    std::tie(form.inputPath, form.outputPath, form.setName, form.setDate) =
+        std::tuple(input, folder.file("out.txt"), "ITRF2000", "01/01/2005");
+    std::tie(form.epochForm, form.layout) = std::tuple(EpochMode::DayMonthYear, AngleLayout::Dd);
     EXPECT_FALSE(checkConvertForm(form).convertEnabled);
     form.type = CoordinateType::Geographic;
     EXPECT_TRUE(checkConvertForm(form).convertEnabled);
 
     const FileFormatChoice choice = formatChoice(form);
-    EXPECT_EQ(choice.angleLayout, AngleLayout::Dd);
-    EXPECT_EQ(choice.parameterSetName, "ITRF2000");
+    EXPECT_TRUE(choice.angleLayout == AngleLayout::Dd && choice.parameterSetName == "ITRF2000");
     // A cartesian file takes no angle layout, and a set date no epoch field.
-    form.type = CoordinateType::Cartesian;
-    form.epochField = 3;
-    EXPECT_FALSE(formatChoice(form).angleLayout);
-    EXPECT_EQ(formatChoice(form).epochField, -1);
+    std::tie(form.type, form.epochField) = std::tuple(CoordinateType::Cartesian, 3);
+    EXPECT_TRUE(!formatChoice(form).angleLayout && formatChoice(form).epochField == -1);
 
     form.epochForm.reset();
     EXPECT_FALSE(checkConvertForm(form).convertEnabled);
     form.epochForm = EpochMode::DecimalYear;  // the date does not read as a decimal year
     EXPECT_FALSE(checkConvertForm(form).convertEnabled);
-    form.outputPath = input;
-    EXPECT_EQ(checkConvertForm(form).message, "Input and output file names must be different!");
+}
+
+TEST(ConvertChecks, NamesFoldersAndChoices)
+{
+    testing::TempFolder folder;
+    const std::string in = folder.file("in.txt"), out = folder.file("out.txt");
+    const std::string other = folder.file("In.txt"), noFolder = folder.file("none/out.txt");
+    testing::writeFile(in, "P1,-33.5,151.2\n");
+    testing::writeFile(other, "P1,-33.5,151.2\n");
+    std::filesystem::create_symlink(in, folder.file("link.txt"));
+
+    struct Case {
+        std::string input, output;
+        std::function<void(FileFormatChoice&)> change;
+        bool epochFormChosen, enabled;
+        const char* message;
+    };
+    const auto same = [](FileFormatChoice&) {};
+    const char* const sameName = "Input and output file names must be different!";
+    const Case cases[] = {
+        {in, out, same, true, true, ""},
+        {in, "", same, true, false, ""},
+        {"", out, same, true, false, ""},
+        {in, in, same, true, false, sameName},
+        {in, folder.file("link.txt"), same, true, false, sameName},
+        // Another file on this file system, though Windows would call it the same.
+        {in, other, same, true, true, ""},
+        {folder.file("none.txt"), out, same, true, false, "Input file does not exist!"},
+        {folder.file("none/in.txt"), out, same, true, false, "Input file path does not exist!"},
+        {in, noFolder, same, true, false, "Output file path does not exist!"},
+        // The message line shows the last of the name checks that failed.
+        {folder.file("none/in.txt"), noFolder, same, true, false, "Output file path does not exist!"},
+        {folder.path().string(), out, same, true, false, "Input file does not exist!"},
+        {in, out, [](FileFormatChoice& f) { f.parameterSetName.clear(); }, true, false, ""},
+        {in, out, same, false, false, ""},  // no epoch form chosen
+        // The date must read in its form.
+        {in, out, [](FileFormatChoice& f) { f.epochTextForm = EpochMode::DecimalYear; }, true, false, ""},
+        {in, out, [](FileFormatChoice& f) { f.epochTextForm = EpochMode::DecimalYear; f.setDate = "2005.5"; },
+         true, true, ""},
+        // Epochs from the records need no date.
+        {in, out, [](FileFormatChoice& f) { f.setDate.clear(); f.epochSource = EpochSource::EachRecord; f.epochField = 1; },
+         true, true, ""},
+        {in, out, [](FileFormatChoice& f) { f.angleLayout.reset(); }, true, false, ""},
+        {in, out, [](FileFormatChoice& f) { f.coordinateType = CoordinateType::Cartesian; f.angleLayout.reset(); },
+         true, true, ""},
+    };
+    int row = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(row++);
+        FileFormatChoice format;
+        format.parameterSetName = "ITRF2000";
+        format.setDate = "01/01/2005";
+        format.coordinateType = CoordinateType::Geographic;
+        format.angleLayout = AngleLayout::Dd;
+        c.change(format);
+        const ConvertCheck check = checkConvertChoices(c.input, c.output, format, c.epochFormChosen);
+        EXPECT_EQ(check.convertEnabled, c.enabled);
+        EXPECT_EQ(check.message, c.message);
+    }
+    // The output's format can be chosen once its folder exists; the file need not.
+    EXPECT_TRUE(outputFormatEnabled(folder.file("new.txt")) && outputFormatEnabled("bare.txt"));
+    EXPECT_FALSE(outputFormatEnabled("") || outputFormatEnabled(noFolder));
+}
+
+TEST(ConvertChecks, FileNameRules)
+{
+    struct Case { const char* path; int filterEntry; const char* withTxtFilter; const char* withCsvFilter; };
+    for (const Case& c : {Case{"/data/points.txt", 1, "/data/points.txt", "/data/points.txt"},
+                          Case{"/data/points.CSV", 2, "/data/points.CSV", "/data/points.CSV"},
+                          Case{"/data/points.dat", 3, "/data/points.dat", "/data/points.dat"},
+                          Case{"/data/points", 3, "/data/points.txt", "/data/points.csv"},
+                          Case{"/data.v2/points", 3, "/data.v2/points.txt", "/data.v2/points.csv"},
+                          Case{"/data/csv", 3, "/data/csv.txt", "/data/csv.csv"}}) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(fileFilterEntry(c.path), c.filterEntry);
+        EXPECT_EQ(withDefaultExtension(c.path, 1), c.withTxtFilter);
+        EXPECT_EQ(withDefaultExtension(c.path, 2), c.withCsvFilter);
+        EXPECT_EQ(withDefaultExtension(c.path, 3), c.path);
+    }
 }
 
 }  // namespace

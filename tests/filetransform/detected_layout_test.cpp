@@ -82,53 +82,37 @@ std::string fileText(const Layout& l, Ends ends)
     return text;
 }
 
-// The layout as a user would give it by hand.
-FileFormatChoice explicitChoice(const Layout& l)
-{
-    FileFormatChoice f;
-    f.coordinateType = CoordinateType::Geographic;
-    const AngleLayout layouts[] = {AngleLayout::Dd, AngleLayout::Dms, AngleLayout::Dm};
-    f.angleLayout = layouts[static_cast<int>(l.angles)];
-    const int perAxis = l.angles == Angles::Dd ? 1 : l.angles == Angles::Dms ? 3 : 2;
-    int next = 0;
-    f.identifierField = l.identifier ? next++ : -1;
-    if (l.epochs) {
-        f.epochSource = EpochSource::EachRecord;
-        f.epochField = next++;
-        f.epochTextForm = EpochMode::DecimalYear;
-    }
-    f.field1 = next;
-    f.field2 = next + perAxis;
-    f.field3 = next + 2 * perAxis;
-    return f;
-}
-
 // Also: nothing of a mark, a line end or a trailing blank changes what is
 // detected. (A run of a given layout is the file run's test.)
 TEST(DetectedLayout, EqualsTheLayoutGivenByHand)
 {
     testing::TempFolder folder;
     const std::string path = folder.file("in.txt");
+    const AngleLayout layouts[] = {AngleLayout::Dd, AngleLayout::Dms, AngleLayout::Dm};
     for (const Angles angles : {Angles::Dd, Angles::Dms, Angles::Dm})
         for (const char separator : {' ', ',', '\t'})
-            for (const int flags : {0, 1, 2, 3}) {
-                const Layout layout{angles, separator, (flags & 1) != 0, (flags & 2) != 0};
+            for (const int flags : {0, 1, 2, 3})
                 for (const Ends ends : {Ends::Lf, Ends::BomLf, Ends::CrOnly, Ends::CrLf, Ends::BlanksMixedIn}) {
+                    const Layout l{angles, separator, (flags & 1) != 0, (flags & 2) != 0};
                     SCOPED_TRACE(::testing::Message() << "angles " << static_cast<int>(angles) << ", separator '"
                                                       << separator << "', flags " << flags << ", ends "
                                                       << static_cast<int>(ends));
-                    writeFile(path, fileText(layout, ends));
+                    writeFile(path, fileText(l, ends));
                     const FilePreview preview = previewFile(path);
                     ASSERT_TRUE(preview.detected.has_value());
-                    const FileFormatChoice d = choiceFromDetection(*preview.detected).format, g = explicitChoice(layout);
-                    // The form of the epochs matters only when the records have them.
-                    const EpochMode form = d.epochField < 0 ? g.epochTextForm : d.epochTextForm;
+                    const FileFormatChoice d = choiceFromDetection(*preview.detected).format;
+                    // The layout as a user would give it by hand; the form of the
+                    // epochs matters only when the records have them.
+                    const int perAxis = angles == Angles::Dd ? 1 : angles == Angles::Dms ? 3 : 2, first = flags & 1;
+                    const int f1 = first + (l.epochs ? 1 : 0);
+                    const auto source = l.epochs ? EpochSource::EachRecord : EpochSource::SetDate;
+                    const EpochMode form = d.epochField < 0 ? EpochMode::DecimalYear : d.epochTextForm;
                     EXPECT_TRUE(std::tie(d.coordinateType, d.angleLayout, d.field1, d.field2, d.field3,
                                          d.identifierField, d.epochSource, d.epochField, form) ==
-                                std::tie(g.coordinateType, g.angleLayout, g.field1, g.field2, g.field3,
-                                         g.identifierField, g.epochSource, g.epochField, g.epochTextForm));
+                                std::tuple(CoordinateType::Geographic, layouts[static_cast<int>(angles)], f1,
+                                           f1 + perAxis, f1 + 2 * perAxis, l.identifier ? 0 : -1, source,
+                                           l.epochs ? first : -1, EpochMode::DecimalYear));
                 }
-            }
 }
 
 }  // namespace

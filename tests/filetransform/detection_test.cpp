@@ -87,8 +87,7 @@ TEST(DetectFileFormat, TheLastDataLineDecidesAndTheChoiceKeepsTheRest)
                                               "P2 -33 52.1 151 12.5 400", "end of file"});
     ASSERT_TRUE(preview.detected.has_value());
     expectChoice(choiceFromDetection(*preview.detected), {kGeo, 1, 3, 5, AngleLayout::Dm, 0, -1, kDmy, false});
-    EXPECT_EQ(preview.rows.size(), 5u);
-    EXPECT_EQ(preview.columnCount, 6u);
+    EXPECT_TRUE(preview.rows.size() == 5u && preview.columnCount == 6u);
 
     // What the detection does not set is kept from the start choice.
     FileFormatChoice start;
@@ -96,9 +95,8 @@ TEST(DetectFileFormat, TheLastDataLineDecidesAndTheChoiceKeepsTheRest)
     start.parameterSetName = "ITRF97";
     start.setDate = "01/01/2005";
     const FileFormatChoice f = choiceFromDetection(*previewLines({"P1,-33.5,151.2"}).detected, start).format;
-    EXPECT_EQ(f.direction, FileDirection::Gda94ToItrf);
+    EXPECT_TRUE(f.direction == FileDirection::Gda94ToItrf && f.field3 == -1);  // no height
     EXPECT_EQ(f.parameterSetName + " " + f.setDate, "ITRF97 01/01/2005");
-    EXPECT_EQ(f.field3, -1);  // no height
 }
 
 TEST(FilePreview, ReadsTheFirstTwentyLinesAndNamesTextItCannotTake)
@@ -114,13 +112,10 @@ TEST(FilePreview, ReadsTheFirstTwentyLinesAndNamesTextItCannotTake)
     EXPECT_EQ(preview.problemText, "");
 
     const FilePreview missing = previewFile(folder.file("none.txt"));
-    EXPECT_NE(missing.error, 0);
-    EXPECT_TRUE(missing.lines.empty() && !missing.detected.has_value());
-
+    EXPECT_TRUE(missing.error != 0 && missing.lines.empty() && !missing.detected.has_value());
     testing::writeFile(folder.file("empty.txt"), "");
     const FilePreview empty = previewFile(folder.file("empty.txt"));
-    EXPECT_EQ(empty.error, 0);
-    EXPECT_TRUE(empty.rows.empty() && empty.columnCount == 0 && !empty.detected.has_value());
+    EXPECT_TRUE(empty.error == 0 && empty.rows.empty() && empty.columnCount == 0 && !empty.detected.has_value());
 
     struct Case { std::string bytes; const char* problem; };
     for (const Case& c : {Case{std::string("P\0" "1\0,\0-\0" "3\0" "3\0\n\0", 14), " is UTF-16 text; save it as UTF-8 or plain text"},

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
+#include <tuple>
 #include <unistd.h>
 
 namespace tessara {
@@ -39,18 +40,17 @@ std::string manyRecords()
     return input;
 }
 
+// Starts with one record in in.txt.
 class FileRun : public testing::FileRunTest {
 protected:
+    void SetUp() override { writeFile("in.txt", "P1,-33.5,151.2,400\n"); }
     // Decimal degrees: identifier, latitude, longitude, height; no header.
     static FileRunSettings ddSettings(const std::string& input, const std::string& output)
     {
         FileRunSettings s = settings(input, output);
         s.format.coordinateType = CoordinateType::Geographic;
         s.format.angleLayout = AngleLayout::Dd;
-        s.format.identifierField = 0;
-        s.format.field1 = 1;
-        s.format.field2 = 2;
-        s.format.field3 = 3;
+        std::tie(s.format.identifierField, s.format.field1, s.format.field2, s.format.field3) = std::tuple(0, 1, 2, 3);
         s.output.includeHeader = false;
         return s;
     }
@@ -86,11 +86,10 @@ TEST_F(FileRun, OneOutputLinePerInputLine)
         ASSERT_EQ(output.size(), c.startsOfOutput.size());
         for (std::size_t i = 0; i < output.size(); ++i)
             EXPECT_EQ(output[i].substr(0, c.startsOfOutput[i].size()), c.startsOfOutput[i]);
-        Lines messages = {"Input - in.txt"};
-        messages.insert(messages.end(), c.messages.begin(), c.messages.end());
-        messages.push_back("Transformed " + std::to_string(lines) + " lines (" + std::to_string(c.errors) +
-                           (c.errors == 1 ? " error)" : " errors)"));
-        messages.insert(messages.end(), {"Output - out.txt", "************"});
+        Lines messages = c.messages;
+        messages.insert(messages.begin(), "Input - in.txt");
+        messages.insert(messages.end(), {"Transformed " + std::to_string(lines) + " lines (" + std::to_string(c.errors) +
+                                             (c.errors == 1 ? " error)" : " errors)"), "Output - out.txt", "************"});
         EXPECT_EQ(r.messages, messages);
     }
 }
@@ -98,7 +97,6 @@ TEST_F(FileRun, OneOutputLinePerInputLine)
 TEST_F(FileRun, CommaSeparatedByExtensionOrByChoice)
 {
     std::filesystem::create_directory("csv");
-    writeFile("in.txt", "P1,-33.5,151.2,40\n");
     struct Case { const char* output; std::optional<bool> forced; bool commaSeparated; };
     // "csv" in the folder name or before another extension does not count.
     for (const Case& c : {Case{"out.CSV", {}, true}, Case{"out.csv", {}, true}, Case{"csv/out", {}, false},
@@ -112,7 +110,6 @@ TEST_F(FileRun, CommaSeparatedByExtensionOrByChoice)
 
 TEST_F(FileRun, SetDateInEitherForm)
 {
-    writeFile("in.txt", "P1,-33.5,151.2,400\n");
     struct Case { const char* date; EpochMode form; const char* written; };
     // Automatic (the command line gives no form) keeps the date's own form.
     for (const Case& c : {Case{"01/07/2005", EpochMode::DayMonthYear, "01/07/2005"},
@@ -134,7 +131,6 @@ TEST_F(FileRun, SetDateInEitherForm)
 
 TEST_F(FileRun, RefusedChoicesTouchNoFile)
 {
-    writeFile("in.txt", "P1,-33.5,151.2,400\n");
     std::filesystem::create_symlink("in.txt", "link.txt");
     struct Case { const char* output; std::function<void(FileRunSettings&)> change; const char* reason; };
     const Case cases[] = {
@@ -167,21 +163,17 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
     writeFile("in.txt", "P1,-33.5,151.2,400\nP2,x,151.2,400\n");
     writeFile("utf16.txt", std::string("\xFF\xFEP\0" "1\0,\0-\0" "3\0" "3\0\n\0", 16));
     std::filesystem::create_directory("folder");
-    struct Case { const char* input; const char* output; const char* errorText; Lines messages; };
-    const std::string stopped = "Stopped after 0 lines; no output was written";
+    // The messages between the input's name and the error; the summary follows once the run started.
+    struct Case { const char* input; const char* output; const char* errorText; Lines before; const char* stopped; };
+    const char* const none = "Stopped after 0 lines";
     const Case cases[] = {
-        {"none.txt", "out.txt", "none.txt: No such file or directory",
-         {"Input - none.txt", "none.txt: No such file or directory"}},
-        {"in.txt", "missing/out.txt", "missing/out.txt: No such file or directory",
-         {"Input - in.txt", "missing/out.txt: No such file or directory", stopped, "************"}},
-        {"folder", "out.txt", "folder: Is a directory",
-         {"Input - folder", "folder: Is a directory", stopped, "************"}},
+        {"none.txt", "out.txt", "none.txt: No such file or directory", {}, nullptr},
+        {"in.txt", "missing/out.txt", "missing/out.txt: No such file or directory", {}, none},
+        {"folder", "out.txt", "folder: Is a directory", {}, none},
         // A device is written directly; this one takes nothing.
-        {"in.txt", "/dev/full", "/dev/full: No space left on device",
-         {"Input - in.txt", "Line  2", "Latitude value (x) invalid", "/dev/full: No space left on device",
-          "Stopped after 2 lines; no output was written", "************"}},
-        {"utf16.txt", "out.txt", "utf16.txt is UTF-16 text; save it as UTF-8 or plain text",
-         {"Input - utf16.txt", "utf16.txt is UTF-16 text; save it as UTF-8 or plain text", stopped, "************"}},
+        {"in.txt", "/dev/full", "/dev/full: No space left on device", {"Line  2", "Latitude value (x) invalid"},
+         "Stopped after 2 lines"},
+        {"utf16.txt", "out.txt", "utf16.txt is UTF-16 text; save it as UTF-8 or plain text", {}, none},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
@@ -189,15 +181,32 @@ TEST_F(FileRun, FileErrorsReportTheSummarySoFar)
         const RunOutcome r = run(ddSettings(c.input, c.output));
         EXPECT_EQ(r.result.status, FileRunStatus::FileError);
         EXPECT_EQ(r.result.errorText, c.errorText);
-        EXPECT_EQ(r.messages, c.messages);
+        Lines messages = c.before;
+        messages.insert(messages.begin(), std::string("Input - ") + c.input);
+        messages.push_back(c.errorText);
+        if (c.stopped)
+            messages.insert(messages.end(), {c.stopped + std::string("; no output was written"), "************"});
+        EXPECT_EQ(r.messages, messages);
         EXPECT_FALSE(r.result.outputWritten);
         EXPECT_EQ(readFile("out.txt"), "old");
     }
 }
 
-TEST_F(FileRun, AStoppedRunKeepsTheOldOutput)
+// A whole run reports progress from the start to the end, but not once per
+// line; a stopped one keeps the old output, or on a stream what it wrote.
+TEST_F(FileRun, ProgressAndStoppedRuns)
 {
-    writeFile("in.txt", manyRecords());
+    const std::string input = manyRecords();
+    writeFile("in.txt", input);
+    const RunOutcome whole = run(ddSettings("in.txt", "out.csv"));
+    ASSERT_GE(whole.progress.size(), 3u);
+    EXPECT_LT(whole.progress.size(), 100u);
+    EXPECT_EQ(whole.progress.front().lines, 0u);
+    EXPECT_EQ(whole.progress.back().lines, 40000u);
+    EXPECT_EQ(whole.progress.back().bytesDone, input.size());
+    for (const FileRunProgress& p : whole.progress)
+        EXPECT_TRUE(p.bytesTotal == input.size() && p.bytesDone <= p.bytesTotal);
+    std::filesystem::remove("out.csv");
     struct Case { rlim_t sizeLimit; std::size_t cancelAfter; FileRunStatus status; Lines lastMessages; };
     for (const Case& c : {Case{1 << 20, 0, FileRunStatus::FileError, {"out.txt: File too large", "Stopped"}},
                           Case{0, 2, FileRunStatus::Cancelled, {"Cancelled"}}}) {
@@ -218,13 +227,8 @@ TEST_F(FileRun, AStoppedRunKeepsTheOldOutput)
         expected.push_back("************");
         EXPECT_EQ(Lines(r.messages.end() - static_cast<long>(expected.size()), r.messages.end()), expected);
     }
-}
-
-// A stream cannot be replaced as a whole: what reached it stays, and the
-// summary counts exactly the whole lines that did.
-TEST_F(FileRun, AStoppedRunOnAStreamCountsTheLinesWritten)
-{
-    writeFile("in.txt", manyRecords());
+    // A stream cannot be replaced as a whole: what reached it stays, and the
+    // summary counts exactly the whole lines that did.
     const int out = ::open("streamed.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ASSERT_GE(out, 0);
     std::optional<FileSizeLimit> limit(1536 * 1024);
@@ -260,21 +264,6 @@ TEST_F(FileRun, StreamsGivenByTheCaller)
     EXPECT_EQ(streamed.messages.front(), "Input - -");
 }
 
-TEST_F(FileRun, ProgressReachesTheEnd)
-{
-    const std::string input = manyRecords();
-    writeFile("in.txt", input);
-    const RunOutcome r = run(ddSettings("in.txt", "out.csv"));
-    // From the start to the end, but not once per line.
-    ASSERT_GE(r.progress.size(), 3u);
-    EXPECT_LT(r.progress.size(), 100u);
-    EXPECT_EQ(r.progress.front().lines, 0u);
-    EXPECT_EQ(r.progress.back().lines, 40000u);
-    EXPECT_EQ(r.progress.back().bytesDone, input.size());
-    for (const FileRunProgress& p : r.progress)
-        EXPECT_TRUE(p.bytesTotal == input.size() && p.bytesDone <= p.bytesTotal);
-}
-
 // The sample files read letters as the default style does; under the sign
 // style the letters decide.
 TEST_F(FileRun, HemisphereLettersUnderTheSignStyle)
@@ -283,9 +272,7 @@ TEST_F(FileRun, HemisphereLettersUnderTheSignStyle)
     FileRunSettings s = ddSettings("in.txt", "out.csv");
     s.inputHemisphere = FileHemisphereStyle::Sign;
     s.format.direction = FileDirection::Gda94ToItrf;
-    s.output.cartesian = false;
-    s.output.notation = AngleNotation::Dd;
-    s.output.hemisphere = FileHemisphereStyle::Sign;
+    s.output = {true, false, false, AngleNotation::Dd, FileHemisphereStyle::Sign, {}};
     const std::string line = outputLines(run(s).output).at(0);
     // Within a metre of the input, with the signs the letters gave.
     EXPECT_NEAR(numtext::scanReal(line.substr(14)).value, 33.5, 1e-4) << line;
@@ -301,12 +288,10 @@ TEST(FormatOutputTexts, CartesianTextsAsFormatOutputPointWritesThem)
                           Case{{-4052051.76489, 4212836.20505, -2545106.02645}, 2005.5, 0, 0},
                           Case{{0.00005, -0.00005, 1e7 + 0.5}, 2019.99, 1, 3}}) {
         PointTransformer expected;
-        expected.outputCartesian = c.point;
-        expected.epoch = c.epoch;
-        expected.epochNotation = c.epochNotation;
+        std::tie(expected.outputCartesian, expected.epoch, expected.epochNotation) =
+            std::tuple(c.point, c.epoch, c.epochNotation);
         PointTransformer got = expected;
-        OutputFileFormat output;
-        output.geographic = false;
+        OutputFileFormat output{false, true, true, AngleNotation::Dms, FileHemisphereStyle::Australian, {}};
         output.precision.cartesian = c.precision;
         FormatOutputPoint(expected, output.precision);
         formatOutputTexts(got, output);

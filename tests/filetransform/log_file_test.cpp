@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 namespace tessara {
 namespace {
@@ -53,7 +54,7 @@ TEST(LogFile, RecordColumns)
     const PointTransformer pt = computed();
     const std::string record = logRecordText(pt, kDms);
     ASSERT_EQ(record.substr(record.size() - 2), "\r\n");
-    const std::string line = record.substr(0, record.size() - 2);
+    std::string line = record.substr(0, record.size() - 2);
 
     // The input degrees one column in; the Cartesian output at the log's 3 decimals with
     // the X point at 108 + 8; the geographic output without a sign place, degrees from
@@ -64,18 +65,13 @@ TEST(LogFile, RecordColumns)
               "[ITRF2000][2002.000][ 23 40 12.4460][| GDA94][-4052051.482][ 23 ][40][12.460][  ][133][|  ALIC]");
     // The form's own precision of 1 decimal is not used, nor changed.
     EXPECT_EQ(pt.outputX.find('.') + 2, pt.outputX.size());
-}
 
-TEST(LogFile, ReverseDirectionAndEchoOfTheNotationRead)
-{
-    // The engine read decimal degrees after DM: the DM texts it still
-    // holds must not show in the echo of a DD input.
-    PointTransformer pt = computed(true);
-    EXPECT_TRUE(ReadDecimalDegrees(pt, "23.6701239", "133.8855133"));
-    const std::string line = logRecordText(pt, {0, AngleNotation::Dd, AngleNotation::Dd});
-
-    // The DD input text with its point at 29 + 3.
-    const auto at = [&](std::size_t from, std::size_t count) { return "[" + line.substr(from, count) + "]"; };
+    // The reverse direction. The engine read decimal degrees after DM: the DM
+    // texts it still holds must not show in the echo of a DD input, whose
+    // point is at 29 + 3.
+    PointTransformer reverse = computed(true);
+    EXPECT_TRUE(ReadDecimalDegrees(reverse, "23.6701239", "133.8855133"));
+    line = logRecordText(reverse, {0, AngleNotation::Dd, AngleNotation::Dd});
     EXPECT_EQ(at(0, 5) + at(16, 13) + at(29, 12) + at(41, 5) + at(46, 11) + at(79, 8) + at(96, 8) + at(160, 2),
               "[GDA94][             ][ 23.6701239 ][     ][133.8855133][ITRF2000][2002.000][23]");
 }
@@ -104,8 +100,8 @@ TEST(LogFile, WritingCreatesAppendsAndReports)
     const std::string record = logRecordText(pt, kDms);
 
     // A record needs an existing log.
-    EXPECT_EQ(WriteLogRecord(log, pt, kDms),
-              std::optional<std::string>("Error opening log file\n\nNo such file or directory"));
+    const std::optional<std::string> noFile("Error opening log file\n\nNo such file or directory");
+    EXPECT_EQ(WriteLogRecord(log, pt, kDms), noFile);
     EXPECT_FALSE(std::filesystem::exists(log));
 
     struct Step { const char* name; bool header; bool append; std::string contents; };
@@ -123,8 +119,7 @@ TEST(LogFile, WritingCreatesAppendsAndReports)
         EXPECT_EQ(readFile(log), s.contents);
     }
 
-    EXPECT_EQ(WriteLogHeader(folder.file("none/tessara.log"), false, 0),
-              std::optional<std::string>("Error opening log file\n\nNo such file or directory"));
+    EXPECT_EQ(WriteLogHeader(folder.file("none/tessara.log"), false, 0), noFile);
     // Opening worked; writing did not.
     EXPECT_EQ(WriteLogHeader("/dev/full", true, 0), kNoRoom);
 }
@@ -150,21 +145,18 @@ TEST(LogFile, FullDiskCutsOffTheFailedWriteAndTheLogGoesOnWhenThereIsRoom)
     std::filesystem::create_directory(disk);
     if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "cannot mount a tmpfs: " << std::strerror(errno);
-    struct Unmount {
-        std::string path;
-        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
-    } unmount{disk.string()};
+    const std::unique_ptr<const char, void (*)(const char*)> unmount(
+        disk.c_str(), [](const char* p) { ::umount2(p, MNT_DETACH); });
 
     const PointTransformer pt = computed();
     const std::string header = logHeaderText(0);
     const std::string record = logRecordText(pt, kDms);
     // Earlier runs end 100 bytes before the end of a page: a record or a
     // header fits only in part.
-    const std::string earlier(4096 - 100, 'e');
-    const std::string log = disk / "tessara.log", empty = disk / "empty.log", filler = disk / "filler";
+    const std::string earlier(4096 - 100, 'e'), log = disk / "tessara.log", empty = disk / "empty.log";
     testing::writeFile(log, earlier);
     testing::writeFile(empty, "");
-    fillUp(filler);
+    fillUp(disk / "filler");
 
     EXPECT_EQ(WriteLogRecord(log, pt, kDms, false, 0), kNoRoom);
     EXPECT_EQ(WriteLogHeader(log, true, 0), kNoRoom);
@@ -172,7 +164,7 @@ TEST(LogFile, FullDiskCutsOffTheFailedWriteAndTheLogGoesOnWhenThereIsRoom)
     EXPECT_EQ(readFile(log), earlier);
     EXPECT_EQ(readFile(empty), "");
 
-    std::filesystem::remove(filler);
+    std::filesystem::remove(disk / "filler");
     // The header that failed goes before the next record; an empty log gets
     // its header whatever the caller knows.
     EXPECT_EQ(WriteLogRecord(log, pt, kDms, true, 0), std::nullopt);
