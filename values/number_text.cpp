@@ -139,10 +139,20 @@ char* pointedDigits(char* end, std::uint64_t scaled)
 {
     char* first = end;
     if constexpr (P > 0) {
-        constexpr std::uint64_t kScale = kPowersOfTen[P];  // a constant divisor
-        first = digitsBefore(end, scaled % kScale, P);
+        // Exactly P decimals, taken off the scaled value two at a time (a
+        // count the compiler knows, so the loop unrolls), then the point.
+        for (int i = 0; i < P / 2; ++i) {
+            const auto pair = static_cast<std::size_t>(scaled % 100u) * 2;
+            scaled /= 100u;
+            first -= 2;
+            first[0] = kDigitPairs[pair];
+            first[1] = kDigitPairs[pair + 1];
+        }
+        if constexpr (P % 2 != 0) {
+            *--first = static_cast<char>('0' + scaled % 10u);
+            scaled /= 10u;
+        }
         *--first = '.';
-        scaled /= kScale;
     }
     return digitsBefore(first, scaled);
 }
@@ -393,6 +403,15 @@ void appendFixedBlankPadded(std::string& out, double value, int width, int preci
 
 void appendInteger(std::string& out, long value)
 {
+    // Degrees and minutes are mostly below 100: one or two digits at once.
+    if (value >= 0 && value < 100) {
+        const auto pair = static_cast<std::size_t>(value) * 2;
+        if (value < 10)
+            out.push_back(kDigitPairs[pair + 1]);
+        else
+            out.append(kDigitPairs + pair, 2);
+        return;
+    }
     char buffer[24];
     char* const end = buffer + sizeof buffer;
     // Through the unsigned magnitude: LONG_MIN has no positive long.
@@ -407,8 +426,10 @@ void appendInteger(std::string& out, long value)
 void appendIntegerTwoDigits(std::string& out, long value)
 {
     // The width counts the sign, as printf's does: -5 stays "-5".
-    if (value >= 0 && value < 10)
-        out.push_back('0');
+    if (value >= 0 && value < 100) {
+        out.append(kDigitPairs + static_cast<std::size_t>(value) * 2, 2);
+        return;
+    }
     appendInteger(out, value);
 }
 
