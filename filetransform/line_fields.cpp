@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace tessara {
 namespace {
@@ -97,11 +100,45 @@ bool isDataToken(std::string_view token, std::string_view neighbour, bool letter
     return w.value > -60.0 && w.value < 60.0 && onlyBlanks(w.rest);
 }
 
-// The next comma from `from` on. Fields are a few characters long: a plain
-// loop finds their end sooner than a library search is set up.
+// Lines are searched eight characters at a time, in a 64-bit word whose
+// first character is its lowest byte.
+constexpr bool kWordSearch = std::endian::native == std::endian::little;
+constexpr std::uint64_t kLowBits = 0x0101010101010101u;
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+
+std::uint64_t wordAt(const char* p)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The high bit of every byte of `word` that equals c, and no other bit (the
+// sum within each byte cannot carry into the next).
+std::uint64_t bytesEqual(std::uint64_t word, char c)
+{
+    const std::uint64_t x = word ^ (kLowBits * static_cast<unsigned char>(c));
+    return ~(((x & ~kHighBits) + ~kHighBits) | x | ~kHighBits);
+}
+
+// The position in its word of the first byte a bytesEqual() mask marks.
+std::size_t firstMarked(std::uint64_t mask)
+{
+    return static_cast<std::size_t>(std::countr_zero(mask)) / 8;
+}
+
+// The next comma from `from` on. Fields are a few characters long: a word
+// at a time finds their end sooner than a library search is set up.
 std::size_t commaFrom(std::string_view line, std::size_t from)
 {
-    for (std::size_t i = from; i < line.size(); ++i) {
+    std::size_t i = from;
+    if constexpr (kWordSearch) {
+        for (; i + 8 <= line.size(); i += 8) {
+            if (const std::uint64_t commas = bytesEqual(wordAt(line.data() + i), ','))
+                return i + firstMarked(commas);
+        }
+    }
+    for (; i < line.size(); ++i) {
         if (line[i] == ',')
             return i;
     }
@@ -129,7 +166,24 @@ void spacesToCommasInPlace(std::string& line)
     // is judged.
     const std::size_t size = line.size();
     char* const text = line.data();
-    for (std::size_t i = 1; i < size; ++i) {
+    std::size_t i = 1;
+    if constexpr (kWordSearch) {
+        // Eight characters at a time while a character follows them: a
+        // blank whose right-hand neighbour (in the word, or the character
+        // after it) is no blank ends its run.
+        for (; i + 8 < size; i += 8) {
+            const std::uint64_t blanks = bytesEqual(wordAt(text + i), ' ');
+            if (blanks == 0)
+                continue;
+            const std::uint64_t nextBlank = text[i + 8] == ' ' ? kHighBits << 56 : 0;
+            std::uint64_t runEnds = blanks & ~((blanks >> 8) | nextBlank);
+            while (runEnds != 0) {
+                text[i + firstMarked(runEnds)] = ',';
+                runEnds &= runEnds - 1;
+            }
+        }
+    }
+    for (; i < size; ++i) {
         if (text[i] == ' ' && (i + 1 == size || text[i + 1] != ' '))
             text[i] = ',';
     }
