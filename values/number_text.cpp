@@ -295,22 +295,25 @@ const char* shortDecimal(const char* first, const char* last, double& value)
 
 }  // namespace
 
-Scan<double> scanReal(std::string_view text)
+namespace {
+
+// The readings beyond the short decimal fast paths, kept out of line so
+// that the fast paths stay small (no buffer for a terminated copy, few
+// registers to save) for the numbers files hold.
+[[gnu::noinline]] Scan<double> scanRealGeneral(std::string_view text,
+                                               std::optional<PlainStart> start)
 {
-    // Fast paths for plain decimal numbers: short ones directly, the others
-    // by from_chars, which rounds exactly as strtod does. Everything else
-    // (inf, nan, hexadecimal, out of range) goes to strtod itself.
-    if (const auto start = plainNumberStart(text)) {
+    if (start) {
+        // Plain decimals by from_chars, which rounds exactly as strtod does.
         double v = 0.0;
         const char* first = text.data() + start->digits;
-        if (const char* end = shortDecimal(first, text.data() + text.size(), v))
-            return {start->negative ? -v : v, static_cast<std::size_t>(end - text.data())};
         const auto [ptr, ec] = std::from_chars(first, text.data() + text.size(), v);
         if (ec == std::errc{})
             return {start->negative ? -v : v, static_cast<std::size_t>(ptr - text.data())};
         if (ec == std::errc::invalid_argument)
             return {};  // a sign or point with no digits: no conversion
     }
+    // Everything else (inf, nan, hexadecimal, out of range) goes to strtod.
     return withTerminated(text, [](const char* s) {
         char* end = nullptr;
         const int savedErrno = errno;
@@ -320,9 +323,10 @@ Scan<double> scanReal(std::string_view text)
     });
 }
 
-Scan<long> scanInteger(std::string_view text)
+[[gnu::noinline]] Scan<long> scanIntegerGeneral(std::string_view text,
+                                                std::optional<PlainStart> start)
 {
-    if (const auto start = plainNumberStart(text)) {
+    if (start) {
         // Digits only from here; from_chars does not take a sign of its own.
         unsigned long magnitude = 0;
         const char* first = text.data() + start->digits;
@@ -345,6 +349,44 @@ Scan<long> scanInteger(std::string_view text)
         errno = savedErrno;
         return Scan<long>{v, static_cast<std::size_t>(end - s)};
     });
+}
+
+}  // namespace
+
+Scan<double> scanReal(std::string_view text)
+{
+    // Short plain decimal numbers directly; the rest by the general reading.
+    const auto start = plainNumberStart(text);
+    if (start) {
+        double v = 0.0;
+        const char* first = text.data() + start->digits;
+        if (const char* end = shortDecimal(first, text.data() + text.size(), v))
+            return {start->negative ? -v : v, static_cast<std::size_t>(end - text.data())};
+    }
+    return scanRealGeneral(text, start);
+}
+
+Scan<long> scanInteger(std::string_view text)
+{
+    // Up to 18 digits stay below LONG_MAX whatever they are: those are
+    // summed directly; longer runs and other texts take the general reading.
+    const auto start = plainNumberStart(text);
+    if (start) {
+        const char* const first = text.data() + start->digits;
+        const char* const last = text.data() + text.size();
+        const char* const shortEnd = first + std::min<std::ptrdiff_t>(last - first, 18);
+        std::uint64_t magnitude = 0;
+        const char* p = first;
+        for (; p < shortEnd && isDigit(*p); ++p)
+            magnitude = magnitude * 10 + static_cast<std::uint64_t>(*p - '0');
+        if (p == first)
+            return {};  // a sign or point with no digits: no conversion
+        if (p == last || !isDigit(*p)) {
+            const auto v = static_cast<long>(magnitude);
+            return {start->negative ? -v : v, static_cast<std::size_t>(p - text.data())};
+        }
+    }
+    return scanIntegerGeneral(text, start);
 }
 
 bool readWholeReal(std::string_view text, double& value)
