@@ -298,6 +298,14 @@ LineSplit splitInto(std::string& line, bool forRun, Fields& fields)
     return split;
 }
 
+// Inline in the heading test, which asks it of every field of a line.
+inline bool isNumberText(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return kNumberCharacters[static_cast<unsigned char>(c)];
+    });
+}
+
 template <typename Fields>
 bool isNonData(std::string_view line, const Fields& fields)
 {
@@ -313,7 +321,7 @@ bool isNonData(std::string_view line, const Fields& fields)
     std::size_t notNumbers = 0;
     std::size_t numbers = 0;
     for (std::size_t i = 1; i < n; ++i) {
-        if (!IsNumberText(fields[i])) {
+        if (!isNumberText(fields[i])) {
             if (++notNumbers > limit)
                 return true;
         } else if (++numbers >= examined - limit) {
@@ -351,9 +359,7 @@ std::string SpacesToCommas(std::string line)
 
 bool IsNumberText(std::string_view text)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return kNumberCharacters[static_cast<unsigned char>(c)];
-    });
+    return isNumberText(text);
 }
 
 bool IsBlankLine(std::string_view line)
@@ -382,7 +388,12 @@ HemisphereLetters takeLetters(Fields& fields)
     std::size_t i = 1;
     while (i < fields.size()) {
         const std::string_view f = fields[i];
-        const char c = f.size() == 1 ? f.front() : '\0';
+        // Nearly every field is longer than a letter (or empty).
+        if (f.size() != 1) {
+            ++i;
+            continue;
+        }
+        const char c = f.front();
         if (c == 'N' || c == 'n')
             letters.latitude = "N";
         else if (c == 'S' || c == 's')
