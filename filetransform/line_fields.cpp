@@ -154,11 +154,11 @@ std::string_view tokenAfter(std::string_view line, std::size_t separator)
 }
 
 // SpacesToCommas on the line itself, without a copy (the run's hot path).
-void spacesToCommasInPlace(std::string& line)
+// `ownComma` is where the line's first comma stands (npos: none).
+void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
 {
     // At most one comma stood in the line before (fewer than two make it
     // blank-separated); every other comma after the first pass is ours.
-    const std::size_t ownComma = line.find(',');
 
     // The right-most blank of each run of blanks becomes a separator (a
     // blank at the very start separates nothing). One pass left to right:
@@ -202,8 +202,10 @@ void spacesToCommasInPlace(std::string& line)
     // height (which read like latitude degrees and minutes) would glue the
     // coordinates before them into one field. A house number followed by a
     // word ("12 South Rd") stays an identifier: a letter does not count here.
+    // (The separator is the line's first comma unless the line's own comma
+    // stands before it.)
     if (separator != std::string::npos && startsLikeANumber(line) &&
-        line.find(',') == separator) {
+        (ownComma == std::string::npos || ownComma > separator)) {
         const std::string_view first = std::string_view(line).substr(0, separator);
         if (isDataToken(first, tokenAfter(line, separator), false))
             return;
@@ -277,7 +279,7 @@ void prepareLine(std::string& line)
     // Only whether there are two commas matters: the search stops at the second.
     const std::size_t firstComma = line.find(',');
     if (firstComma == std::string::npos || line.find(',', firstComma + 1) == std::string::npos)
-        spacesToCommasInPlace(line);
+        spacesToCommasInPlace(line, firstComma);
     line.append(kClosingComma);
 }
 
@@ -353,7 +355,8 @@ std::vector<std::string> SplitLine(std::string line, bool forRun)
 
 std::string SpacesToCommas(std::string line)
 {
-    spacesToCommasInPlace(line);
+    const std::size_t ownComma = line.find(',');
+    spacesToCommasInPlace(line, ownComma);
     return line;
 }
 
