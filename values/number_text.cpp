@@ -97,6 +97,10 @@ constexpr std::uint64_t kPowersOfTen[] = {1ull,
                                           10000000000ull,
                                           100000000000ull,
                                           1000000000000ull};
+constexpr std::uint64_t kPowersOfFive[] = {1ull,         5ull,        25ull,      125ull,
+                                           625ull,       3125ull,     15625ull,   78125ull,
+                                           390625ull,    1953125ull,  9765625ull, 48828125ull,
+                                           244140625ull};
 constexpr int kFastMaxPrecision = 12;
 
 // The two digits of every number below 100, for writing digits in pairs.
@@ -187,13 +191,17 @@ char* fastFixed(double value, int precision, char* end)
     const std::uint64_t m = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
     const int shift = biased == 0 ? 1074 : 1075 - biased;  // >= 0 below 2^53
 
-    // The same quotient in 64 bits when the product fits there (up to three
-    // decimals, as coordinates and heights mostly have): the cheaper path.
+    // The same quotient in 64 bits when the product fits there: the cheaper
+    // path. Since 10^p = 5^p * 2^p, v * 10^p = m * 5^p / 2^(shift - p), and
+    // the smaller product fits for every value up to four decimals and for
+    // most with five (a coordinate, a height, the seconds of an angle).
+    const int shift5 = shift - precision;
     std::uint64_t scaled64 = 0;
-    if (shift > 0 && shift < 64 && !__builtin_mul_overflow(m, kPowersOfTen[precision], &scaled64)) {
-        std::uint64_t whole64 = scaled64 >> shift;
-        const std::uint64_t remainder = scaled64 & ((std::uint64_t{1} << shift) - 1);
-        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    if (shift5 > 0 && shift5 < 64 &&
+        !__builtin_mul_overflow(m, kPowersOfFive[precision], &scaled64)) {
+        std::uint64_t whole64 = scaled64 >> shift5;
+        const std::uint64_t remainder = scaled64 & ((std::uint64_t{1} << shift5) - 1);
+        const std::uint64_t half = std::uint64_t{1} << (shift5 - 1);
         if (remainder > half || (remainder == half && (whole64 & 1u) != 0))
             ++whole64;
         char* first = pointedDigits(end, whole64, precision,
