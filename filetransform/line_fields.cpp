@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace tessara {
 namespace {
@@ -97,11 +100,45 @@ bool isDataToken(std::string_view token, std::string_view neighbour, bool letter
     return w.value > -60.0 && w.value < 60.0 && onlyBlanks(w.rest);
 }
 
-// The next comma from `from` on. Fields are a few characters long: a plain
-// loop finds their end sooner than a library search is set up.
+// Lines are searched eight characters at a time, in a 64-bit word whose
+// first character is its lowest byte.
+constexpr bool kWordSearch = std::endian::native == std::endian::little;
+constexpr std::uint64_t kLowBits = 0x0101010101010101u;
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+
+std::uint64_t wordAt(const char* p)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The high bit of every byte of `word` that equals c, and no other bit (the
+// sum within each byte cannot carry into the next).
+std::uint64_t bytesEqual(std::uint64_t word, char c)
+{
+    const std::uint64_t x = word ^ (kLowBits * static_cast<unsigned char>(c));
+    return ~(((x & ~kHighBits) + ~kHighBits) | x | ~kHighBits);
+}
+
+// The position in its word of the first byte a bytesEqual() mask marks.
+std::size_t firstMarked(std::uint64_t mask)
+{
+    return static_cast<std::size_t>(std::countr_zero(mask)) / 8;
+}
+
+// The next comma from `from` on. Fields are a few characters long: a word
+// at a time finds their end sooner than a library search is set up.
 std::size_t commaFrom(std::string_view line, std::size_t from)
 {
-    for (std::size_t i = from; i < line.size(); ++i) {
+    std::size_t i = from;
+    if constexpr (kWordSearch) {
+        for (; i + 8 <= line.size(); i += 8) {
+            if (const std::uint64_t commas = bytesEqual(wordAt(line.data() + i), ','))
+                return i + firstMarked(commas);
+        }
+    }
+    for (; i < line.size(); ++i) {
         if (line[i] == ',')
             return i;
     }
@@ -117,11 +154,11 @@ std::string_view tokenAfter(std::string_view line, std::size_t separator)
 }
 
 // SpacesToCommas on the line itself, without a copy (the run's hot path).
-void spacesToCommasInPlace(std::string& line)
+// `ownComma` is where the line's first comma stands (npos: none).
+void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
 {
     // At most one comma stood in the line before (fewer than two make it
     // blank-separated); every other comma after the first pass is ours.
-    const std::size_t ownComma = line.find(',');
 
     // The right-most blank of each run of blanks becomes a separator (a
     // blank at the very start separates nothing). One pass left to right:
@@ -129,7 +166,24 @@ void spacesToCommasInPlace(std::string& line)
     // is judged.
     const std::size_t size = line.size();
     char* const text = line.data();
-    for (std::size_t i = 1; i < size; ++i) {
+    std::size_t i = 1;
+    if constexpr (kWordSearch) {
+        // Eight characters at a time while a character follows them: a
+        // blank whose right-hand neighbour (in the word, or the character
+        // after it) is no blank ends its run.
+        for (; i + 8 < size; i += 8) {
+            const std::uint64_t blanks = bytesEqual(wordAt(text + i), ' ');
+            if (blanks == 0)
+                continue;
+            const std::uint64_t nextBlank = text[i + 8] == ' ' ? kHighBits << 56 : 0;
+            std::uint64_t runEnds = blanks & ~((blanks >> 8) | nextBlank);
+            while (runEnds != 0) {
+                text[i + firstMarked(runEnds)] = ',';
+                runEnds &= runEnds - 1;
+            }
+        }
+    }
+    for (; i < size; ++i) {
         if (text[i] == ' ' && (i + 1 == size || text[i + 1] != ' '))
             text[i] = ',';
     }
@@ -148,8 +202,10 @@ void spacesToCommasInPlace(std::string& line)
     // height (which read like latitude degrees and minutes) would glue the
     // coordinates before them into one field. A house number followed by a
     // word ("12 South Rd") stays an identifier: a letter does not count here.
+    // (The separator is the line's first comma unless the line's own comma
+    // stands before it.)
     if (separator != std::string::npos && startsLikeANumber(line) &&
-        line.find(',') == separator) {
+        (ownComma == std::string::npos || ownComma > separator)) {
         const std::string_view first = std::string_view(line).substr(0, separator);
         if (isDataToken(first, tokenAfter(line, separator), false))
             return;
@@ -223,7 +279,7 @@ void prepareLine(std::string& line)
     // Only whether there are two commas matters: the search stops at the second.
     const std::size_t firstComma = line.find(',');
     if (firstComma == std::string::npos || line.find(',', firstComma + 1) == std::string::npos)
-        spacesToCommasInPlace(line);
+        spacesToCommasInPlace(line, firstComma);
     line.append(kClosingComma);
 }
 
@@ -244,6 +300,14 @@ LineSplit splitInto(std::string& line, bool forRun, Fields& fields)
     return split;
 }
 
+// Inline in the heading test, which asks it of every field of a line.
+inline bool isNumberText(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return kNumberCharacters[static_cast<unsigned char>(c)];
+    });
+}
+
 template <typename Fields>
 bool isNonData(std::string_view line, const Fields& fields)
 {
@@ -259,7 +323,7 @@ bool isNonData(std::string_view line, const Fields& fields)
     std::size_t notNumbers = 0;
     std::size_t numbers = 0;
     for (std::size_t i = 1; i < n; ++i) {
-        if (!IsNumberText(fields[i])) {
+        if (!isNumberText(fields[i])) {
             if (++notNumbers > limit)
                 return true;
         } else if (++numbers >= examined - limit) {
@@ -291,15 +355,14 @@ std::vector<std::string> SplitLine(std::string line, bool forRun)
 
 std::string SpacesToCommas(std::string line)
 {
-    spacesToCommasInPlace(line);
+    const std::size_t ownComma = line.find(',');
+    spacesToCommasInPlace(line, ownComma);
     return line;
 }
 
 bool IsNumberText(std::string_view text)
 {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return kNumberCharacters[static_cast<unsigned char>(c)];
-    });
+    return isNumberText(text);
 }
 
 bool IsBlankLine(std::string_view line)
@@ -328,7 +391,12 @@ HemisphereLetters takeLetters(Fields& fields)
     std::size_t i = 1;
     while (i < fields.size()) {
         const std::string_view f = fields[i];
-        const char c = f.size() == 1 ? f.front() : '\0';
+        // Nearly every field is longer than a letter (or empty).
+        if (f.size() != 1) {
+            ++i;
+            continue;
+        }
+        const char c = f.front();
         if (c == 'N' || c == 'n')
             letters.latitude = "N";
         else if (c == 'S' || c == 's')

@@ -55,7 +55,9 @@ struct PlainStart {
 // Where a plain decimal number would start: after C-locale white space and
 // one sign, at a digit or a point that is not the start of "0x". Nothing
 // for texts that only strtod/strtol can judge (inf, nan, hexadecimal).
-std::optional<PlainStart> plainNumberStart(std::string_view text)
+// Inline: every number of a file passes here, and the readers' fast paths
+// are cheaper than a call that returns through memory.
+inline std::optional<PlainStart> plainNumberStart(std::string_view text)
 {
     // Most numbers of a file start with a digit other than 0 (which could
     // start "0x").
@@ -95,6 +97,10 @@ constexpr std::uint64_t kPowersOfTen[] = {1ull,
                                           10000000000ull,
                                           100000000000ull,
                                           1000000000000ull};
+constexpr std::uint64_t kPowersOfFive[] = {1ull,         5ull,        25ull,      125ull,
+                                           625ull,       3125ull,     15625ull,   78125ull,
+                                           390625ull,    1953125ull,  9765625ull, 48828125ull,
+                                           244140625ull};
 constexpr int kFastMaxPrecision = 12;
 
 // The two digits of every number below 100, for writing digits in pairs.
@@ -139,10 +145,20 @@ char* pointedDigits(char* end, std::uint64_t scaled)
 {
     char* first = end;
     if constexpr (P > 0) {
-        constexpr std::uint64_t kScale = kPowersOfTen[P];  // a constant divisor
-        first = digitsBefore(end, scaled % kScale, P);
+        // Exactly P decimals, taken off the scaled value two at a time (a
+        // count the compiler knows, so the loop unrolls), then the point.
+        for (int i = 0; i < P / 2; ++i) {
+            const auto pair = static_cast<std::size_t>(scaled % 100u) * 2;
+            scaled /= 100u;
+            first -= 2;
+            first[0] = kDigitPairs[pair];
+            first[1] = kDigitPairs[pair + 1];
+        }
+        if constexpr (P % 2 != 0) {
+            *--first = static_cast<char>('0' + scaled % 10u);
+            scaled /= 10u;
+        }
         *--first = '.';
-        scaled /= kScale;
     }
     return digitsBefore(first, scaled);
 }
@@ -175,13 +191,17 @@ char* fastFixed(double value, int precision, char* end)
     const std::uint64_t m = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
     const int shift = biased == 0 ? 1074 : 1075 - biased;  // >= 0 below 2^53
 
-    // The same quotient in 64 bits when the product fits there (up to three
-    // decimals, as coordinates and heights mostly have): the cheaper path.
+    // The same quotient in 64 bits when the product fits there: the cheaper
+    // path. Since 10^p = 5^p * 2^p, v * 10^p = m * 5^p / 2^(shift - p), and
+    // the smaller product fits for every value up to four decimals and for
+    // most with five (a coordinate, a height, the seconds of an angle).
+    const int shift5 = shift - precision;
     std::uint64_t scaled64 = 0;
-    if (shift > 0 && shift < 64 && !__builtin_mul_overflow(m, kPowersOfTen[precision], &scaled64)) {
-        std::uint64_t whole64 = scaled64 >> shift;
-        const std::uint64_t remainder = scaled64 & ((std::uint64_t{1} << shift) - 1);
-        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    if (shift5 > 0 && shift5 < 64 &&
+        !__builtin_mul_overflow(m, kPowersOfFive[precision], &scaled64)) {
+        std::uint64_t whole64 = scaled64 >> shift5;
+        const std::uint64_t remainder = scaled64 & ((std::uint64_t{1} << shift5) - 1);
+        const std::uint64_t half = std::uint64_t{1} << (shift5 - 1);
         if (remainder > half || (remainder == half && (whole64 & 1u) != 0))
             ++whole64;
         char* first = pointedDigits(end, whole64, precision,
@@ -283,22 +303,25 @@ const char* shortDecimal(const char* first, const char* last, double& value)
 
 }  // namespace
 
-Scan<double> scanReal(std::string_view text)
+namespace {
+
+// The readings beyond the short decimal fast paths, kept out of line so
+// that the fast paths stay small (no buffer for a terminated copy, few
+// registers to save) for the numbers files hold.
+[[gnu::noinline]] Scan<double> scanRealGeneral(std::string_view text,
+                                               std::optional<PlainStart> start)
 {
-    // Fast paths for plain decimal numbers: short ones directly, the others
-    // by from_chars, which rounds exactly as strtod does. Everything else
-    // (inf, nan, hexadecimal, out of range) goes to strtod itself.
-    if (const auto start = plainNumberStart(text)) {
+    if (start) {
+        // Plain decimals by from_chars, which rounds exactly as strtod does.
         double v = 0.0;
         const char* first = text.data() + start->digits;
-        if (const char* end = shortDecimal(first, text.data() + text.size(), v))
-            return {start->negative ? -v : v, static_cast<std::size_t>(end - text.data())};
         const auto [ptr, ec] = std::from_chars(first, text.data() + text.size(), v);
         if (ec == std::errc{})
             return {start->negative ? -v : v, static_cast<std::size_t>(ptr - text.data())};
         if (ec == std::errc::invalid_argument)
             return {};  // a sign or point with no digits: no conversion
     }
+    // Everything else (inf, nan, hexadecimal, out of range) goes to strtod.
     return withTerminated(text, [](const char* s) {
         char* end = nullptr;
         const int savedErrno = errno;
@@ -308,9 +331,10 @@ Scan<double> scanReal(std::string_view text)
     });
 }
 
-Scan<long> scanInteger(std::string_view text)
+[[gnu::noinline]] Scan<long> scanIntegerGeneral(std::string_view text,
+                                                std::optional<PlainStart> start)
 {
-    if (const auto start = plainNumberStart(text)) {
+    if (start) {
         // Digits only from here; from_chars does not take a sign of its own.
         unsigned long magnitude = 0;
         const char* first = text.data() + start->digits;
@@ -333,6 +357,44 @@ Scan<long> scanInteger(std::string_view text)
         errno = savedErrno;
         return Scan<long>{v, static_cast<std::size_t>(end - s)};
     });
+}
+
+}  // namespace
+
+Scan<double> scanReal(std::string_view text)
+{
+    // Short plain decimal numbers directly; the rest by the general reading.
+    const auto start = plainNumberStart(text);
+    if (start) {
+        double v = 0.0;
+        const char* first = text.data() + start->digits;
+        if (const char* end = shortDecimal(first, text.data() + text.size(), v))
+            return {start->negative ? -v : v, static_cast<std::size_t>(end - text.data())};
+    }
+    return scanRealGeneral(text, start);
+}
+
+Scan<long> scanInteger(std::string_view text)
+{
+    // Up to 18 digits stay below LONG_MAX whatever they are: those are
+    // summed directly; longer runs and other texts take the general reading.
+    const auto start = plainNumberStart(text);
+    if (start) {
+        const char* const first = text.data() + start->digits;
+        const char* const last = text.data() + text.size();
+        const char* const shortEnd = first + std::min<std::ptrdiff_t>(last - first, 18);
+        std::uint64_t magnitude = 0;
+        const char* p = first;
+        for (; p < shortEnd && isDigit(*p); ++p)
+            magnitude = magnitude * 10 + static_cast<std::uint64_t>(*p - '0');
+        if (p == first)
+            return {};  // a sign or point with no digits: no conversion
+        if (p == last || !isDigit(*p)) {
+            const auto v = static_cast<long>(magnitude);
+            return {start->negative ? -v : v, static_cast<std::size_t>(p - text.data())};
+        }
+    }
+    return scanIntegerGeneral(text, start);
 }
 
 bool readWholeReal(std::string_view text, double& value)
@@ -393,6 +455,15 @@ void appendFixedBlankPadded(std::string& out, double value, int width, int preci
 
 void appendInteger(std::string& out, long value)
 {
+    // Degrees and minutes are mostly below 100: one or two digits at once.
+    if (value >= 0 && value < 100) {
+        const auto pair = static_cast<std::size_t>(value) * 2;
+        if (value < 10)
+            out.push_back(kDigitPairs[pair + 1]);
+        else
+            out.append(kDigitPairs + pair, 2);
+        return;
+    }
     char buffer[24];
     char* const end = buffer + sizeof buffer;
     // Through the unsigned magnitude: LONG_MIN has no positive long.
@@ -407,8 +478,10 @@ void appendInteger(std::string& out, long value)
 void appendIntegerTwoDigits(std::string& out, long value)
 {
     // The width counts the sign, as printf's does: -5 stays "-5".
-    if (value >= 0 && value < 10)
-        out.push_back('0');
+    if (value >= 0 && value < 100) {
+        out.append(kDigitPairs + static_cast<std::size_t>(value) * 2, 2);
+        return;
+    }
     appendInteger(out, value);
 }
 

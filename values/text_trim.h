@@ -8,7 +8,8 @@ namespace tessara {
 // vertical tab, form feed, carriage return), whatever the process locale.
 constexpr bool isCSpace(char c)
 {
-    return c == ' ' || (c >= '\t' && c <= '\r');
+    // Most characters lie above the blank: one comparison settles them.
+    return static_cast<unsigned char>(c) <= ' ' && (c == ' ' || (c >= '\t' && c <= '\r'));
 }
 
 // The text without C white space at either end.
