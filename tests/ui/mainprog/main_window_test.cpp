@@ -4,6 +4,7 @@
 // next run. The commands themselves are checked in the core (Commands.*,
 // Messages.*, Restart.*, FormLayout.*).
 #include "app/dialogs/file_dialog_ex.h"
+#include "app/dialogs/font_size_dialog.h"
 #include "app/shell/qt_services.h"
 #include "interactive/dialogs/log_options_dialog.h"
 #include "interactive/help_routine.h"
@@ -12,6 +13,7 @@
 #include "tests/ui/mainprog/frame_harness.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -205,6 +207,10 @@ private slots:
         });
         first.action(MenuCommand::LogFileOptions)->trigger();
         QCOMPARE(dialogPoints, 12);
+        h_->view().run([](InteractiveForm& f) {
+            f.parameterStore().setDisplayed("ITRF96", false);
+            f.RefillParameterList();
+        });
         h_->end();
 
         CMainFrame& second = h_->startShown();
@@ -212,6 +218,8 @@ private slots:
         QCOMPARE(h_->view().font().pointSize(), 12);
         QVERIFY(h_->child<QPushButton>("gdaDirection")->isChecked());
         QVERIFY(h_->child<QRadioButton>("gdaTypeGeographic")->isChecked());
+        QVERIFY(second.action(MenuCommand::GdaGeographic)->isChecked());
+        QCOMPARE(h_->child<QComboBox>("itrfParameterList")->count(), 3);
     }
 
     void commandsAndKeys()
@@ -231,15 +239,28 @@ private slots:
                 h_->child<QRadioButton>("itrfEpochDecimalYear")->isChecked());
         QVERIFY(frame.menus()->ellipsoidMenu()->actions().at(0)->isChecked());  // GRS80
 
-        // Where the menus hold their items: "." an item, "*" one that takes a
-        // check mark, "-" a separator.
-        QString items;
+        // The menus as the user reads them: captions in order, "-" for a
+        // separator, "*" for an item that takes a check mark.
+        QStringList bar;
         for (QAction* top : frame.menuBar()->actions()) {
+            QStringList items{top->text()};
             for (QAction* item : top->menu()->actions())
-                items += item->isSeparator() ? '-' : item->isCheckable() ? '*' : '.';
-            items += '|';
+                items << (item->isSeparator() ? QStringLiteral("-")
+                                              : item->text() + (item->isCheckable() ? "*" : ""));
+            bar << items.join(QLatin1Char('|'));
         }
-        QCOMPARE(items, QStringLiteral("....-.|**-**-..|**-..|....|*-...|.|..|"));
+        const QStringList expected{
+            "&File|&Transform file...|&Log file...|&View log file|View &message file|-|E&xit",
+            "&ITRF Options|Cartesian (XYZ)*|Latitude/Longitude/Ht*|-|Epoch - day/month/year*|"
+            "Epoch - decimal year*|-|Coordinate &Format...|Coordinate &Precision...",
+            "&GDA94 Options|Cartesian (XYZ)*|Latitude/Longitude/Ht*|-|Coordinate F&ormat...|"
+            "Coordinate P&recision...",
+            "ITRF &Parameters|&View ...|&Import ...|&Export ...|&Modify list ...",
+            "&Ellipsoid|GRS80*|-|&View ..|&Import ..|&New ..",
+            "&View|Font Size ...",
+            "&Help|&Help Topics|&About Tessara...",
+        };
+        QCOMPARE(bar, expected);
 
         // F1, Shift+F1 and the menu ask for help.
         ScriptedHelpViewer viewer;
@@ -286,6 +307,19 @@ private slots:
         QCOMPARE(chosen->path, folder + "/kept.log");
         QVERIFY(chosen->append);
     }
+    // A stored size without its option (a hand-edited settings file)
+    // selects nothing and is kept.
+    void fontSizeDialog()
+    {
+        CFontSizeDialog dialog;
+        dialog.setValue(9);
+        for (const QRadioButton* option : dialog.findChildren<QRadioButton*>())
+            QVERIFY(!option->isChecked());
+        QCOMPARE(dialog.value(), 9);
+        dialog.findChild<QRadioButton*>(QStringLiteral("fontSize12"))->click();
+        QCOMPARE(dialog.value(), 12);
+    }
+
     void logOptionsDialog()
     {
         ScriptedFileChooser files;
