@@ -111,21 +111,25 @@ constexpr char kDigitPairs[] =
 
 // Writes the decimal digits of v so that they end just before `end`, at
 // least `minimum` of them (zeros in front); returns where they start.
+// Writes the two digits of a number below 100 just before `first`.
+inline char* pairBefore(char* first, std::uint64_t below100)
+{
+    const auto pair = static_cast<std::size_t>(below100) * 2;
+    first -= 2;
+    first[0] = kDigitPairs[pair];
+    first[1] = kDigitPairs[pair + 1];
+    return first;
+}
+
 char* digitsBefore(char* end, std::uint64_t v, std::ptrdiff_t minimum = 1)
 {
     char* first = end;
     while (v >= 100) {
-        const auto pair = static_cast<std::size_t>(v % 100u) * 2;
+        first = pairBefore(first, v % 100u);
         v /= 100u;
-        first -= 2;
-        first[0] = kDigitPairs[pair];
-        first[1] = kDigitPairs[pair + 1];
     }
     if (v >= 10) {
-        const auto pair = static_cast<std::size_t>(v) * 2;
-        first -= 2;
-        first[0] = kDigitPairs[pair];
-        first[1] = kDigitPairs[pair + 1];
+        first = pairBefore(first, v);
     } else {
         *--first = static_cast<char>('0' + v);
     }
@@ -148,11 +152,8 @@ char* pointedDigits(char* end, std::uint64_t scaled)
         // Exactly P decimals, taken off the scaled value two at a time (a
         // count the compiler knows, so the loop unrolls), then the point.
         for (int i = 0; i < P / 2; ++i) {
-            const auto pair = static_cast<std::size_t>(scaled % 100u) * 2;
+            first = pairBefore(first, scaled % 100u);
             scaled /= 100u;
-            first -= 2;
-            first[0] = kDigitPairs[pair];
-            first[1] = kDigitPairs[pair + 1];
         }
         if constexpr (P % 2 != 0) {
             *--first = static_cast<char>('0' + scaled % 10u);
