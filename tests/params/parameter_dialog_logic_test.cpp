@@ -79,7 +79,6 @@ TEST(DisplayListEdit, ButtonsFollowTheListsAfterEveryStep)
         {"da", {"ITRF96"}, {"ITRF2000", "ITRF97"}, {true, true, false, true, true, false}},  // one selection at a time
         {"a+", {}, all, {false, false, false, true, true, false}},  // nothing selected after a move
         {"/", all, {}, {false, true, false, false, false, true}},  // no Save, the note shows
-        {"-", {"ITRF96"}, {"ITRF2000", "ITRF97"}, {false, true, false, true, true, false}},
         {"/*", {}, all, {false, false, false, true, true, false}},
     };
     for (const Case& c : cases) {

@@ -116,18 +116,5 @@ TEST_F(ParameterFileTest, FailedSaveOnAFullDiskKeepsThePreviousFileWhole)
     EXPECT_TRUE(readAll(path) == before && filesInFolder() == 1u);  // the temporary file is gone too
 }
 
-TEST(Validity, ProgramRuleAcceptsAMadeSetAndReportsAChangedOneOnce)
-{
-    test::RecordingNotifier notifier;
-    ParameterSet set = ParameterSet::fromValues("AB", 2000.0, {1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7});
-    validateProgram(set, notifier);
-    EXPECT_TRUE(set.valid && notifier.shown.empty());
-    set.base[3] = 4.5;
-    validateProgram(set, notifier);
-    EXPECT_FALSE(set.valid);
-    ASSERT_EQ(notifier.shown.size(), 1u);
-    EXPECT_EQ(notifier.shown[0].caption, "");
-}
-
 }  // namespace
 }  // namespace tessara

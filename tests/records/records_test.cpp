@@ -1,4 +1,3 @@
-#include "records/crc32.h"
 #include "records/records.h"
 
 #include <gtest/gtest.h>
@@ -7,18 +6,6 @@
 
 namespace tessara {
 namespace {
-
-// The checksums of whole records are checked byte for byte by the committed
-// fixture files (tests/params/fixtures_test).
-TEST(Crc32, StandardCheckValueInOneGoAndPiecewise)
-{
-    EXPECT_EQ(crc32("123456789"), 0xCBF43926u);
-    EXPECT_EQ(crc32(""), 0u);
-    Crc32 crc;
-    for (const char* piece : {"1234", "", "56789"})
-        crc.update(piece);
-    EXPECT_EQ(crc.value(), 0xCBF43926u);
-}
 
 TEST(Validity, NameAndEveryValueMustBeSet)
 {

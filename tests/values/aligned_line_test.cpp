@@ -50,36 +50,6 @@ TEST(AlignedLine, PlacesOverSixtyBlanks)
     }
 }
 
-TEST(LayoutCartesianLine, AllThreeAnchoredOnTheXPoint)
-{
-    PointTransformer pt;
-    pt.outputX = "1.5", pt.outputY = "22.25", pt.outputZ = "-333.125";
-    EXPECT_EQ(LayoutCartesianLine(pt), textsAt({{7, "1.5"}, {24, "22.25"}, {41, "-333.125"}}));
-}
-
-// The line of each notation is checked byte for byte by the file-run golden
-// files; here only what they do not show.
-TEST(LayoutGeographicLine, LettersOnlyWithTheFlagAndUnknownNotations)
-{
-    PointTransformer pt;
-    pt.outputGeographic = {-33.86881968, 151.2, 12.345};
-    FormatOutputPoint(pt, kLogPrecision);
-    PointTransformer lettered = pt;
-    ApplyFileHemisphere(lettered, FileHemisphereStyle::Letter, false);
-
-    struct Case { const char* name; const PointTransformer* point; AngleNotation notation; bool withLetters; std::string expected; };
-    using N = AngleNotation;
-    const Case cases[] = {
-        {"letters ignored without the flag", &lettered, N::Dd, false, textsAt({{1, "33.86881968"}, {18, "151.20000000"}, {40, "12.345"}})},
-        {"DMS with letters", &lettered, N::Dms, true, " 33 52 07.75085 S 151 12 00.00000 E     12.345"},
-        {"unknown notation: letters and height", &lettered, static_cast<N>(7), true, "                S                 E     12.345"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(LayoutGeographicLine(*c.point, c.notation, c.withLetters), c.expected);
-    }
-}
-
 TEST(LayoutGeographicLine, DmUsesTheCarriedDmDegrees)
 {
     PointTransformer pt;

@@ -72,82 +72,14 @@ TEST(FormatAngle, ValuesWithoutWholeDegreesShowTheNumber)
     }
 }
 
-TEST(FormatOutputPoint, FillsCartesianHeightAndBothAxes)
-{
-    PointTransformer pt;
-    pt.outputCartesian = {-1234567.8912, 2345678.1234, -3456789.5678};
-    pt.outputGeographic = {-33.86881968, 151.2, 12.345};
-    pt.epochText = "left alone";
-    FormatOutputPoint(pt, 4, 3, 8, 7, 5);
-
-    EXPECT_EQ(pt.epochText, "left alone");  // no epoch was read
-    EXPECT_EQ(pt.outputX + " " + pt.outputY + " " + pt.outputZ + " " + pt.outputHeight,
-              "-1234567.8912 2345678.1234 -3456789.5678 12.345");
-    expectTexts(pt.outputAngles.latitude, formatAngle(-33.86881968, 8, 7, 5));
-    expectTexts(pt.outputAngles.longitude, formatAngle(151.2, 8, 7, 5));
-
-    // The log's fixed precisions, and the epoch written in its notation.
-    pt.epochNotation = 1;
-    pt.epoch = 2005.5;
-    FormatOutputPoint(pt, kLogPrecision);
-    EXPECT_EQ(pt.epochText, "2005.500");
-    EXPECT_EQ(pt.outputX + " " + pt.outputHeight, "-1234567.891 12.345");
-}
-
-// A file run asks for the texts of its one notation only, and may leave the
-// epoch and X, Y, Z texts as they were.
-TEST(FormatOutputPoint, OneNotationFillsItsOwnTexts)
-{
-    using N = AngleNotation;
-    struct Case { AngleNotation notation; std::vector<std::string AngleTexts::*> fields; };
-    const Case cases[] = {
-        {N::Dms, {&AngleTexts::degrees, &AngleTexts::minutes, &AngleTexts::seconds}},
-        {N::Dm, {&AngleTexts::dmDegrees, &AngleTexts::decimalMinutes}},
-        {N::Dd, {&AngleTexts::decimalDegrees}},
-        // The packed notations are written from the DMS and DM texts.
-        {N::Dmshp, {&AngleTexts::degrees, &AngleTexts::minutes, &AngleTexts::seconds, &AngleTexts::packedDms}},
-        {N::Dmhp, {&AngleTexts::dmDegrees, &AngleTexts::decimalMinutes, &AngleTexts::packedDm}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.notation));
-        PointTransformer pt;
-        pt.outputGeographic = {-33.86881968, 151.2, 12.345};
-        pt.epochNotation = 1;
-        pt.epoch = 2005.5;
-        pt.epochText = pt.outputX = "kept";
-        FormatOutputPoint(pt, kLogPrecision, c.notation, {false, false});
-        EXPECT_EQ(pt.epochText + pt.outputX, "keptkept");
-        // The other notations' texts are left empty.
-        AngleTexts expected;
-        const AngleTexts all = formatAngle(-33.86881968, 8, 7, 5);
-        for (std::string AngleTexts::*field : c.fields)
-            expected.*field = all.*field;
-        expectTexts(pt.outputAngles.latitude, expected);
-    }
-}
-
-TEST(FormatInputPoint, ReexpressesOnlyTheInputAngles)
-{
-    PointTransformer pt;
-    pt.inputGeographic = {-33.86881968, 151.2, 12.0};
-    pt.outputGeographic = {10.0, 20.0, 30.0};
-    FormatInputPoint(pt, 8, 7, 5);
-    expectTexts(pt.inputAnglesFormatted.latitude, formatAngle(-33.86881968, 8, 7, 5));
-    expectTexts(pt.inputAnglesFormatted.longitude, formatAngle(151.2, 8, 7, 5));
-    EXPECT_TRUE(pt.outputAngles.latitude.degrees.empty() && pt.outputHeight.empty());
-}
-
 TEST(ApplyFileHemisphere, PrefixesAndLetters)
 {
     // letters: latitude's comma letter and letter, then longitude's, between bars.
     struct Case { const char* name; double latitude, longitude; FileHemisphereStyle style; bool comma; const char *latPrefix, *lonPrefix, *letters; };
     using S = FileHemisphereStyle;
     const Case cases[] = {
-        {"sign, text", -33.5, 151.2, S::Sign, false, "-", " ", "|||"},
         {"sign, west longitude", 33.5, -151.2, S::Sign, false, " ", "-", "|||"},
-        {"Australian, text", -33.5, 151.2, S::Australian, false, " ", " ", "|||"},
         {"Australian, comma-separated", -33.5, 151.2, S::Australian, true, "", "", "|||"},
-        {"letter, south east", -33.5, 151.2, S::Letter, false, " ", " ", ",S|S|,E|E"},
         {"letter, zero is north; west", 0.0, -0.5, S::Letter, true, "", "", ",N|N|,W|W"},
         {"letter, no latitude (centre of the Earth) is north", std::nan(""), 151.2, S::Letter, false, " ", " ", ",N|N|,E|E"},
     };
@@ -173,15 +105,6 @@ TEST(ApplyFileHemisphere, PrefixesAndLetters)
         EXPECT_EQ(pt.fileLatitude.commaLetter + "|" + pt.fileLatitude.letter + "|" + pt.fileLongitude.commaLetter + "|" + pt.fileLongitude.letter,
                   c.letters);
     }
-}
-
-TEST(PrecisionExample, OnlyValuesWithARowHaveOne)
-{
-    // Cartesian and height share one table; its last row (4) is the default
-    // cartesian precision, above the dialog's range.
-    EXPECT_TRUE(precisionExample(PrecisionField::Height, 4).has_value());
-    for (long value : {-1L, 5L})
-        EXPECT_FALSE(precisionExample(PrecisionField::Cartesian, value).has_value());
 }
 
 }  // namespace
