@@ -57,6 +57,7 @@ ParameterForm itrf2000Form()
     return form;
 }
 
+// The 7-parameter mode saves empty changes as zero and keeps hidden ones.
 TEST(ParameterFormCheck, BuildsTheRecordFromTheTexts)
 {
     ParameterForm form = itrf2000Form();
@@ -66,6 +67,11 @@ TEST(ParameterFormCheck, BuildsTheRecordFromTheTexts)
     ASSERT_TRUE(check.ok());
     EXPECT_TRUE(check.record.valid && check.record.name == " ITRF2000" && check.record.epoch == 2000.5 &&
                 check.record.base[0] == -0.0761 && check.record.rate[6] == -0.000538);
+    form.mode = ParameterMode::Seven;
+    form.rate = {"", "", "", " ", "", "", "0.5"};
+    const FormCheck<ParameterSet> seven = checkParameterForm(form);
+    ASSERT_TRUE(seven.ok());
+    EXPECT_EQ(seven.record.rate, (SevenValues{0, 0, 0, 0, 0, 0, 0.5}));
 }
 
 TEST(ParameterFormCheck, RefusesWhatCannotBeSaved)
@@ -95,16 +101,6 @@ TEST(ParameterFormCheck, RefusesWhatCannotBeSaved)
         EXPECT_TRUE(check.problem.fault == c.problem.fault && check.problem.field == c.problem.field &&
                     check.problem.index == c.problem.index);
     }
-}
-
-TEST(ParameterFormCheck, SevenParameterModeSavesEmptyChangesAsZeroAndKeepsHiddenOnes)
-{
-    ParameterForm form = itrf2000Form();
-    form.mode = ParameterMode::Seven;
-    form.rate = {"", "", "", " ", "", "", "0.5"};
-    const FormCheck<ParameterSet> check = checkParameterForm(form);
-    ASSERT_TRUE(check.ok());
-    EXPECT_EQ(check.record.rate, (SevenValues{0, 0, 0, 0, 0, 0, 0.5}));
 }
 
 TEST(EllipsoidFormCheck, KeepsTheDecimalsOfEachValue)

@@ -48,24 +48,19 @@ protected:
     RecordingNotifier notifier;
 };
 
-TEST_F(ParameterListFileTest, AppendsWriteTheMarkerOnceAndLeaveTheFileReadOnly)
+// Appends write the marker once and leave the file read-only; at loading the
+// last record of a name wins, damaged ones are reported and a cut last one
+// is dropped.
+TEST_F(ParameterListFileTest, AppendsThenLoadingWithDamagedAndCutRecords)
 {
     std::string expected(kParameterMarker);
-    for (const char* name : {"A", "B"}) {
-        ParameterSet set = setNamed(name);
+    for (ParameterSet set : {setNamed("A", 1.0), setNamed("Bad"), setNamed("A", 2.0), setNamed("C")}) {
         append(set);
         writeParameterRecord(expected, set, true);
     }
     EXPECT_TRUE(isReadOnly(path));
-    EXPECT_EQ(readAll(path), expected);
-    EXPECT_THAT(notifier.messages, IsEmpty());
-}
-
-TEST_F(ParameterListFileTest, LastRecordWinsDamagedOnesAreReportedAndACutLastOneIsDropped)
-{
-    for (const ParameterSet& set : {setNamed("A", 1.0), setNamed("Bad"), setNamed("A", 2.0), setNamed("C")})
-        append(set);
     std::string bytes = readAll(path);
+    EXPECT_EQ(bytes, expected);
     const std::size_t badEpoch = bytes.rfind("Bad") + 3;
     bytes[badEpoch + 2] = static_cast<char>(bytes[badEpoch + 2] ^ 0x10);
     bytes.resize(bytes.size() - 3);
@@ -182,15 +177,11 @@ TEST_F(ParameterListFileTest, ConcurrentAppendsKeepEverySetReportedSaved)
 
 TEST_F(ParameterListFileTest, AnAppendCutsAListThatEndsInsideARecordBackToItsLastWholeRecord)
 {
-    // Bytes of the last record B left on disk; with no record at all, bytes of the marker.
-    struct Case { const char* name; std::size_t keptOfLastRecord, keptOfMarker; };
-    std::string bRecord;
-    ParameterSet b = setNamed("B");
-    writeParameterRecord(bRecord, b, true);
+    // Bytes cut off the last record B; with no record at all, bytes of the marker left.
+    struct Case { const char* name; std::uintmax_t cutOfLastRecord; std::size_t keptOfMarker; };
     const Case cases[] = {
-        {"cut inside the name", 3, 0},
         {"cut inside the values", 60, 0},
-        {"only the displayed flag missing", bRecord.size() - 4, 0},
+        {"only the displayed flag missing", 4, 0},
         {"cut inside the marker", 0, 10},
     };
     for (const Case& c : cases) {
@@ -201,8 +192,7 @@ TEST_F(ParameterListFileTest, AnAppendCutsAListThatEndsInsideARecordBackToItsLas
         } else {
             append(setNamed("A"));
             append(setNamed("B"));
-            std::filesystem::resize_file(path, std::filesystem::file_size(path) -
-                                                    (bRecord.size() - c.keptOfLastRecord));
+            std::filesystem::resize_file(path, std::filesystem::file_size(path) - c.cutOfLastRecord);
         }
         notifier.messages.clear();
 

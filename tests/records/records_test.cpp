@@ -13,7 +13,6 @@ TEST(Validity, NameAndEveryValueMustBeSet)
     const Case cases[] = {
         {"all values set", "X", 0, 2000.0, true},
         {"empty name", "", 0, 2000.0, false},
-        {"epoch unset", "X", 0, 1000000.0, false},
         {"last rate unset", "X", 14, 1000000.0, false},
         {"rate just below the marker", "X", 14, 999999.9999, true},
     };
@@ -25,18 +24,6 @@ TEST(Validity, NameAndEveryValueMustBeSet)
         EXPECT_EQ(set.valid, c.valid);
         EXPECT_EQ(set.checksum, 1000000u);  // the editor's constructor never computes one
     }
-}
-
-TEST(Validity, EllipsoidNeedsNameAxisAndFlatteningNotAChecksum)
-{
-    EXPECT_TRUE(Ellipsoid::fromValues("GRS80", 6378137.0, 1, 298.257222101, 9).valid);
-    EXPECT_FALSE(Ellipsoid::fromValues("", 6378137.0, 1, 298.257222101, 9).valid);
-    EXPECT_FALSE(Ellipsoid::fromValues("A", kUnsetValue, -1, 298.257222101, 9).valid);
-    EXPECT_FALSE(Ellipsoid::fromValues("A", 1.0, 0, kUnsetValue, -1).valid);
-    Ellipsoid e = Ellipsoid::fromValues("A", 1.0, 0, 2.0, 0);
-    e.checksum = 12345u;
-    validate(e);
-    EXPECT_TRUE(e.valid);
 }
 
 }  // namespace

@@ -89,16 +89,11 @@ TEST(LayoutInputEcho, SignsShortMinutesAndTextsOfOtherReaders)
     EchoTexts negativeDm = dm;
     negativeDm.lat.degrees = "-0";
     const EchoTexts dd{kept("", "", "", "", "-33.5"), kept("", "", "", "", "151.25"), "", "", "", "-5.25"};
-    // The height is left from an earlier point; a Cartesian echo never shows it.
-    const EchoTexts cartesian{{}, {}, "-3950071.853", "2522415.368", "-4311638.071", "999.0"};
 
     struct Case { const char* name; EchoTexts texts; bool cartesian; int layout; std::string expected; };
     const Case cases[] = {
-        {"0 DMS, minus sign takes column 0", dms, false, 0,
-         textsAt({{0, "-33"}, {4, "52"}, {7, "10.5"}, {17, "151"}, {21, "12"}, {25, "0"}, {40, "12.5"}})},
         {"5 DMS one field, minutes end at 5", dmsOneField, false, 5,
          textsAt({{1, "33"}, {5, "5"}, {17, "151"}, {20, "123"}, {25, "0"}, {40, "12.5"}})},
-        {"cartesian: no height", cartesian, true, 0, "-3950071.853     2522415.368      -4311638.071"},
         {"6 shows no DD", dd, false, 6, std::string(40, ' ') + "-5.25"},
         {"6 DM minus zero degrees", negativeDm, false, 6, textsAt({{0, "-0"}, {4, "52.5"}, {17, "151"}, {21, "12.25"}, {39, "100"}})},
         {"unknown layout: height only", dms, false, 9, std::string(40, ' ') + "12.5"},

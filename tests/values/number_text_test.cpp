@@ -85,7 +85,6 @@ TEST(NumberText, LongTextsBeyondTheSmallBuffer)
 TEST(NumberText, PrecisionsOutsideTheirRangeAndLongSubstitutions)
 {
     EXPECT_EQ(numtext::fixed(123.456, -3), "123");  // a negative precision is 0
-    EXPECT_EQ(numtext::fixed(0.1, 100), numtext::fixed(0.1, 40));
     EXPECT_EQ(42u, numtext::fixed(0.1, 100).size());
     EXPECT_EQ(1u + 309 + 1 + 40, numtext::fixed(-DBL_MAX, 40).size());
     // Only "%s" is substituted; arguments are never formats.
@@ -158,15 +157,13 @@ TEST(NumberText, AgreesWithTheCLibraryAtTheEdgesAndOnRandomValues)
         const int p = precision(random);
         std::snprintf(expected, sizeof expected, "%.*f", p, v);
         ASSERT_EQ(numtext::fixed(v, p), expected) << "value " << v << " precision " << p;
-        // Read back: plain decimals of every length, short and long.
-        const numtext::Scan<double> plain = numtext::scanReal(expected);
-        ASSERT_EQ(plain.value, std::strtod(expected, nullptr)) << expected;
-        ASSERT_EQ(plain.length, std::strlen(expected));
-
-        std::snprintf(expected, sizeof expected, "%.17g", v);
-        const numtext::Scan<double> scan = numtext::scanReal(expected);
-        ASSERT_EQ(scan.value, std::strtod(expected, nullptr)) << expected;
-        ASSERT_EQ(scan.length, std::strlen(expected));
+        // Read back: plain decimals of every length, short and long, then 17 digits.
+        for (int pass = 0; pass < 2; ++pass) {
+            if (pass == 1)
+                std::snprintf(expected, sizeof expected, "%.17g", v);
+            const numtext::Scan<double> scan = numtext::scanReal(expected);
+            ASSERT_TRUE(scan.value == std::strtod(expected, nullptr) && scan.length == std::strlen(expected)) << expected;
+        }
     }
 }
 
