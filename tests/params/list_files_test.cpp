@@ -167,7 +167,7 @@ TEST_F(ParameterListFileTest, ConcurrentAppendsKeepEverySetReportedSaved)
                 EXPECT_EQ(codes[static_cast<std::size_t>(w)], fails ? 1 : 0) << "writer " << w;
                 for (int k = 0; k < c.setsEach; ++k) {
                     const ParameterSet* loaded = store.find(writtenSet(w, k).name);
-                    EXPECT_TRUE(fails ? loaded == nullptr : loaded && loaded->valid && loaded->base[0] == 0.001 * (k + 1))
+                    EXPECT_TRUE(fails ? !loaded : loaded && loaded->valid && loaded->base[0] == 0.001 * (k + 1))
                         << writtenSet(w, k).name << " round " << round;
                 }
             }

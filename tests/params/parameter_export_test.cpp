@@ -64,8 +64,7 @@ TEST(ParameterExport, WritesOneFilePerSetAndSaysHowManyToWhere)
             expected.replace(at, 2, folder.path().string());
         EXPECT_EQ(exportResultMessage(count, folder.path().string()), expected);
 
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()),
-                  c.exported);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), c.exported);
         // Every failure is reported, with the path it would have had.
         EXPECT_EQ(notifier.messages.size(), c.exported < count.total ? 1u : 0u);
         for (const std::string& message : notifier.messages)

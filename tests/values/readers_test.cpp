@@ -147,7 +147,7 @@ TEST(ReadCartesianAndHeight, CartesianWithoutRangeHeightWithinLimits)
     EXPECT_TRUE(ReadHeight(pt, "-100") && ReadHeight(pt, "5000") && !ReadHeight(pt, "nan"));
     EXPECT_FALSE(ReadHeight(pt, "5000.01"));
     EXPECT_TRUE(pt.inputGeographic.height == 5000.01 && pt.inputHeightText == "5000.01");
-    EXPECT_EQ((Messages{"Height must be in range -100 to +5000", "Height must be in range -100 to +5000"}), pt.messages);
+    EXPECT_EQ(Messages(2, "Height must be in range -100 to +5000"), pt.messages);
 }
 
 // ---------------------------------------------------------- hemispheres
