@@ -68,8 +68,6 @@ TEST(SaveTargets, OnlyRegularFilesAndNewNamesAreReplacedAnythingElseIsRefusedUnt
         {"link to a name that does not exist", linkTo(nullptr, "target"), 0, "target"},
         {"fifo", fifo, kErrorNotRegularFile, nullptr},
         {"folder", folder, EISDIR, nullptr},
-        {"link to a fifo", linkTo(fifo, "target"), kErrorNotRegularFile, nullptr},
-        {"link to a folder", linkTo(folder, "target"), EISDIR, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

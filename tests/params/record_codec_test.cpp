@@ -1,5 +1,5 @@
 // The record layouts beyond the committed fixtures: the list record's
-// displayed flag, records cut short, negative decimals and the marker.
+// displayed flag and records cut short.
 
 #include "params/record_codec.h"
 
@@ -49,7 +49,6 @@ TEST(ParameterRecord, DataEndingInsideKeepsWhatWasReadAndNothingElse)
         {"inside the name", 2, false, false, 0, 0, false},
         {"inside the epoch", 10, true, false, 0, 0, false},
         {"between dx base and dx rate", 19, true, true, 1, 0, false},
-        {"after three pairs", 11 + 3 * 16, true, true, 3, 3, false},
         {"inside the checksum", 125, true, true, 7, 7, false},
         {"before the displayed flag", 127, true, true, 7, 7, true},
     };
@@ -67,27 +66,6 @@ TEST(ParameterRecord, DataEndingInsideKeepsWhatWasReadAndNothingElse)
         }
         EXPECT_EQ(set.checksum, c.checksumRead ? written.checksum : kUnsetChecksum);
         EXPECT_FALSE(set.displayed);
-    }
-}
-
-// Negative decimals (no value entered) survive as two's complement.
-TEST(EllipsoidRecord, NegativeDecimalsRoundTrip)
-{
-    Ellipsoid empty = Ellipsoid::fromValues("N", 1.0, -1, 2.0, -1);
-    std::string bytes;
-    writeEllipsoidRecord(bytes, empty);
-    MemorySource in(bytes);
-    Ellipsoid back;
-    ASSERT_EQ(readEllipsoidRecord(in, back), RecordRead::Complete);
-    EXPECT_TRUE(back.semiMajorDecimals == -1 && back.flatteningDecimals == -1 && back.checksum == empty.checksum);
-}
-
-TEST(Marker, ComparesExactlyAndFailsWhenShort)
-{
-    for (const auto& [bytes, matches] : {std::pair{"**** Ellipsoid ****\x05", true}, {"**** Ellipsoid ***-", false},
-                                         {"**** Ellipsoid ***", false}, {"", false}}) {
-        MemorySource in(bytes);
-        EXPECT_EQ(readMarker(in, kEllipsoidMarker), matches) << bytes;
     }
 }
 

@@ -50,36 +50,6 @@ TEST(AlignedLine, PlacesOverSixtyBlanks)
     }
 }
 
-TEST(LayoutCartesianLine, AllThreeAnchoredOnTheXPoint)
-{
-    PointTransformer pt;
-    pt.outputX = "1.5", pt.outputY = "22.25", pt.outputZ = "-333.125";
-    EXPECT_EQ(LayoutCartesianLine(pt), textsAt({{7, "1.5"}, {24, "22.25"}, {41, "-333.125"}}));
-}
-
-// The line of each notation is checked byte for byte by the file-run golden
-// files; here only what they do not show.
-TEST(LayoutGeographicLine, LettersOnlyWithTheFlagAndUnknownNotations)
-{
-    PointTransformer pt;
-    pt.outputGeographic = {-33.86881968, 151.2, 12.345};
-    FormatOutputPoint(pt, kLogPrecision);
-    PointTransformer lettered = pt;
-    ApplyFileHemisphere(lettered, FileHemisphereStyle::Letter, false);
-
-    struct Case { const char* name; const PointTransformer* point; AngleNotation notation; bool withLetters; std::string expected; };
-    using N = AngleNotation;
-    const Case cases[] = {
-        {"letters ignored without the flag", &lettered, N::Dd, false, textsAt({{1, "33.86881968"}, {18, "151.20000000"}, {40, "12.345"}})},
-        {"DMS with letters", &lettered, N::Dms, true, " 33 52 07.75085 S 151 12 00.00000 E     12.345"},
-        {"unknown notation: letters and height", &lettered, static_cast<N>(7), true, "                S                 E     12.345"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(LayoutGeographicLine(*c.point, c.notation, c.withLetters), c.expected);
-    }
-}
-
 TEST(LayoutGeographicLine, DmUsesTheCarriedDmDegrees)
 {
     PointTransformer pt;
@@ -119,16 +89,11 @@ TEST(LayoutInputEcho, SignsShortMinutesAndTextsOfOtherReaders)
     EchoTexts negativeDm = dm;
     negativeDm.lat.degrees = "-0";
     const EchoTexts dd{kept("", "", "", "", "-33.5"), kept("", "", "", "", "151.25"), "", "", "", "-5.25"};
-    // The height is left from an earlier point; a Cartesian echo never shows it.
-    const EchoTexts cartesian{{}, {}, "-3950071.853", "2522415.368", "-4311638.071", "999.0"};
 
     struct Case { const char* name; EchoTexts texts; bool cartesian; int layout; std::string expected; };
     const Case cases[] = {
-        {"0 DMS, minus sign takes column 0", dms, false, 0,
-         textsAt({{0, "-33"}, {4, "52"}, {7, "10.5"}, {17, "151"}, {21, "12"}, {25, "0"}, {40, "12.5"}})},
         {"5 DMS one field, minutes end at 5", dmsOneField, false, 5,
          textsAt({{1, "33"}, {5, "5"}, {17, "151"}, {20, "123"}, {25, "0"}, {40, "12.5"}})},
-        {"cartesian: no height", cartesian, true, 0, "-3950071.853     2522415.368      -4311638.071"},
         {"6 shows no DD", dd, false, 6, std::string(40, ' ') + "-5.25"},
         {"6 DM minus zero degrees", negativeDm, false, 6, textsAt({{0, "-0"}, {4, "52.5"}, {17, "151"}, {21, "12.25"}, {39, "100"}})},
         {"unknown layout: height only", dms, false, 9, std::string(40, ' ') + "12.5"},

@@ -85,7 +85,6 @@ TEST(NumberText, LongTextsBeyondTheSmallBuffer)
 TEST(NumberText, PrecisionsOutsideTheirRangeAndLongSubstitutions)
 {
     EXPECT_EQ(numtext::fixed(123.456, -3), "123");  // a negative precision is 0
-    EXPECT_EQ(numtext::fixed(0.1, 100), numtext::fixed(0.1, 40));
     EXPECT_EQ(42u, numtext::fixed(0.1, 100).size());
     EXPECT_EQ(1u + 309 + 1 + 40, numtext::fixed(-DBL_MAX, 40).size());
     // Only "%s" is substituted; arguments are never formats.
@@ -112,40 +111,11 @@ TEST(NumberText, DecimalCommaLocaleChangesNothing)
     // The readers, the epoch and the log all read and write through these.
 }
 
-// The fast paths of reading and writing must agree with the C library to
-// the last digit: compare against strtod and snprintf (this test program
-// runs in the C locale) over many values of every magnitude.
-TEST(NumberText, AgreesWithTheCLibraryOnRandomValues)
-{
-    std::mt19937_64 random(20261207);
-    std::uniform_real_distribution<double> unit(0.0, 1.0);
-    std::uniform_int_distribution<int> exponent(-30, 60);
-    std::uniform_int_distribution<int> precision(0, 14);
-    char expected[512];
-    for (int i = 0; i < 200000; ++i) {
-        double v = std::ldexp(unit(random), exponent(random));
-        if (i % 3 == 0)
-            v = -v;
-        if (i % 7 == 0)  // exact ties at few decimals: 0.125, 2.5 ...
-            v = std::round(v * 8.0) / 8.0;
-        const int p = precision(random);
-        std::snprintf(expected, sizeof expected, "%.*f", p, v);
-        ASSERT_EQ(numtext::fixed(v, p), expected) << "value " << v << " precision " << p;
-        // Read back: plain decimals of every length, short and long.
-        const numtext::Scan<double> plain = numtext::scanReal(expected);
-        ASSERT_EQ(plain.value, std::strtod(expected, nullptr)) << expected;
-        ASSERT_EQ(plain.length, std::strlen(expected));
-
-        std::snprintf(expected, sizeof expected, "%.17g", v);
-        const numtext::Scan<double> scan = numtext::scanReal(expected);
-        ASSERT_EQ(scan.value, std::strtod(expected, nullptr)) << expected;
-        ASSERT_EQ(scan.length, std::strlen(expected));
-    }
-}
-
-// The formats agree with snprintf ("%.*f", "%0*.*f", "%*.*f", "%ld",
-// "%02ld") at the edges of the fast paths.
-TEST(NumberText, FormatsAgreeWithTheCLibraryAtTheEdges)
+// The fast paths of reading and writing agree with the C library to the
+// last digit (this test program runs in the C locale): the formats ("%.*f",
+// "%0*.*f", "%*.*f", "%ld", "%02ld") at the edges of the fast paths, then
+// writing and reading back many values of every magnitude.
+TEST(NumberText, AgreesWithTheCLibraryAtTheEdgesAndOnRandomValues)
 {
     // Last: rounding that carries through every digit written in pairs, odd
     // and even digit counts, and scaled values on either side of 10^19
@@ -173,6 +143,27 @@ TEST(NumberText, FormatsAgreeWithTheCLibraryAtTheEdges)
         EXPECT_EQ(numtext::integer(v), expected);
         std::snprintf(expected, sizeof expected, "%02ld", v);
         EXPECT_EQ(numtext::integerTwoDigits(v), expected);
+    }
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-30, 60);
+    std::uniform_int_distribution<int> precision(0, 14);
+    for (int i = 0; i < 200000; ++i) {
+        double v = std::ldexp(unit(random), exponent(random));
+        if (i % 3 == 0)
+            v = -v;
+        if (i % 7 == 0)  // exact ties at few decimals: 0.125, 2.5 ...
+            v = std::round(v * 8.0) / 8.0;
+        const int p = precision(random);
+        std::snprintf(expected, sizeof expected, "%.*f", p, v);
+        ASSERT_EQ(numtext::fixed(v, p), expected) << "value " << v << " precision " << p;
+        // Read back: plain decimals of every length, short and long, then 17 digits.
+        for (int pass = 0; pass < 2; ++pass) {
+            if (pass == 1)
+                std::snprintf(expected, sizeof expected, "%.17g", v);
+            const numtext::Scan<double> scan = numtext::scanReal(expected);
+            ASSERT_TRUE(scan.value == std::strtod(expected, nullptr) && scan.length == std::strlen(expected));
+        }
     }
 }
 
