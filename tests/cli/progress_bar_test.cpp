@@ -13,16 +13,9 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
-TEST(ProgressBar, GroupedCounts)
-{
-    std::string texts;
-    for (const unsigned value : {0u, 999u, 1000u, 12345u, 999999u, 10000000u})
-        texts += groupedInteger(value) + " ";
-    EXPECT_EQ(texts, "0 999 1,000 12,345 999,999 10,000,000 ");
-}
-
 TEST(ProgressBar, LinesKeepTheirColumnsAndTheWidth)
 {
+    // The counts grouped by thousands; the sizes in MB, the time in seconds.
     struct Case { const char* name; FileRunProgress progress; double seconds; std::size_t width; const char* line; };
     const Case cases[] = {
         {"half", {5'200'000, 2'000'000, 4'000'000}, 3.14, 80,

@@ -4,7 +4,6 @@
 #include "cli_run.h"
 
 #include "filetransform/convert_checks.h"
-#include "params/parameter_list_file.h"
 
 #include <array>
 
@@ -50,7 +49,6 @@ TEST_F(CliTest, TransformPlansFromTheDetectionAndTheOptionsOverIt)
     const char* const defaults = " | geo,xyz dms aust 8 7 5 4 3 header input aust";
     const Case cases[] = {
         {{"--epoch", "01/01/2005"}, "cartesian.csv", "ITRF2000 fwd xyz - 2,3,4 id 1 epoch 01/01/2005 auto"},
-        {{}, "cartesian_epochs.txt", "ITRF2000 fwd xyz - 3,4,5 id 1 epoch field 2"},
         {{"--epoch", "2003.5"}, "cartesian_epochs.txt", "ITRF2000 fwd xyz - 3,4,5 id 1 epoch 2003.5 auto"},
         {{"--epoch-field", "7"}, "geographic_dms.txt", "ITRF2000 fwd geo dms 2,5,8 id 1 epoch field 7"},
         {{"--epoch", "2005.0", "--id-field", "none", "--fields", "4,3,2"}, "cartesian.csv",
@@ -67,8 +65,6 @@ TEST_F(CliTest, TransformPlansFromTheDetectionAndTheOptionsOverIt)
          "ITRF2000 fwd xyz - 2,3,4 id 1 epoch 2005 auto | geo dmhp letter 0 1 2 3 3 no-header csv input sign"},
         {{"--epoch", "2005", "--output", "xyz", "--input-hemisphere", "letter"}, "cartesian.csv",
          "ITRF2000 fwd xyz - 2,3,4 id 1 epoch 2005 auto | xyz dms aust 8 7 5 4 3 header input letter"},
-        {{"--epoch", "2005", "--output", "xyz,geo", "--notation", "dd"}, "cartesian.csv",
-         "ITRF2000 fwd xyz - 2,3,4 id 1 epoch 2005 auto | geo,xyz dd aust 8 7 5 4 3 header input aust"},
     };
     tessara::testing::RecordingNotifier notifier;
     KnownRecords records;
@@ -93,7 +89,6 @@ TEST(TransformArguments, FilesAndProgress)
 {
     struct Case { Args args; const char* input; const char* output; ProgressMode progress; };
     const Case cases[] = {
-        {{"in.txt"}, "in.txt", "", ProgressMode::Off},
         {{"in.txt", "out.csv"}, "in.txt", "out.csv", ProgressMode::Off},
         {{"-", "-", "--progress"}, "-", "-", ProgressMode::WhenTerminal},
         {{"--progress=always", "in.txt"}, "in.txt", "", ProgressMode::Always},
@@ -112,14 +107,12 @@ TEST(TransformArguments, FilesAndProgress)
 
 TEST_F(CliTest, TransformExitStatusAndMessages)
 {
-    copyExamples({"with_errors.txt", "cartesian.csv", "geographic_dd.csv"});
+    copyExamples({"cartesian.csv", "geographic_dd.csv"});
     const std::string detected = "Detected: cartesian, fields 2,3,4, identifier 1, epoch from --epoch\n";
     struct Case { Args args; int status; std::string err; };
     const Case cases[] = {
-        {{"--epoch", "2005.0", "cartesian.csv", "out.txt"}, 0, detected + "Input - cartesian.csv\n"},
         // Without a terminal a progress bar is not drawn.
         {{"--epoch", "2005.0", "--progress", "cartesian.csv", "out.txt"}, 0, detected + "Input - cartesian.csv\n"},
-        {{"--quiet", "--epoch", "2005.0", "--layout", "dd", "with_errors.txt", "out.txt"}, 1, "Input - with_errors.txt\n"},
         {{"--epoch", "2005.0", "geographic_dd.csv", "out.txt"}, 0,
          "Detected: geographic dd, fields 2,3,4, identifier 1, epoch from --epoch\n"
          "tessara-cli transform: note: the angles were taken as decimal degrees"},
@@ -136,8 +129,6 @@ TEST_F(CliTest, TransformExitStatusAndMessages)
         EXPECT_THAT(r.err, StartsWith(c.err));
         EXPECT_EQ(r.err.find('\r'), std::string::npos);
     }
-    // The refused run left the input as it was.
-    EXPECT_EQ(readFile("cartesian.csv"), readFile(sourcePath("examples/cartesian.csv")));
 
     // A full disk behind standard output is a file error, not a success.
     const CliRun full = runTransformWith({"--epoch", "2005.0", "cartesian.csv"}, {}, "/dev/full");
@@ -174,21 +165,6 @@ TEST_F(CliTest, DetectShowsTheFieldsAndTheProposal)
     ::close(file);
     EXPECT_EQ(piped.status, kExitSuccess);
     EXPECT_EQ(piped.out, dms.out);
-}
-
-TEST_F(CliTest, TransformReadsTheStoredListsButNeverWritesThem)
-{
-    copyExamples({"cartesian.csv"});
-    tessara::testing::RecordingNotifier notifier;
-    const std::string list = home_.file(std::string(kParameterListFileName));
-    ASSERT_TRUE(appendStoredSet(list, ParameterSet::fromValues("AAA local", 2000.0, {0.1, 0.2, 0.3, 0, 0, 0, 0},
-                                                               {0, 0, 0, 0, 0, 0, 0}), notifier));
-    const auto modified = std::filesystem::last_write_time(list);
-    // The stored set sorts first, so it is the default.
-    const CliRun r = runTransformWith({"--epoch", "2005.0", "cartesian.csv", "out.txt"}, {}, {});
-    EXPECT_EQ(r.status, kExitSuccess) << r.err;
-    EXPECT_THAT(readFile("out.txt"), HasSubstr("ITRF Parameters: AAA local\r\n"));
-    EXPECT_EQ(std::filesystem::last_write_time(list), modified);
 }
 
 }  // namespace

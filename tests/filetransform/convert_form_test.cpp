@@ -104,10 +104,7 @@ TEST(ConvertForm, ConvertNeedsAKnownTypeBesidesTheFileAndEpochChecks)
     // A cartesian file takes no angle layout, and a set date no epoch field.
     std::tie(form.type, form.epochField) = std::tuple(CoordinateType::Cartesian, 3);
     EXPECT_TRUE(!formatChoice(form).angleLayout && formatChoice(form).epochField == -1);
-
     form.epochForm.reset();
-    EXPECT_FALSE(checkConvertForm(form).convertEnabled);
-    form.epochForm = EpochMode::DecimalYear;  // the date does not read as a decimal year
     EXPECT_FALSE(checkConvertForm(form).convertEnabled);
 }
 
@@ -132,7 +129,6 @@ TEST(ConvertChecks, NamesFoldersAndChoices)
         {in, out, same, true, true, ""},
         {in, "", same, true, false, ""},
         {"", out, same, true, false, ""},
-        {in, in, same, true, false, sameName},
         {in, folder.file("link.txt"), same, true, false, sameName},
         // Another file on this file system, though Windows would call it the same.
         {in, other, same, true, true, ""},

@@ -46,6 +46,9 @@ TEST(DetectFileFormat, LayoutsOfOneLine)
         // The height is the field after the coordinates, whatever window its
         // value falls in; a minutes or seconds field of 0 is no height.
         {"a coastal height", {"B,-33.780862450,151.150156830,12.5"}, {kGeo, 1, 2, 3, AngleLayout::Dd, 0, -1, kDmy, true}},
+        // Trailing blanks and tabs separate nothing.
+        {"a height below the sea, epochs first, no identifier", {"2005.25 -33 46.851747 151 9.009410 -9.5 \t"},
+         {kGeo, 1, 3, 5, AngleLayout::Dm, -1, 0, kDec, false}},
         {"a height like a longitude", {"B -33 46 51.1 151 9 0.6 130.25"}, {kGeo, 1, 4, 7, AngleLayout::Dms, 0, -1, kDmy, false}},
         {"zero minutes and seconds, no height", {"P1 -33 0 0 151 0 0"}, {kGeo, 1, 4, -1, AngleLayout::Dms, 0, -1, kDmy, false}},
         {"an epoch between the coordinates and the height", {"P1,-33.5,151.2,2005.5,12.5"}, {kGeo, 1, 2, 4, AngleLayout::Dd, 0, 3, kDec, true}},
@@ -117,12 +120,10 @@ TEST(FilePreview, ReadsTheFirstTwentyLinesAndNamesTextItCannotTake)
     const FilePreview empty = previewFile(folder.file("empty.txt"));
     EXPECT_TRUE(empty.error == 0 && empty.rows.empty() && empty.columnCount == 0 && !empty.detected.has_value());
 
-    struct Case { std::string bytes; const char* problem; };
-    for (const Case& c : {Case{std::string("P\0" "1\0,\0-\0" "3\0" "3\0\n\0", 14), " is UTF-16 text; save it as UTF-8 or plain text"},
-                          Case{std::string("P1,-33.5,151.2\n\0\0\0\0", 19), " holds NUL bytes: it is not a text file"}}) {
-        testing::writeFile(folder.file("in.txt"), c.bytes);
-        EXPECT_EQ(previewFile(folder.file("in.txt")).problemText, folder.file("in.txt") + c.problem);
-    }
+    // The texts of the other problems are pinned by the runs that refuse such input.
+    testing::writeFile(folder.file("in.txt"), std::string("P1,-33.5,151.2\n\0\0\0\0", 19));
+    EXPECT_EQ(previewFile(folder.file("in.txt")).problemText,
+              folder.file("in.txt") + " holds NUL bytes: it is not a text file");
 }
 
 }  // namespace
