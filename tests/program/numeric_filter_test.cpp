@@ -126,9 +126,7 @@ TEST(NumericKeyFilter, ComposedTextIsTypedCharacterByCharacter)
     struct Case { const char* name; const char* field; std::u32string_view text; NumericRules rules; KeyVerdict expected; };
     const Case cases[] = {
         {"sign and number", "|", U"-1.5", rules(true, 2), Pass},
-        {"digit then letter", "|", U"1a", rules(false, 2), Silent},
         {"more decimals than the field takes", "1.|", U"234", rules(false, 2), Beep},
-        {"second decimal symbol within the text", "|", U"1.2.", rules(false, 2), Beep},
         {"control character", "|", U"\t", rules(false, 2), Silent},
     };
     for (const Case& c : cases) {
@@ -151,7 +149,6 @@ TEST(NumericPaste, FilteredTextAndCaret)
         {"tab and sign", "|", U"\t-7.25", rules(true, 3), "-7.25|"},
         {"whole-number field drops the fraction", "|", U"1.5", rules(false, 0), "1|"},
         {"sign where negatives are not allowed", "|", U"-5", rules(false, 3), nullptr},
-        {"nothing on the clipboard", "|", U"", rules(false, 3), nullptr},
         {"second decimal symbol ends the number", "|", U"1.2.3", rules(false, 3), "1.2|"},
         {"field keeps its symbol, paste loses its fraction", "|1.5", U"2.7", rules(false, 1), "2|1.5"},
         {"over the field's selected symbol", "1[.]5", U"2.7", rules(false, 3), "12.7|5"},

@@ -6,27 +6,17 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 namespace tessara {
 namespace {
 
-TEST(ProgramPaths, FolderIsCutBeforeTheLastSlash)
+// The folder is cut before the last "/", unless that is the first character
+// or there is none; a bare name goes into the program folder.
+TEST(ProgramPaths, FolderOfTheProgramAndOfBareNames)
 {
-    struct Case { const char* path; const char* folder; };
-    const Case cases[] = {
-        {"/opt/tessara/bin/tessara", "/opt/tessara/bin"},
-        {"/tessara", "/tessara"},  // the only "/" is the first character
-        {"tessara", "tessara"},    // no "/" at all
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(programFolderOf(c.path), c.folder);
-    }
-}
-
-TEST(ProgramPaths, BareNamesGoIntoTheProgramFolder)
-{
+    EXPECT_EQ(programFolderOf("/opt/tessara/bin/tessara") + "|" + programFolderOf("/tessara") + "|" +
+                  programFolderOf("tessara"),
+              "/opt/tessara/bin|/tessara|tessara");
     EXPECT_EQ(inProgramFolder("tessara.log", "/opt/t"), "/opt/t/tessara.log");
     EXPECT_EQ(inProgramFolder("/var/log/t.log", "/opt/t"), "/var/log/t.log");
     EXPECT_EQ(inProgramFolder("logs/t.log", "/opt/t"), "logs/t.log");
@@ -68,31 +58,18 @@ TEST(ProgramPaths, SharedInstallMarkerAndTessaraHomeAreObserved)
     ::unsetenv("TESSARA_HOME");
 }
 
+// The installed sets win over a copy beside the program (which the
+// end-to-end import finds in the build tree).
 TEST(ProgramPaths, ShippedSetsAreFoundInTheInstallOrBesideTheProgram)
 {
-    namespace fs = std::filesystem;
-    struct Case {
-        const char* name;
-        std::vector<const char*> folders;  // made under the temporary folder
-        const char* programFolder;
-        const char* expected;  // relative to the temporary folder; "" for none
-    };
-    const Case cases[] = {
-        {"build tree", {"build/app/sets"}, "build/app", "build/app/sets"},
-        {"installed wins over a copy beside the program",
-         {"usr/lib/tessara/sets", "usr/share/tessara/sets"}, "usr/lib/tessara",
-         "usr/share/tessara/sets"},
-        {"neither", {"usr/lib/tessara", "usr/share/tessara"}, "usr/lib/tessara", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        testing::TempFolder root;
-        for (const char* folder : c.folders)
-            fs::create_directories(root.path() / folder);
-        const std::string expected =
-            *c.expected == 0 ? std::string() : (root.path() / c.expected).string();
-        EXPECT_EQ(shippedSetsFolder((root.path() / c.programFolder).string()), expected);
-    }
+    testing::TempFolder root;
+    const std::filesystem::path program = root.path() / "usr/lib/tessara";
+    std::filesystem::create_directories(program);
+    std::filesystem::create_directories(root.path() / "usr/share/tessara");
+    EXPECT_EQ(shippedSetsFolder(program.string()), "");
+    std::filesystem::create_directories(program / "sets");
+    std::filesystem::create_directories(root.path() / "usr/share/tessara/sets");
+    EXPECT_EQ(shippedSetsFolder(program.string()), (root.path() / "usr/share/tessara/sets").string());
 }
 
 TEST(HelpPath, IniValueExtensionAndFolderRules)

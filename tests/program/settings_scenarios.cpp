@@ -91,10 +91,7 @@ const Read kReads[] = {
     {kI, "LogfileAppend", "Yes", "append", "1"},
     {kI, "LogfileAppend", "yes", "append", "0"},
     {kI, "LogfileName", "run.log", "log", "/opt/tessara/run.log"},
-    {kT, "InputType", "LL", "itrf.inputType", "1"},
-    {kT, "EpochType", "DEC", "itrf.epochType", "1"},
     {kG, "EpochType", "DEC", "gda.epochType", "0"},  // not a key of this section
-    {kT, "LatLongInputFormat", "DMHP", "itrf.inputNotation", "4"},
     {kG, "LatLongInputFormat", "DMSHP", "gda.inputNotation", "3"},
     {kT, "LatitudeChooseHemisphere", "N", "itrf.latitudeChoice", "0"},
     {kT, "LongitudeChooseHemisphere", "EW", "itrf.longitudeChoice", "0"},
@@ -109,11 +106,7 @@ const Read kReads[] = {
     {kT, "OutputPrecisionXYZ", "5", "itrf.cartesian", "4"},
     {kT, "OutputPrecisionXYZ", "3", "itrf.cartesian", "3"},
     {kF, "OutputPrecisionHeight", "4", "file.height", "3"},
-    {kF, "LatLongInputFormat", "DM", "file.layout", "1"},  // layout 1: two fields of degrees
-    {kF, "ITRFInputType", "SELECT", "file.setSource", "1"},
-    {kF, "ITRFEpochType", "SET", "file.epochSource", "2"},
     {kF, "OutputHeader", "Yes", "file.outputHeader", "0"},
-    {kF, "LatLongOutputHemisphere", "LETTER", "file.outputHemisphere", "2"},
     {kW, "WindowHeight", "800px", "height", "-1"},
     {kW, "FontSize", "12", "font", "12"},
     {kW, "FontSize", "11", "font", "8"},
