@@ -67,7 +67,8 @@ TEST_F(Commands, SamplePointKeepsTheIdentifierAndABadYChangesNoField)
 
 // The format command re-expresses a typed point in the new input notation,
 // computes and stores the choice; Cancel, or a latitude of 0, rewrites no
-// field; each half's command edits its own group.
+// field. (That each half's command edits its own group, the notation loop
+// above shows.)
 TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
 {
     InteractiveForm& f = startShown();
@@ -94,13 +95,6 @@ TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
     itrf.latitude.degrees = itrf.latitude.minutes = itrf.latitude.seconds = "0";
     chooseInputNotation(f, dialogs, true, AngleNotation::Dm);
     EXPECT_TRUE(itrf.latitude.dmDegrees.empty() && itrf.longitude.dmDegrees.empty());
-
-    dialogs.format.answer = FormatChoice{AngleNotation::Dmhp, AngleNotation::Dm};
-    f.FormatCommand(false);
-    EXPECT_FALSE(dialogs.format.requests.back().itrfToGda);
-    const DirectionSettings& gda = f.settings().gdaToItrf;
-    EXPECT_TRUE(gda.inputNotation == AngleNotation::Dmhp && gda.outputNotation == AngleNotation::Dm);
-    EXPECT_EQ(f.settings().itrfToGda.inputNotation, AngleNotation::Dm);
 }
 
 // The precision and the ellipsoid are stored at once and computed with. Each

@@ -153,7 +153,6 @@ TEST(NumericPaste, FilteredTextAndCaret)
         {"field keeps its symbol, paste loses its fraction", "|1.5", U"2.7", rules(false, 1), "2|1.5"},
         {"over the field's selected symbol", "1[.]5", U"2.7", rules(false, 3), "12.7|5"},
         {"fraction cut to the decimal places", "1.5|", U"678", rules(false, 2), "1.56|"},
-        {"cut in the field's text behind the paste", "1.|23", U"45", rules(false, 3), "1.45|2"},
         {"sign behind the start", "5|", U"-1", rules(true, 3), nullptr},
         {"sign at the start", "|5", U"-1", rules(true, 3), "-1|5"},
         {"field holding a sign, nothing selected", "-3|", U"4", rules(true, 3), nullptr},

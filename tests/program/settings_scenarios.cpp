@@ -164,12 +164,6 @@ Failures everyChoiceSurvivesSaveAndLoad(StoreOpener& opener)
     for (const auto& w : written)
         expectText(f, std::string(w.section) + " " + w.key,
                    opener.reopen().readString(w.section, w.key, "?"), w.text);
-
-    s.file.inputLayout = AngleLayout::DmOneField;
-    SaveSettings(s, opener.reopen());
-    expectText(f, "stored layout", opener.reopen().readString(kF, "LatLongInputFormat", "?"), "DM1");
-    expectText(f, "layout after a restart", fields(load(opener.reopen())).at("file.layout"),
-               numtext::integer(static_cast<long>(AngleLayout::DmOneField)));
     return f;
 }
 
@@ -213,9 +207,6 @@ Failures displayFlagsAreReadAndWrittenDense(StoreOpener& opener)
         const std::string key = "Param" + numtext::integer(i);
         expectText(f, key, after.readString(kParameterListSection, key, "gone"), expected[i]);
     }
-    ParameterStore restarted = builtInStore();
-    applyDisplayFlags(restarted, after);
-    expectText(f, "flags after a restart", flags(restarted), flags(store));
     return f;
 }
 
