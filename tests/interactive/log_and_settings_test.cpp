@@ -12,34 +12,10 @@ using LogFile = FormFixture;
 using Messages = FormFixture;
 using Restart = FormFixture;
 
-// Prompted, the run's log is chosen (a continued log may be named although
-// it exists); Cancel keeps the configured one, which stays the setting.
-TEST_F(LogFile, PromptChoosesTheRunsLogAndCancelKeepsTheConfiguredOne)
-{
-    const std::string chosen = folder.file("chosen.log");
-    store.writeString(kInteractiveSection, "LogfilePrompt", "Yes");
-    for (const bool append : {true, false}) {
-        SCOPED_TRACE(append);
-        form.reset();
-        store.writeString(kInteractiveSection, "LogfileAppend", append ? "Yes" : "No");
-        files.saveRequests.clear();
-        if (append)
-            files.answers.push_back(ChosenFile{chosen, false});
-        InteractiveForm& f = startShown();
-        ASSERT_EQ(files.saveRequests.size(), 1u);
-        const SaveFileRequest& asked = files.saveRequests[0];
-        EXPECT_TRUE(asked.initialPath == logPath() && asked.confirmOverwrite == !append && !asked.append);
-        const std::string written = append ? chosen : logPath();
-        EXPECT_TRUE(f.log().currentLogFile() == written && fileLines(written).size() == 9u);
-        EXPECT_EQ(std::filesystem::exists(logPath()), !append);
-        EXPECT_EQ(f.settings().interactive.logfileName, logPath());
-    }
-}
-
 // A start empties the log (its header is nine lines), once per run; the
 // options are stored at once and used from the next start, which here
-// continues the log.
-TEST_F(LogFile, OptionsTakeEffectAtTheNextStartWhichKeepsOrEmptiesTheLog)
+// continues the log, and then prompts for it.
+TEST_F(LogFile, OptionsTakeEffectAtTheNextStartWhichKeepsEmptiesOrPromptsForTheLog)
 {
     typeSamplePoint(startShown()).Compute();
     InteractiveForm& f = startShown();
@@ -58,12 +34,31 @@ TEST_F(LogFile, OptionsTakeEffectAtTheNextStartWhichKeepsOrEmptiesTheLog)
     EXPECT_EQ(fileLines(next).size(), 19u);
 
     // A bare name is a file of the program folder; Cancel changes nothing.
+    const std::string bare = folder.file("bare.log");
     dialogs.logOptions.answer = LogOptions{"bare.log", true, false};
     form->LogFileOptions();
-    EXPECT_EQ(form->settings().interactive.logfileName, folder.file("bare.log"));
     dialogs.logOptions.answer.reset();
     form->LogFileOptions();
-    EXPECT_TRUE(form->settings().interactive.logfilePrompt);
+    EXPECT_TRUE(form->settings().interactive.logfileName == bare && form->settings().interactive.logfilePrompt);
+
+    // Prompted, Cancel keeps the configured log; a continued log may be
+    // named although it exists. The run's choice is not the setting.
+    const std::string chosen = folder.file("chosen.log");
+    for (const bool append : {false, true}) {
+        SCOPED_TRACE(append);
+        if (append) {
+            dialogs.logOptions.answer = LogOptions{bare, true, true};
+            form->LogFileOptions();
+            files.answers.push_back(ChosenFile{chosen, false});
+        }
+        InteractiveForm& prompted = startShown();
+        ASSERT_EQ(files.saveRequests.size(), append ? 2u : 1u);
+        const SaveFileRequest& asked = files.saveRequests.back();
+        EXPECT_TRUE(asked.initialPath == bare && asked.confirmOverwrite == !append && !asked.append);
+        const std::string written = append ? chosen : bare;
+        EXPECT_TRUE(prompted.log().currentLogFile() == written && fileLines(written).size() == 9u);
+        EXPECT_EQ(prompted.settings().interactive.logfileName, bare);
+    }
 }
 
 TEST_F(LogFile, DeletedDuringTheRunReportsTheNextRecordAndTheViewersReportErrors)
