@@ -20,7 +20,7 @@ void chooseInputNotation(InteractiveForm& f, ScriptedDialogs& dialogs, bool itrf
 // its texts carry: "To XYZ" gives the sample's X, Y, Z (exactly in decimal
 // degrees), and "To Lat/Long" of those gives back the typed angles. Neither
 // touches the other half or the log.
-TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
+TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalfAndTheFormatCommandReexpressesIt)
 {
     InteractiveForm& f = startShown();
     f.texts().itrf.identifier = "PT1";
@@ -58,16 +58,12 @@ TEST_F(Commands, SamplePointInEveryNotationConvertsWithinItsHalf)
         }
     }
     EXPECT_EQ(logLines(), 9u);
-}
 
-// The format command re-expresses a typed point in the new input notation,
-// computes and stores the choice; Cancel, or a latitude of 0, rewrites no
-// field. (That each half's command edits its own group, the notation loop
-// above shows.)
-TEST_F(Commands, FormatCommandReexpressesTheTypedPointAndComputes)
-{
-    InteractiveForm& f = startShown();
-    f.SetInputType(Half::Itrf, InputType::Geographic);
+    // The format command re-expresses a typed point in the new input
+    // notation, computes and stores the choice; Cancel, or a latitude of 0,
+    // rewrites no field. (That each half's command edits its own group, the
+    // loop above shows.)
+    f.SetDirection(true);
     chooseInputNotation(f, dialogs, true, AngleNotation::Dd);
     typeSamplePoint();
     const std::string typed = f.texts().itrf.latitude.single;
