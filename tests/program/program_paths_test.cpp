@@ -27,7 +27,6 @@ TEST(ProgramPaths, FolderChoiceFromEnvironmentWritabilityAndSharing)
     struct Case { const char* name; ProgramFolderInputs inputs; const char* folder; };
     const Case cases[] = {
         {"writable program folder", {"/opt/t", true, std::nullopt, "/x", "/home/u"}, "/opt/t"},
-        {"TESSARA_HOME wins", {"/opt/t", true, "/data/t", "/x", "/home/u"}, "/data/t"},
         {"empty TESSARA_HOME is unset", {"/opt/t", true, "", "/x", "/home/u"}, "/opt/t"},
         {"unwritable: XDG data folder", {"/usr/bin", false, std::nullopt, "/x", "/home/u"}, "/x/tessara"},
         {"relative XDG_DATA_HOME is ignored", {"/usr/bin", false, std::nullopt, "rel", "/home/u"}, "/home/u/.local/share/tessara"},

@@ -44,7 +44,6 @@ TEST(ParameterStart, BuiltInSetsThenTheStoredOnesWithoutTheHidden)
         ASSERT_TRUE(appendStoredSet(listPath, set, notifier));
     }
     for (int run = 0; run < 2; ++run) {
-        SCOPED_TRACE(run);
         start();
         EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97", "Mine"));
         EXPECT_TRUE(store.size() == 5u && gdaList.names() == itrfList.names());
