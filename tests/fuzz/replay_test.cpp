@@ -39,13 +39,11 @@ void* allocate(std::size_t size)
 
 }  // namespace
 
-// Global replacements, so that every allocation of the readers is seen.
+// Global replacements, so that every allocation of the readers is seen (the
+// library's array forms call these).
 void* operator new(std::size_t size) { return allocate(size); }
-void* operator new[](std::size_t size) { return allocate(size); }
 void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace tessara::fuzz {
 namespace {

@@ -23,6 +23,9 @@ protected:
     ScriptedHelpViewer viewer;
 };
 
+// Shown at its topic; a failed display is reported and the file looked for
+// again (here declined). The program
+// folder's own ini file comes first, or the installed one if only it exists.
 TEST_F(Help, ExistingFileIsShownAndAFailedDisplayReportedAndLookedForAgain)
 {
     const std::string page = folder.file("tessara_help.html");
@@ -38,52 +41,36 @@ TEST_F(Help, ExistingFileIsShownAndAFailedDisplayReportedAndLookedForAgain)
     EXPECT_EQ(notifier.messages, std::vector<std::string>{"The help file could not be opened.\n" + page});
     notifier.reply = false;
     help(h);
-    // Asked although the file exists, and declined: not shown.
     EXPECT_TRUE(!h.helpFileFound() && notifier.asked.size() == 1u && viewer.shown.size() == 2u);
 
-    // A viewer that cannot say why reports nothing.
-    HelpRoutine quiet = routine();
-    viewer.error.reset();
-    help(quiet);
-    EXPECT_TRUE(notifier.shown.size() == 1u && quiet.helpFileFound());
+    const std::string own = folder.file("own.ini");
+    const std::string chosen = helpIniPath(own, folder.file("none.ini")) + "|" + helpIniPath(own, page);
+    writeFile(own, "");
+    EXPECT_EQ(chosen + "|" + helpIniPath(own, page), own + "|" + page + "|" + own);
 }
 
+// Declined, the dialog cancelled, or a file chosen, which is shown and kept.
 TEST_F(Help, MissingFileIsOfferedToBeLookedFor)
 {
-    struct Case { const char* name; bool reply; std::optional<ChosenFile> chosen; bool shown; };
-    const Case cases[] = {
-        {"declined", false, std::nullopt, false},
-        {"dialog cancelled", true, std::nullopt, false},
-        {"file chosen", true, ChosenFile{"/opt/help/page.html", false}, true},
-    };
+    const std::optional<ChosenFile> chosen = ChosenFile{"/opt/help/page.html", false};
     const std::string expected = folder.file("tessara.chm");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [reply, answer] : {std::pair{false, chosen}, std::pair{true, std::optional<ChosenFile>()},
+                                        std::pair{true, chosen}}) {
+        const bool shown = reply && answer.has_value();
+        SCOPED_TRACE(reply);
         notifier = RecordingNotifier{};
-        notifier.reply = c.reply;
-        files.answers = {c.chosen};
+        notifier.reply = reply;
+        files.answers = {answer};
         HelpRoutine h = routine();
         help(h);
         EXPECT_EQ(notifier.messages, std::vector<std::string>{"Cannot find the help file " + expected +
                                                               "\nDo you want to try to find this file yourself?"});
-        EXPECT_TRUE(!viewer.shown.empty() == c.shown && h.helpFileFound() == c.shown &&
-                    ini.value("Settings", "HelpFile").has_value() == c.shown);
-        if (c.shown) {
-            EXPECT_EQ(h.helpPath() + "|" + files.openRequests.back().initialPath, "/opt/help/page.html|" + expected);
-        }
+        EXPECT_TRUE(!viewer.shown.empty() == shown && h.helpFileFound() == shown &&
+                    ini.value("Settings", "HelpFile").has_value() == shown);
+        EXPECT_EQ(h.helpPath(), shown ? "/opt/help/page.html" : expected);
     }
-}
-
-TEST(HelpIni, TheProgramFoldersOwnComesFirst)
-{
-    TempFolder folder;
-    const std::string own = folder.file("own.ini");
-    const std::string installed = folder.file("installed.ini");
-    EXPECT_EQ(helpIniPath(own, installed), own);  // neither exists: where it will be written
-    writeFile(installed, "[Settings]\n");
-    EXPECT_EQ(helpIniPath(own, installed), installed);
-    writeFile(own, "[Settings]\n");
-    EXPECT_EQ(helpIniPath(own, installed), own);
+    // Asked only when the user wants to look, at the missing file.
+    EXPECT_TRUE(files.openRequests.size() == 2u && files.openRequests[1].initialPath == expected);
 }
 
 }  // namespace

