@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # File-run throughput side by side with a command-line reference engine.
 #
-#   bench/compare.sh [LINES]          (BUILD=build, BENCH_CPU=0 by default)
+#   bench/compare.sh [LINES]   (BUILD=build, BENCH_CPU=0, RUNS=3 by default)
 #
 # Generates LINES points (default 1000000) in each layout, transforms them
 # with `tessara-cli transform` and, when `cct` (Debian package proj-bin) is
@@ -9,9 +9,10 @@
 # time-dependent Helmert step for cartesian points, cart -> Helmert -> inverse
 # cart for geographic ones (cct reads decimal degrees). The Helmert step is
 # the built-in ITRF2000 set with coordinate-frame rotations: on cartesian
-# points both write the same X, Y, Z to the last digit. Each run is the best
-# of 3 on one core; the table shows lines per second (by the wall clock and
-# by processor time), the ratios to cct and the transform's peak memory.
+# points both write the same X, Y, Z to the last digit. Each figure is the
+# best of RUNS runs on one core (more runs smooth a noisy machine); the table
+# shows lines per second (by the wall clock and by processor time), the
+# ratios to cct and the transform's peak memory.
 # cct is a benchmark peer only: nothing builds or tests against it. Run it
 # on an otherwise idle machine.
 set -euo pipefail
@@ -19,6 +20,8 @@ set -euo pipefail
 lines=${1:-1000000}
 build=${BUILD:-build}
 cpu=${BENCH_CPU:-0}
+runs=${RUNS:-3}
+[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive whole number" >&2; exit 2; }
 cli="$build/cli/tessara-cli"
 make_points="$build/bench/tessara_make_points"
 for program in "$cli" "$make_points"; do
@@ -37,15 +40,15 @@ helmert=(+proj=helmert +x=-0.0761 +y=-0.0101 +z=0.0444 +rx=0.008765 +ry=0.009361
 cart=(+proj=cart +ellps=GRS80)
 geographic=(+proj=pipeline +step "${cart[@]}" +step "${helmert[@]}" +step +inv "${cart[@]}")
 
-# Best of 3: sets `best` (wall seconds), `best_cpu` (user + system
-# seconds) and `peak` (KiB), each the best of the three runs. The command's
+# Best of RUNS: sets `best` (wall seconds), `best_cpu` (user + system
+# seconds) and `peak` (KiB), the best of the runs. The command's
 # output goes to $work/out.log.
-best_of_3() {
+best_of() {
     best=
     best_cpu=
     peak=
     local start end took cpu_took
-    for _ in 1 2 3; do
+    for ((run = 0; run < runs; ++run)); do
         start=$(date +%s%N)
         /usr/bin/time -f '%U %S %M' -o "$work/usage" taskset -c "$cpu" "$@" >"$work/out.log" 2>&1 ||
             { echo "failed: $*" >&2; cat "$work/out.log" >&2; exit 2; }
@@ -72,7 +75,7 @@ cct_case() {
         cct_rate[$key]=
         return
     fi
-    best_of_3 sh -c "exec \"\$0\" \"\$@\" <\"$input\" >\"$work/cct.out\"" "$cct" "$@"
+    best_of sh -c "exec \"\$0\" \"\$@\" <\"$input\" >\"$work/cct.out\"" "$cct" "$@"
     cct_rate[$key]="$(rate "$best") $(rate "$best_cpu")"
 }
 
@@ -106,14 +109,14 @@ cases=(
 
 # Wall-clock rates are what a user waits for; processor-time rates (user +
 # system) are steadier on a shared machine. The ratios compare like with like.
-printf '%d lines, best of 3 on CPU %s; %s\n' "$lines" "$cpu" "$(uptime | sed 's/^ *//')"
+printf '%d lines, best of %d on CPU %s; %s\n' "$lines" "$runs" "$cpu" "$(uptime | sed 's/^ *//')"
 printf '%-22s %10s %10s %7s | %10s %10s %7s | %8s\n' case wall/s cct-wall/s ratio \
     cpu/s cct-cpu/s ratio peak-KiB
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 for entry in "${cases[@]}"; do
     IFS='|' read -r name layout output peer options <<<"$entry"
     # shellcheck disable=SC2086  # the options are words
-    best_of_3 "$cli" transform --quiet --epoch 2005.0 $options "$work/$layout.in" "$work/$output"
+    best_of "$cli" transform --quiet --epoch 2005.0 $options "$work/$layout.in" "$work/$output"
     ours=$(rate "$best")
     ours_cpu=$(rate "$best_cpu")
     read -r theirs theirs_cpu <<<"${cct_rate[$peer]:-}"
