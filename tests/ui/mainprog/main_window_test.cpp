@@ -180,17 +180,16 @@ private slots:
         const std::string log = h_->form().settings().interactive.logfileName;
         const std::string newLog = h_->paths().programFolder + "/new.log";
         h_->files.answers = {ChosenFile{newLog, false}, std::nullopt};
-        int dialogPoints = 0;
-        OnNextModal logOptions([&dialogPoints](QDialog& dialog) {
-            dialogPoints = dialog.font().pointSize();
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Log file options"));
+        QString logDialog;
+        OnNextModal logOptions([&logDialog](QDialog& dialog) {
+            logDialog = dialog.windowTitle() + " " + QString::number(dialog.font().pointSize());
             for (int choice = 0; choice < 2; ++choice)
                 dialog.findChild<QPushButton*>(QStringLiteral("selectLogFile"))->click();
             dialog.findChild<QCheckBox*>(QStringLiteral("logAppend"))->click();
             dialog.accept();
         });
         first.action(MenuCommand::LogFileOptions)->trigger();
-        QCOMPARE(dialogPoints, 12);
+        QCOMPARE(logDialog, QStringLiteral("Log file options 12"));
         QCOMPARE(h_->files.saveRequests.at(0).initialPath, log);
         QCOMPARE(h_->form().settings().interactive.logfileName, newLog);
         QVERIFY(h_->form().settings().interactive.logfileAppend);
