@@ -94,13 +94,17 @@ private slots:
         QCOMPARE(x->cursorPosition(), 12);
 
         // Every output field, the identifier too, can be copied but not typed
-        // into; the halves swap with the direction.
+        // into; the halves swap with the direction, the focus going to the
+        // new input's X.
         h_->click("compute");
         const QString gda = h_->text("gdaX");
         h_->click("clearItrf");
         QVERIFY(h_->text("itrfX").isEmpty() && !h_->view().computeButton()->isEnabled());
+        h_->frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h_->frame.get()));
         h_->click("gdaDirection");
         QCOMPARE(h_->text("gdaX"), gda);
+        QVERIFY(field("gdaX")->hasFocus());
         for (const QString output : {"itrf", "gda"}) {
             h_->click(qPrintable(output + "TypeGeographic"));
             for (const char* name : {"Identifier", "X", "Z", "LatitudeDegrees", "LongitudeSeconds", "Height"})
