@@ -9,10 +9,8 @@
 
 namespace tessara::testing {
 QObject* makeWidgetsTest();
-QObject* makeEditorWindowTest();
 QObject* makeMainWindowTest();
-QObject* makeParameterDialogsTest();
-QObject* makeConvertDialogTest();
+QObject* makeDialogsTest();
 }  // namespace tessara::testing
 
 int main(int argc, char** argv)
@@ -25,8 +23,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     int failures = 0;
-    for (auto* make : {makeWidgetsTest, makeEditorWindowTest, makeMainWindowTest,
-                       makeParameterDialogsTest, makeConvertDialogTest}) {
+    for (auto* make : {makeWidgetsTest, makeMainWindowTest, makeDialogsTest}) {
         const std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }
