@@ -41,8 +41,8 @@ cart=(+proj=cart +ellps=GRS80)
 geographic=(+proj=pipeline +step "${cart[@]}" +step "${helmert[@]}" +step +inv "${cart[@]}")
 
 # Best of RUNS: sets `best` (wall seconds), `best_cpu` (user + system
-# seconds) and `peak` (KiB), the best of the runs. The command's
-# output goes to $work/out.log.
+# seconds), each the fastest of the runs, and `peak` (KiB), the largest
+# of them. The command's output goes to $work/out.log.
 best_of() {
     best=
     best_cpu=
