@@ -78,24 +78,54 @@ void appendTextRecord(const PointTransformer& pt, const RecordChoice& choice,
 {
     const bool cartesianInput = choice.inputType == CoordinateType::Cartesian;
     const int layout = choice.angleLayout ? static_cast<int>(*choice.angleLayout) : -1;
-    LayoutInputEcho(pt, cartesianInput, layout, buffers.echo);
+    const OutputFileFormat& output = *choice.output;
 
     RecordTexts texts;
     texts.forward = choice.forward;
     texts.setName = choice.setName;
     texts.epochText = pt.epochText;
-    texts.inputEcho = buffers.echo;
-    if (choice.output->cartesian) {
-        LayoutCartesianLine(pt, buffers.cartesian);
-        texts.cartesianLine = buffers.cartesian;
-    }
-    if (choice.output->geographic) {
-        LayoutGeographicLine(pt, choice.output->notation, true, buffers.geographic);
-        texts.geographicLine = buffers.geographic;
-    }
     texts.geographicColumn = kFileGeographicColumn;
     texts.identifier = pt.identifier;
-    appendRecordLine(texts, out);
+    if (output.cartesian)
+        texts.cartesianLine.emplace();
+    if (output.geographic)
+        texts.geographicLine.emplace();
+
+    // Nearly every record is drawn straight into the output; one whose
+    // lines run into their neighbours is laid out from copies of its lines.
+    struct Drawer final : RecordLineDrawer {
+        const PointTransformer& pt;
+        bool cartesianInput;
+        int layout;
+        AngleNotation notation;
+        Drawer(const PointTransformer& p, bool c, int l, AngleNotation n)
+            : pt(p), cartesianInput(c), layout(l), notation(n)
+        {
+        }
+        void inputEcho(AlignedLine& line) const override
+        {
+            LayoutInputEcho(pt, cartesianInput, layout, line);
+        }
+        void cartesianLine(AlignedLine& line) const override { LayoutCartesianLine(pt, line); }
+        void geographicLine(AlignedLine& line) const override
+        {
+            LayoutGeographicLine(pt, notation, true, line);
+        }
+    };
+    const Drawer drawer(pt, cartesianInput, layout, output.notation);
+    if (!appendDrawnRecordLine(texts, drawer, out)) {
+        LayoutInputEcho(pt, cartesianInput, layout, buffers.echo);
+        texts.inputEcho = buffers.echo;
+        if (output.cartesian) {
+            LayoutCartesianLine(pt, buffers.cartesian);
+            texts.cartesianLine = buffers.cartesian;
+        }
+        if (output.geographic) {
+            LayoutGeographicLine(pt, output.notation, true, buffers.geographic);
+            texts.geographicLine = buffers.geographic;
+        }
+        appendRecordLine(texts, out);
+    }
     out.append(kLineEnd);
 }
 

@@ -35,7 +35,17 @@ void place(std::string& line, std::size_t column, std::string_view text)
 {
     if (column + text.size() > line.size())
         line.resize(column + text.size(), ' ');
-    std::copy(text.begin(), text.end(), line.begin() + static_cast<std::ptrdiff_t>(column));
+    copyLineText(line.data() + column, text);
+}
+
+// Cuts the record that starts at `base` back to its last text: everything
+// from `furthest` on is blank, and a record of blanks only leaves nothing.
+void trimRecord(std::string& out, std::size_t base, std::size_t furthest)
+{
+    std::size_t end = furthest;
+    while (end > base && out[end - 1] == ' ')
+        --end;
+    out.resize(end);
 }
 
 }  // namespace
@@ -77,11 +87,80 @@ void appendRecordLine(const RecordTexts& texts, std::string& out)
     at(kEndBarColumn, kBar);
     at(kIdentifierColumn, texts.identifier);
 
-    // Without its trailing blanks; a record of blanks only leaves nothing.
-    std::size_t end = furthest;
-    while (end > base && out[end - 1] == ' ')
-        --end;
-    out.resize(end);
+    trimRecord(out, base, furthest);
+}
+
+bool appendDrawnRecordLine(const RecordTexts& texts, const RecordLineDrawer& drawer,
+                           std::string& out)
+{
+    const std::size_t base = out.size();
+    out.append(kRecordWidth, ' ');
+
+    // The lines first, onto blanks only; each ends where appendRecordLine's
+    // copy of it would (without its trailing blanks).
+    const auto draw = [&](std::size_t column, auto drawLine) {
+        AlignedLine line(out, base + column);
+        drawLine(line);
+        return column + line.extent();
+    };
+    const std::size_t echoEnd =
+        draw(kInputEchoColumn, [&](AlignedLine& l) { drawer.inputEcho(l); });
+    const std::size_t cartesianEnd =
+        texts.cartesianLine
+            ? draw(kCartesianColumn, [&](AlignedLine& l) { drawer.cartesianLine(l); })
+            : 0;
+    const std::size_t geographicColumn =
+        static_cast<std::size_t>(std::max(texts.geographicColumn, 0));
+    const std::size_t geographicEnd =
+        texts.geographicLine
+            ? draw(geographicColumn, [&](AlignedLine& l) { drawer.geographicLine(l); })
+            : 0;
+
+    // The same record as appendRecordLine's when each line keeps to the
+    // blanks between the texts written before the lines there (the datums,
+    // the epoch and the middle bar) and the next line: the end bar and the
+    // identifier come after the lines in both. The test asks a little more
+    // than that (an empty line counts as reaching its column): a record that
+    // fails it is laid out by the caller.
+    const std::size_t leftOfEcho =
+        texts.forward ? std::max(kInputDatumColumn + texts.setName.size(),
+                                 kInputEpochColumn + texts.epochText.size())
+                      : kInputDatumColumn + kGda94.size();
+    const std::size_t rightOfBar =
+        texts.forward ? kOutputDatumColumn + kGda94.size()
+                      : std::max(kOutputDatumColumn + texts.setName.size(),
+                                 kOutputEpochColumn + texts.epochText.size());
+    const std::size_t nextAfterBar = texts.cartesianLine ? kCartesianColumn : geographicColumn;
+    const bool apart =
+        leftOfEcho <= kInputEchoColumn && echoEnd <= kMiddleBarColumn &&
+        (!(texts.cartesianLine || texts.geographicLine) || rightOfBar <= nextAfterBar) &&
+        (!(texts.cartesianLine && texts.geographicLine) ||
+         (kCartesianColumn <= geographicColumn && cartesianEnd <= geographicColumn));
+    if (!apart) {
+        out.resize(base);
+        return false;
+    }
+
+    std::size_t furthest = base + std::max({echoEnd, cartesianEnd, geographicEnd});
+    const auto at = [&](std::size_t column, std::string_view text) {
+        place(out, base + column, text);
+        furthest = std::max(furthest, base + column + text.size());
+    };
+    if (texts.forward) {
+        at(kInputDatumColumn, texts.setName);
+        at(kInputEpochColumn, texts.epochText);
+        at(kMiddleBarColumn, kBar);
+        at(kOutputDatumColumn, kGda94);
+    } else {
+        at(kInputDatumColumn, kGda94);
+        at(kMiddleBarColumn, kBar);
+        at(kOutputDatumColumn, texts.setName);
+        at(kOutputEpochColumn, texts.epochText);
+    }
+    at(kEndBarColumn, kBar);
+    at(kIdentifierColumn, texts.identifier);
+    trimRecord(out, base, furthest);
+    return true;
 }
 
 }  // namespace tessara

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "values/aligned_line.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,5 +42,30 @@ struct RecordTexts {
 // long text extends the line), and appends it to `out` without its
 // trailing blanks and without a line end.
 void appendRecordLine(const RecordTexts& texts, std::string& out);
+
+// Draws the lines of one record on lines whose column 0 is the line's column
+// in the record.
+class RecordLineDrawer {
+public:
+    virtual void inputEcho(AlignedLine& line) const = 0;
+    virtual void cartesianLine(AlignedLine& line) const = 0;
+    virtual void geographicLine(AlignedLine& line) const = 0;
+
+protected:
+    RecordLineDrawer() = default;
+    RecordLineDrawer(const RecordLineDrawer&) = default;
+    RecordLineDrawer& operator=(const RecordLineDrawer&) = default;
+    ~RecordLineDrawer() = default;
+};
+
+// The record appendRecordLine lays out from the lines the drawer draws (the
+// cartesian and geographic lines only where `texts` has them; their texts
+// are not read), with each line drawn straight into the record instead of
+// being copied there. Where a line reaches into a text that appendRecordLine
+// writes before it, or into the next line, the order of writing decides what
+// shows: then `out` is left as it was and the result is false, and the
+// caller lays the record out with appendRecordLine.
+bool appendDrawnRecordLine(const RecordTexts& texts, const RecordLineDrawer& drawer,
+                           std::string& out);
 
 }  // namespace tessara

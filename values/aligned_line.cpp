@@ -50,23 +50,16 @@ AlignedLine::AlignedLine(std::string& target) : line_(target)
     line_.assign(kInitialWidth, ' ');
 }
 
+AlignedLine::AlignedLine(std::string& target, std::size_t origin)
+    : line_(target), origin_(origin), furthest_(origin)
+{
+}
+
 // Kept out of line so that place() stays small enough to be inlined into
 // the layouts, which call it for every text of every record.
 void AlignedLine::extend(std::size_t end)
 {
     line_.resize(end, ' ');
-}
-
-void AlignedLine::place(std::string_view text, int startColumn)
-{
-    // A text that would start left of the line starts at its beginning.
-    const std::size_t start = static_cast<std::size_t>(std::max(startColumn, 0));
-    const std::size_t end = start + text.size();
-    // A long text extends the line instead of being cut.
-    if (end > line_.size()) [[unlikely]]
-        extend(end);
-    std::copy(text.begin(), text.end(), line_.begin() + static_cast<std::ptrdiff_t>(start));
-    furthest_ = std::max(furthest_, end);
 }
 
 void AlignedLine::placePoint(std::string_view text, int pointColumn)
@@ -79,7 +72,7 @@ void AlignedLine::placePoint(std::string_view text, int pointColumn)
 std::size_t AlignedLine::trimmedLength() const
 {
     std::size_t end = furthest_;
-    while (end > 0 && line_[end - 1] == ' ')
+    while (end > origin_ && line_[end - 1] == ' ')
         --end;
     return end;
 }
@@ -106,10 +99,15 @@ int AlignedLine::anchor(std::string_view text)
     return static_cast<int>(std::min<std::size_t>(point, 1'000'000'000));
 }
 
+void LayoutCartesianLine(const PointTransformer& pt, AlignedLine& line)
+{
+    placeCartesian(line, pt.outputX, pt.outputY, pt.outputZ);
+}
+
 void LayoutCartesianLine(const PointTransformer& pt, std::string& out)
 {
     AlignedLine line(out);
-    placeCartesian(line, pt.outputX, pt.outputY, pt.outputZ);
+    LayoutCartesianLine(pt, line);
     line.finish();
 }
 
@@ -121,11 +119,10 @@ std::string LayoutCartesianLine(const PointTransformer& pt)
 }
 
 void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bool withLetters,
-                          std::string& out)
+                          AlignedLine& line)
 {
     const AngleTexts& lat = pt.outputAngles.latitude;
     const AngleTexts& lon = pt.outputAngles.longitude;
-    AlignedLine line(out);
     switch (notation) {
     case AngleNotation::Dms:
         line.place(lat.degrees, 0);
@@ -160,6 +157,13 @@ void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bo
         line.place(pt.fileLongitude.letter, 34);
     }
     line.placePoint(pt.outputHeight, kHeightPoint);
+}
+
+void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bool withLetters,
+                          std::string& out)
+{
+    AlignedLine line(out);
+    LayoutGeographicLine(pt, notation, withLetters, line);
     line.finish();
 }
 
@@ -172,12 +176,10 @@ std::string LayoutGeographicLine(const PointTransformer& pt, AngleNotation notat
 }
 
 void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout,
-                     std::string& out)
+                     AlignedLine& line)
 {
-    AlignedLine line(out);
     if (inputIsCartesian) {
         placeCartesian(line, pt.inputXText, pt.inputYText, pt.inputZText);
-        line.finish();
         return;
     }
 
@@ -223,6 +225,13 @@ void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angl
         break;
     }
     line.placePoint(pt.inputHeightText, kHeightPoint);
+}
+
+void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout,
+                     std::string& out)
+{
+    AlignedLine line(out);
+    LayoutInputEcho(pt, inputIsCartesian, angleLayout, line);
     line.finish();
 }
 

@@ -3,10 +3,42 @@
 #include "values/point_transformer.h"
 #include "values/notation.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 namespace tessara {
+
+// Copies a text to `to` (which must not overlap it). The texts of a line are
+// a few characters long: two overlapping word moves copy them without the
+// call and the size dispatch of a library copy.
+inline void copyLineText(char* to, std::string_view text)
+{
+    const char* from = text.data();
+    const std::size_t n = text.size();
+    if (n >= 8 && n <= 16) {
+        std::uint64_t head = 0;
+        std::uint64_t tail = 0;
+        std::memcpy(&head, from, 8);
+        std::memcpy(&tail, from + n - 8, 8);
+        std::memcpy(to, &head, 8);
+        std::memcpy(to + n - 8, &tail, 8);
+    } else if (n >= 4 && n < 8) {
+        std::uint32_t head = 0;
+        std::uint32_t tail = 0;
+        std::memcpy(&head, from, 4);
+        std::memcpy(&tail, from + n - 4, 4);
+        std::memcpy(to, &head, 4);
+        std::memcpy(to + n - 4, &tail, 4);
+    } else if (n > 16) {
+        std::memcpy(to, from, n);
+    } else {
+        for (std::size_t i = 0; i < n; ++i)
+            to[i] = from[i];
+    }
+}
 
 // A fixed-column text line: starts as 60 blanks; texts are written over it
 // from their start columns (columns count from 0); trailing blanks are
@@ -18,11 +50,27 @@ public:
     // Builds the line in the caller's string, reusing its storage; finish()
     // leaves the trimmed line there.
     explicit AlignedLine(std::string& target);
+    // Draws the line inside a longer one: column 0 is at `origin` of the
+    // target, which already holds blanks from there on, as far as it
+    // reaches; nothing is blanked and finish() must not be called. extent()
+    // tells how far the line reached.
+    AlignedLine(std::string& target, std::size_t origin);
     AlignedLine(const AlignedLine&) = delete;
     AlignedLine& operator=(const AlignedLine&) = delete;
     ~AlignedLine() = default;
 
-    void place(std::string_view text, int startColumn);
+    // Inline: the layouts call it for every text of every record.
+    void place(std::string_view text, int startColumn)
+    {
+        // A text that would start left of the line starts at its beginning.
+        const std::size_t start = origin_ + static_cast<std::size_t>(std::max(startColumn, 0));
+        const std::size_t end = start + text.size();
+        // A long text extends the line instead of being cut.
+        if (end > line_.size()) [[unlikely]]
+            extend(end);
+        copyLineText(line_.data() + start, text);
+        furthest_ = std::max(furthest_, end);
+    }
     // Places a text so that its decimal point (or, without one, its end)
     // falls at the given column.
     void placePoint(std::string_view text, int pointColumn);
@@ -30,6 +78,8 @@ public:
     std::string str() const;
     // Removes the trailing blanks from the line in place.
     void finish();
+    // The length of the line without its trailing blanks.
+    std::size_t extent() const { return trimmedLength() - origin_; }
 
     // The position of the first "." of a text, or its length.
     static int anchor(std::string_view text);
@@ -37,7 +87,9 @@ public:
 private:
     std::string own_;
     std::string& line_;
-    // The end of the furthest text placed: the line is blank from there.
+    // Where column 0 stands in line_.
+    std::size_t origin_ = 0;
+    // The end of the furthest text placed (in line_): the line is blank from there.
     std::size_t furthest_ = 0;
 
     std::size_t trimmedLength() const;
@@ -48,6 +100,7 @@ private:
 // X at 8, Y and Z at 25 and 42 columns of the same anchor.
 std::string LayoutCartesianLine(const PointTransformer& pt);
 void LayoutCartesianLine(const PointTransformer& pt, std::string& out);
+void LayoutCartesianLine(const PointTransformer& pt, AlignedLine& line);
 
 // The output latitude, longitude (in a notation, optionally with the file
 // hemisphere letters) and height texts.
@@ -55,6 +108,8 @@ std::string LayoutGeographicLine(const PointTransformer& pt, AngleNotation notat
                                  bool withLetters);
 void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bool withLetters,
                           std::string& out);
+void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bool withLetters,
+                          AlignedLine& line);
 
 // The input texts as read: X, Y, Z for a cartesian input, otherwise the
 // angle texts by angle layout (a file's layout 0 to 6, or the form's input
@@ -63,8 +118,11 @@ void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bo
 std::string LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout);
 void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout,
                      std::string& out);
+void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout,
+                     AlignedLine& line);
 
 // The overloads with `out` write the line there, reusing its storage, for
-// callers that lay out one record after another.
+// callers that lay out one record after another; those with an AlignedLine
+// place the texts on a line the caller draws, without finishing it.
 
 }  // namespace tessara
