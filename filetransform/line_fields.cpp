@@ -28,7 +28,8 @@ constexpr std::array<bool, 256> kNumberCharacters = [] {
 
 bool onlyBlanks(std::string_view text)
 {
-    return text.find_first_not_of(' ') == std::string_view::npos;
+    // Nearly always nothing is left after a number.
+    return text.empty() || text.find_first_not_of(' ') == std::string_view::npos;
 }
 
 // The number at the start of a token, as strtod reads it, and what follows it.
@@ -60,11 +61,12 @@ bool isCartesianValue(double v)
 }
 
 // A date has a "/" after its first character and a second "/" after that.
+// Tokens are short: a plain search beats setting up a library one.
 bool looksLikeDate(std::string_view text)
 {
-    const std::size_t first = text.find('/');
-    return first != std::string_view::npos && first > 0 &&
-           text.find('/', first + 1) != std::string_view::npos;
+    const auto first = std::find(text.begin(), text.end(), '/');
+    return first != text.begin() && first != text.end() &&
+           std::find(first + 1, text.end(), '/') != text.end();
 }
 
 bool startsLikeANumber(std::string_view token)
@@ -145,14 +147,6 @@ std::size_t commaFrom(std::string_view line, std::size_t from)
     return std::string_view::npos;
 }
 
-// The text after a separator, up to the next comma or the end of the line.
-std::string_view tokenAfter(std::string_view line, std::size_t separator)
-{
-    const std::size_t start = separator + 1;
-    const std::size_t end = std::min(commaFrom(line, start), line.size());
-    return line.substr(start, end - start);
-}
-
 // SpacesToCommas on the line itself, without a copy (the run's hot path).
 // `ownComma` is where the line's first comma stands (npos: none).
 void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
@@ -197,6 +191,15 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
         return p;
     };
     std::size_t separator = nextSeparator(0);
+    if (separator == std::string::npos)
+        return;
+    // The token after a separator ends at the next comma of either kind,
+    // which is also the next separator unless it is the line's own comma.
+    const std::string_view view(line);
+    std::size_t tokenEnd = commaFrom(view, separator + 1);
+    const auto span = [&](std::size_t from, std::size_t end) {
+        return view.substr(from, std::min(end, size) - from);
+    };
     // A line whose first token is already data has no identifier: its
     // separators all stay, or the minutes of a longitude followed by a
     // height (which read like latitude degrees and minutes) would glue the
@@ -204,17 +207,16 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
     // word ("12 South Rd") stays an identifier: a letter does not count here.
     // (The separator is the line's first comma unless the line's own comma
     // stands before it.)
-    if (separator != std::string::npos && startsLikeANumber(line) &&
-        (ownComma == std::string::npos || ownComma > separator)) {
-        const std::string_view first = std::string_view(line).substr(0, separator);
-        if (isDataToken(first, tokenAfter(line, separator), false))
+    if (startsLikeANumber(line) && (ownComma == std::string::npos || ownComma > separator)) {
+        if (isDataToken(view.substr(0, separator), span(separator + 1, tokenEnd), false))
             return;
     }
-    while (separator != std::string::npos) {
-        const std::size_t next = nextSeparator(separator + 1);
+    while (tokenEnd != std::string::npos) {
+        const std::size_t next = tokenEnd == ownComma ? commaFrom(view, tokenEnd + 1) : tokenEnd;
         if (next == std::string::npos)
             break;
-        if (isDataToken(tokenAfter(line, separator), tokenAfter(line, next))) {
+        const std::size_t neighbourEnd = commaFrom(view, next + 1);
+        if (isDataToken(span(separator + 1, tokenEnd), span(next + 1, neighbourEnd))) {
             // Everything before the data token is one field (an identifier
             // with blanks): our separators left of it become blanks again.
             for (std::size_t p = 0; p < separator; ++p)
@@ -223,6 +225,7 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
             return;
         }
         separator = next;
+        tokenEnd = neighbourEnd;
     }
 }
 
@@ -387,8 +390,11 @@ HemisphereLetters takeLetters(Fields& fields)
 {
     HemisphereLetters letters;
     // Field 0 is never a letter field; a removed field's place is examined
-    // again, since the next field has moved into it.
+    // again, since the next field has moved into it. Most records hold no
+    // one-character field at all: a plain pass finds the first one.
     std::size_t i = 1;
+    for (const std::size_t n = fields.size(); i < n && fields[i].size() != 1;)
+        ++i;
     while (i < fields.size()) {
         const std::string_view f = fields[i];
         // Nearly every field is longer than a letter (or empty).

@@ -60,9 +60,11 @@ struct PlainStart {
 inline std::optional<PlainStart> plainNumberStart(std::string_view text)
 {
     // Most numbers of a file start with a digit other than 0 (which could
-    // start "0x").
+    // start "0x"), or with a minus sign and such a digit.
     if (!text.empty() && text[0] >= '1' && text[0] <= '9')
         return PlainStart{0, false};
+    if (text.size() > 1 && text[0] == '-' && text[1] >= '1' && text[1] <= '9')
+        return PlainStart{1, true};
     std::size_t i = 0;
     while (i < text.size() && isCSpace(text[i]))
         ++i;

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 namespace tessara {
 namespace {
@@ -128,15 +129,91 @@ double readSeconds(PointTransformer& pt, const AxisTexts& t, const AxisMessages&
     return seconds;
 }
 
+double combineDms(const Degrees& d, double minutes, double seconds)
+{
+    const double angle = d.magnitude + minutes * kDegreesPerMinute + seconds * kDegreesPerSecond;
+    return d.negative ? -angle : angle;
+}
+
 // Every component is checked (one call may report several), and the value
 // is combined from whatever was read so that it is stored even on failure.
-double readDmsAxis(PointTransformer& pt, const AxisTexts& t, const AxisMessages& m)
+[[gnu::noinline]] double readDmsAxisChecked(PointTransformer& pt, const AxisTexts& t,
+                                            const AxisMessages& m)
 {
     const Degrees d = readDegrees(pt, t, m);
     const double minutes = readWholeMinutes(pt, t, m);
     const double seconds = readSeconds(pt, t, m);
-    const double angle = d.magnitude + minutes * kDegreesPerMinute + seconds * kDegreesPerSecond;
-    return d.negative ? -angle : angle;
+    return combineDms(d, minutes, seconds);
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The whole text as an unsigned integer of 1 to `most` digits (at most 18).
+bool plainDigits(std::string_view text, std::size_t most, long& value)
+{
+    if (text.empty() || text.size() > most)
+        return false;
+    long v = 0;
+    for (const char c : text) {
+        if (!isDigit(c))
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    value = v;
+    return true;
+}
+
+// Exact powers of ten for the decimals of a plain seconds text.
+constexpr double kExactPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The whole text as 1 to 15 digits with at most one point. Such digits make
+// an integer below 2^53, exact as a double like the power of ten, so their
+// one correctly rounded quotient is the value strtod reads.
+bool plainDecimal(std::string_view text, double& value)
+{
+    if (text.empty() || text.size() > 16)
+        return false;
+    const char* p = text.data();
+    const char* const last = p + text.size();
+    std::int64_t digits = 0;
+    for (; p < last && isDigit(*p); ++p)
+        digits = digits * 10 + (*p - '0');
+    std::size_t decimals = 0;
+    std::size_t count = text.size();
+    if (p < last && *p == '.') {
+        const char* const point = p;
+        for (++p; p < last && isDigit(*p); ++p)
+            digits = digits * 10 + (*p - '0');
+        decimals = static_cast<std::size_t>(p - point - 1);
+        --count;
+    }
+    // Any other character, a lone point, or 16 digits: the general reading.
+    if (p != last || count == 0 || count > 15)
+        return false;
+    value = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+    return true;
+}
+
+// The common shape of a DMS axis, read directly: degrees of one to three
+// digits after an optional minus sign, minutes of one or two digits and
+// seconds as plainDecimal takes them, all in range. Any other texts (and
+// every failure) go through the checked reading, which reports them.
+double readDmsAxis(PointTransformer& pt, const AxisTexts& t, const AxisMessages& m)
+{
+    const bool minus = !t.degrees.empty() && t.degrees.front() == '-';
+    long degrees = 0;
+    long minutes = 0;
+    double seconds = 0.0;
+    if (plainDigits(t.degrees.substr(minus ? 1 : 0), 3, degrees) && degrees <= m.maxDegrees &&
+        plainDigits(t.minutes, 2, minutes) && minutes < 60 && plainDecimal(t.seconds, seconds) &&
+        seconds < 60.0)
+        return combineDms({static_cast<double>(degrees), minus}, static_cast<double>(minutes),
+                          seconds);
+    return readDmsAxisChecked(pt, t, m);
 }
 
 double readDmAxis(PointTransformer& pt, const AxisTexts& t, const AxisMessages& m)
