@@ -41,7 +41,7 @@ struct LeadingNumber {
 LeadingNumber leadingNumber(std::string_view token)
 {
     const numtext::Scan<double> scan = numtext::scanReal(token);
-    return {scan.value, token.substr(scan.length)};
+    return {scan.value, std::string_view(token.data() + scan.length, token.size() - scan.length)};
 }
 
 bool isLatitudeDegrees(double v)
@@ -198,7 +198,7 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
     const std::string_view view(line);
     std::size_t tokenEnd = commaFrom(view, separator + 1);
     const auto span = [&](std::size_t from, std::size_t end) {
-        return view.substr(from, std::min(end, size) - from);
+        return std::string_view(view.data() + from, std::min(end, size) - from);
     };
     // A line whose first token is already data has no identifier: its
     // separators all stay, or the minutes of a longitude followed by a
@@ -258,7 +258,8 @@ bool cutFields(std::string_view line, Fields& fields)
             }
             end = comma;
         }
-        fields.emplace_back(trimmed(line.substr(p, end - p)));
+        // The field lies within the line: no bounds check needed.
+        fields.emplace_back(trimmed(std::string_view(line.data() + p, end - p)));
         p = end + 1;
     }
     return true;

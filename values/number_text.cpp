@@ -304,6 +304,36 @@ const char* shortDecimal(const char* first, const char* last, double& value)
     return p;
 }
 
+// A whole text of at most 15 digits with at most one point after an
+// optional minus sign, as files write their coordinates: shortDecimal's
+// exact quotient without its limits, since no text this short exceeds them.
+inline bool wholePlainDecimal(std::string_view text, double& value)
+{
+    if (text.size() > 16)
+        return false;
+    const char* p = text.data();
+    const char* const last = p + text.size();
+    const bool negative = p < last && *p == '-';
+    if (negative)
+        ++p;
+    const char* const first = p;
+    std::uint64_t digits = 0;
+    for (; p < last && isDigit(*p); ++p)
+        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    const char* const point = p;
+    if (p < last && *p == '.') {
+        for (++p; p < last && isDigit(*p); ++p)
+            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    const std::ptrdiff_t decimals = p == point ? 0 : p - point - 1;
+    const std::ptrdiff_t count = (point - first) + decimals;
+    if (p != last || count == 0 || count > 15)
+        return false;
+    const double v = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+    value = negative ? -v : v;
+    return true;
+}
+
 }  // namespace
 
 namespace {
@@ -367,6 +397,8 @@ namespace {
 Scan<double> scanReal(std::string_view text)
 {
     // Short plain decimal numbers directly; the rest by the general reading.
+    if (double v = 0.0; wholePlainDecimal(text, v))
+        return {v, text.size()};
     const auto start = plainNumberStart(text);
     if (start) {
         double v = 0.0;

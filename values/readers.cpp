@@ -204,11 +204,14 @@ bool plainDecimal(std::string_view text, double& value)
 // every failure) go through the checked reading, which reports them.
 double readDmsAxis(PointTransformer& pt, const AxisTexts& t, const AxisMessages& m)
 {
-    const bool minus = !t.degrees.empty() && t.degrees.front() == '-';
+    std::string_view degreesText = t.degrees;
+    const bool minus = !degreesText.empty() && degreesText.front() == '-';
+    if (minus)
+        degreesText.remove_prefix(1);
     long degrees = 0;
     long minutes = 0;
     double seconds = 0.0;
-    if (plainDigits(t.degrees.substr(minus ? 1 : 0), 3, degrees) && degrees <= m.maxDegrees &&
+    if (plainDigits(degreesText, 3, degrees) && degrees <= m.maxDegrees &&
         plainDigits(t.minutes, 2, minutes) && minutes < 60 && plainDecimal(t.seconds, seconds) &&
         seconds < 60.0)
         return combineDms({static_cast<double>(degrees), minus}, static_cast<double>(minutes),
