@@ -147,9 +147,37 @@ std::size_t commaFrom(std::string_view line, std::size_t from)
     return std::string_view::npos;
 }
 
+// The commas of a rewritten line, in order, when it is known to hold no
+// others and they are few enough to be noted: cutting the line into fields
+// then needs no search for them. Only the first `count` positions are set
+// and read: clearing them all for every line would cost more than the
+// noted commas save.
+struct LineCommas {  // NOLINT(cppcoreguidelines-pro-type-member-init)
+    static constexpr std::size_t kMost = 40;
+    std::array<std::size_t, kMost> at;
+    std::size_t count = 0;
+    bool complete = true;
+
+    void note(std::size_t position)
+    {
+        if (count < kMost)
+            at[count++] = position;
+        else
+            complete = false;
+    }
+    // The first `n` commas have become blanks again.
+    void dropFirst(std::size_t n)
+    {
+        std::copy(at.begin() + static_cast<std::ptrdiff_t>(n),
+                  at.begin() + static_cast<std::ptrdiff_t>(count), at.begin());
+        count -= n;
+    }
+};
+
 // SpacesToCommas on the line itself, without a copy (the run's hot path).
-// `ownComma` is where the line's first comma stands (npos: none).
-void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
+// `ownComma` is where the line's first comma stands (npos: none). The
+// commas written (and left standing) are noted in `commas`.
+void spacesToCommasInPlace(std::string& line, std::size_t ownComma, LineCommas& commas)
 {
     // At most one comma stood in the line before (fewer than two make it
     // blank-separated); every other comma after the first pass is ours.
@@ -172,18 +200,60 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
             const std::uint64_t nextBlank = text[i + 8] == ' ' ? kHighBits << 56 : 0;
             std::uint64_t runEnds = blanks & ~((blanks >> 8) | nextBlank);
             while (runEnds != 0) {
-                text[i + firstMarked(runEnds)] = ',';
+                const std::size_t separator = i + firstMarked(runEnds);
+                text[separator] = ',';
+                commas.note(separator);
                 runEnds &= runEnds - 1;
             }
         }
     }
     for (; i < size; ++i) {
-        if (text[i] == ' ' && (i + 1 == size || text[i + 1] != ' '))
+        if (text[i] == ' ' && (i + 1 == size || text[i + 1] != ' ')) {
             text[i] = ',';
+            commas.note(i);
+        }
     }
 
     // Left to right over our separators: the first data token, examined
     // with the token to its right; the right-most token is never examined.
+    const std::string_view view(line);
+    const auto span = [&](std::size_t from, std::size_t end) {
+        return std::string_view(view.data() + from, std::min(end, size) - from);
+    };
+    // A line whose first token is already data has no identifier: its
+    // separators all stay, or the minutes of a longitude followed by a
+    // height (which read like latitude degrees and minutes) would glue the
+    // coordinates before them into one field. A house number followed by a
+    // word ("12 South Rd") stays an identifier: a letter does not count here.
+    // (The separator is the line's first comma unless the line's own comma
+    // stands before it.)
+
+    // Without a comma of the line's own, the separators are the noted
+    // commas, unless there were too many to note.
+    if (ownComma == std::string::npos && commas.complete) {
+        const std::size_t n = commas.count;
+        const auto after = [&](std::size_t k) { return k < n ? commas.at[k] : std::string::npos; };
+        if (n == 0)
+            return;
+        if (startsLikeANumber(line) &&
+            isDataToken(view.substr(0, commas.at[0]), span(commas.at[0] + 1, after(1)), false))
+            return;
+        for (std::size_t k = 0; k + 1 < n; ++k) {
+            const std::size_t separator = commas.at[k];
+            const std::size_t next = commas.at[k + 1];
+            if (isDataToken(span(separator + 1, next), span(next + 1, after(k + 2)))) {
+                // Everything before the data token is one field (an
+                // identifier with blanks): our separators left of it
+                // become blanks again.
+                for (std::size_t j = 0; j < k; ++j)
+                    text[commas.at[j]] = ' ';
+                commas.dropFirst(k);
+                return;
+            }
+        }
+        return;
+    }
+
     const auto nextSeparator = [&](std::size_t from) {
         std::size_t p = commaFrom(line, from);
         if (p != std::string::npos && p == ownComma)
@@ -195,18 +265,7 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
         return;
     // The token after a separator ends at the next comma of either kind,
     // which is also the next separator unless it is the line's own comma.
-    const std::string_view view(line);
     std::size_t tokenEnd = commaFrom(view, separator + 1);
-    const auto span = [&](std::size_t from, std::size_t end) {
-        return std::string_view(view.data() + from, std::min(end, size) - from);
-    };
-    // A line whose first token is already data has no identifier: its
-    // separators all stay, or the minutes of a longitude followed by a
-    // height (which read like latitude degrees and minutes) would glue the
-    // coordinates before them into one field. A house number followed by a
-    // word ("12 South Rd") stays an identifier: a letter does not count here.
-    // (The separator is the line's first comma unless the line's own comma
-    // stands before it.)
     if (startsLikeANumber(line) && (ownComma == std::string::npos || ownComma > separator)) {
         if (isDataToken(view.substr(0, separator), span(separator + 1, tokenEnd), false))
             return;
@@ -233,9 +292,9 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
 // with a double quote runs to the first comma after its closing quote.
 // False when a quote was left open, which ends the splitting.
 template <typename Fields>
-bool cutFields(std::string_view line, Fields& fields)
+bool cutFields(std::string_view line, Fields& fields, std::size_t from = 0)
 {
-    std::size_t p = 0;
+    std::size_t p = from;
     while (p < line.size()) {
         std::size_t closingQuote = std::string_view::npos;
         if (line[p] == '"') {
@@ -270,7 +329,7 @@ bool isBlankOrTab(char c)
     return c == ' ' || c == '\t';
 }
 
-void prepareLine(std::string& line)
+void prepareLine(std::string& line, LineCommas& commas)
 {
     // Blanks and tabs at the end separate nothing: dropped, they cannot
     // form an empty last field or make the last value a data token.
@@ -282,17 +341,41 @@ void prepareLine(std::string& line)
         std::replace(line.begin(), line.end(), '\t', ',');
     // Only whether there are two commas matters: the search stops at the second.
     const std::size_t firstComma = line.find(',');
-    if (firstComma == std::string::npos || line.find(',', firstComma + 1) == std::string::npos)
-        spacesToCommasInPlace(line, firstComma);
+    if (firstComma == std::string::npos || line.find(',', firstComma + 1) == std::string::npos) {
+        spacesToCommasInPlace(line, firstComma, commas);
+        commas.complete = commas.complete && firstComma == std::string::npos;
+    } else {
+        commas.complete = false;
+    }
+    commas.note(line.size());
     line.append(kClosingComma);
+}
+
+// cutFields for a line whose commas are all noted: the fields lie between
+// them. A field that starts with a double quote hands the rest of the line
+// to cutFields.
+template <typename Fields>
+bool cutAtNotedCommas(std::string_view line, const LineCommas& commas, Fields& fields)
+{
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < commas.count; ++k) {
+        if (line[start] == '"')
+            return cutFields(line, fields, start);
+        const std::size_t comma = commas.at[k];
+        fields.emplace_back(trimmed(std::string_view(line.data() + start, comma - start)));
+        start = comma + 1;
+    }
+    return true;
 }
 
 template <typename Fields>
 LineSplit splitInto(std::string& line, bool forRun, Fields& fields)
 {
-    prepareLine(line);
+    LineCommas commas;
+    prepareLine(line, commas);
     LineSplit split;
-    split.quoteOpen = !cutFields(std::string_view(line), fields);
+    split.quoteOpen = commas.complete ? !cutAtNotedCommas(std::string_view(line), commas, fields)
+                                      : !cutFields(std::string_view(line), fields);
     split.lineFields = fields.size();
     // The empty fields of the closing commas are added directly, without
     // cutting them; a quote left open stops before them.
@@ -360,7 +443,8 @@ std::vector<std::string> SplitLine(std::string line, bool forRun)
 std::string SpacesToCommas(std::string line)
 {
     const std::size_t ownComma = line.find(',');
-    spacesToCommasInPlace(line, ownComma);
+    LineCommas commas;
+    spacesToCommasInPlace(line, ownComma, commas);
     return line;
 }
 
