@@ -16,7 +16,6 @@ constexpr std::string_view kFiller = " ";
 // A run reads the line as if six commas closed it: the first closes the
 // last field, the other five add empty fields after it.
 constexpr std::size_t kRunClosingFields = 5;
-constexpr std::string_view kClosingComma = ",";
 
 // The characters of a number text: digits, blank, point and minus.
 constexpr std::array<bool, 256> kNumberCharacters = [] {
@@ -336,7 +335,8 @@ void prepareLine(std::string& line, LineCommas& commas)
     std::size_t end = line.size();
     while (end > 0 && isBlankOrTab(line[end - 1]))
         --end;
-    line.resize(end);
+    if (end != line.size())
+        line.resize(end);
     if (line.find('\t') != std::string::npos)
         std::replace(line.begin(), line.end(), '\t', ',');
     // Only whether there are two commas matters: the search stops at the second.
@@ -348,7 +348,7 @@ void prepareLine(std::string& line, LineCommas& commas)
         commas.complete = false;
     }
     commas.note(line.size());
-    line.append(kClosingComma);
+    line.push_back(',');
 }
 
 // cutFields for a line whose commas are all noted: the fields lie between

@@ -317,19 +317,25 @@ inline bool wholePlainDecimal(std::string_view text, double& value)
     if (negative)
         ++p;
     const char* const first = p;
+    // Digit values as unsigned differences: one test finds the end.
+    const auto digitValue = [](char c) {
+        return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
+    };
     std::uint64_t digits = 0;
-    for (; p < last && isDigit(*p); ++p)
-        digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    for (unsigned digit = 0; p < last && (digit = digitValue(*p)) <= 9; ++p)
+        digits = digits * 10 + digit;
     const char* const point = p;
     if (p < last && *p == '.') {
-        for (++p; p < last && isDigit(*p); ++p)
-            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        for (unsigned digit = 0; ++p < last && (digit = digitValue(*p)) <= 9;)
+            digits = digits * 10 + digit;
     }
     const std::ptrdiff_t decimals = p == point ? 0 : p - point - 1;
     const std::ptrdiff_t count = (point - first) + decimals;
     if (p != last || count == 0 || count > 15)
         return false;
-    const double v = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+    // Below 2^53: exact through the signed conversion, the cheaper one.
+    const double v =
+        static_cast<double>(static_cast<std::int64_t>(digits)) / kExactPowersOfTen[decimals];
     value = negative ? -v : v;
     return true;
 }

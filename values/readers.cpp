@@ -146,9 +146,10 @@ double combineDms(const Degrees& d, double minutes, double seconds)
     return combineDms(d, minutes, seconds);
 }
 
-bool isDigit(char c)
+// The value of a decimal digit, and more than 9 for any other character.
+unsigned digitValue(char c)
 {
-    return c >= '0' && c <= '9';
+    return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
 }
 
 // The whole text as an unsigned integer of 1 to `most` digits (at most 18).
@@ -156,13 +157,14 @@ bool plainDigits(std::string_view text, std::size_t most, long& value)
 {
     if (text.empty() || text.size() > most)
         return false;
-    long v = 0;
+    unsigned long v = 0;
     for (const char c : text) {
-        if (!isDigit(c))
+        const unsigned digit = digitValue(c);
+        if (digit > 9)
             return false;
-        v = v * 10 + (c - '0');
+        v = v * 10 + digit;
     }
-    value = v;
+    value = static_cast<long>(v);
     return true;
 }
 
@@ -179,22 +181,23 @@ bool plainDecimal(std::string_view text, double& value)
         return false;
     const char* p = text.data();
     const char* const last = p + text.size();
-    std::int64_t digits = 0;
-    for (; p < last && isDigit(*p); ++p)
-        digits = digits * 10 + (*p - '0');
+    std::uint64_t digits = 0;
+    for (unsigned digit = 0; p < last && (digit = digitValue(*p)) <= 9; ++p)
+        digits = digits * 10 + digit;
     std::size_t decimals = 0;
     std::size_t count = text.size();
     if (p < last && *p == '.') {
         const char* const point = p;
-        for (++p; p < last && isDigit(*p); ++p)
-            digits = digits * 10 + (*p - '0');
+        for (unsigned digit = 0; ++p < last && (digit = digitValue(*p)) <= 9;)
+            digits = digits * 10 + digit;
         decimals = static_cast<std::size_t>(p - point - 1);
         --count;
     }
     // Any other character, a lone point, or 16 digits: the general reading.
     if (p != last || count == 0 || count > 15)
         return false;
-    value = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+    // Below 2^53: exact through the signed conversion, the cheaper one.
+    value = static_cast<double>(static_cast<std::int64_t>(digits)) / kExactPowersOfTen[decimals];
     return true;
 }
 
