@@ -352,17 +352,21 @@ void prepareLine(std::string& line, LineCommas& commas)
 }
 
 // cutFields for a line whose commas are all noted: the fields lie between
-// them. A field that starts with a double quote hands the rest of the line
-// to cutFields.
+// them, and replace the list's fields in place (its length rarely changes
+// from line to line). A field that starts with a double quote hands the
+// rest of the line to cutFields.
 template <typename Fields>
 bool cutAtNotedCommas(std::string_view line, const LineCommas& commas, Fields& fields)
 {
+    fields.resize(commas.count);
     std::size_t start = 0;
     for (std::size_t k = 0; k < commas.count; ++k) {
-        if (line[start] == '"')
+        if (line[start] == '"') {
+            fields.resize(k);
             return cutFields(line, fields, start);
+        }
         const std::size_t comma = commas.at[k];
-        fields.emplace_back(trimmed(std::string_view(line.data() + start, comma - start)));
+        fields[k] = trimmed(std::string_view(line.data() + start, comma - start));
         start = comma + 1;
     }
     return true;
@@ -374,8 +378,12 @@ LineSplit splitInto(std::string& line, bool forRun, Fields& fields)
     LineCommas commas;
     prepareLine(line, commas);
     LineSplit split;
-    split.quoteOpen = commas.complete ? !cutAtNotedCommas(std::string_view(line), commas, fields)
-                                      : !cutFields(std::string_view(line), fields);
+    if (commas.complete) {
+        split.quoteOpen = !cutAtNotedCommas(std::string_view(line), commas, fields);
+    } else {
+        fields.clear();
+        split.quoteOpen = !cutFields(std::string_view(line), fields);
+    }
     split.lineFields = fields.size();
     // The empty fields of the closing commas are added directly, without
     // cutting them; a quote left open stops before them.
@@ -424,7 +432,6 @@ bool isNonData(std::string_view line, const Fields& fields)
 
 LineSplit SplitLine(std::string& line, bool forRun, FieldViews& fields)
 {
-    fields.clear();
     const LineSplit split = splitInto(line, forRun, fields);
     if (forRun && fields.size() < kRunFieldCount)
         fields.resize(kRunFieldCount, kFiller);
