@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <cstddef>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace tessara {
 namespace {
@@ -168,6 +170,43 @@ bool plainDigits(std::string_view text, std::size_t most, long& value)
     return true;
 }
 
+// Eight characters with one point among them (seconds written with five
+// decimals) read as one little-endian word, first character lowest: the
+// point is taken out, a zero put in front, and the eight digits combine in
+// three steps of pairs. False for any other eight characters.
+bool eightCharacterDigits(const char* text, std::uint64_t& digits, std::size_t& decimals)
+{
+    if constexpr (std::endian::native != std::endian::little)
+        return false;
+    constexpr std::uint64_t kLowBits = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0u;
+    constexpr std::uint64_t kZeros = kLowBits * '0';
+    std::uint64_t word = 0;
+    std::memcpy(&word, text, sizeof word);
+    // Bytes equal to '.' become zero bytes, marked by their high bit (a
+    // byte after one may be marked too: then more than one mark refuses).
+    const std::uint64_t x = word ^ (kLowBits * '.');
+    const std::uint64_t points = (x - kLowBits) & ~x & kHighBits;
+    if (points == 0 || (points & (points - 1)) != 0)
+        return false;
+    const int point = std::countr_zero(points) / 8;
+    const std::uint64_t before = (std::uint64_t{1} << (8 * point)) - 1;
+    const std::uint64_t characters = ((word & before) | ((word >> 8) & ~before)) << 8 | '0';
+    // Every byte from '0' to '9': high nibble 3, and still 3 after adding 6.
+    if ((characters & kHighNibbles) != kZeros ||
+        ((characters + kLowBits * 6) & kHighNibbles) != kZeros)
+        return false;
+    std::uint64_t v = characters - kZeros;
+    v = v * 10 + (v >> 8);  // pairs of digits in every other byte
+    constexpr std::uint64_t kPairs = 0x000000FF000000FFu;
+    v = ((v & kPairs) * (100 + (1000000ull << 32)) + ((v >> 16) & kPairs) * (1 + (10000ull << 32))) >>
+        32;
+    digits = v;
+    decimals = static_cast<std::size_t>(7 - point);
+    return true;
+}
+
 // Exact powers of ten for the decimals of a plain seconds text.
 constexpr double kExactPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
@@ -179,6 +218,11 @@ bool plainDecimal(std::string_view text, double& value)
 {
     if (text.empty() || text.size() > 16)
         return false;
+    if (std::uint64_t digits = 0, decimals = 0;
+        text.size() == 8 && eightCharacterDigits(text.data(), digits, decimals)) {
+        value = static_cast<double>(static_cast<std::int64_t>(digits)) / kExactPowersOfTen[decimals];
+        return true;
+    }
     const char* p = text.data();
     const char* const last = p + text.size();
     std::uint64_t digits = 0;

@@ -147,6 +147,10 @@ TEST(AngleReaders, DmsValuesAreTheCLibraryReadings)
         {{"33", "1", "59.99999999999999"}, true},  {{"33", "1", "123456789012345"}, false},
         {{"0008", "01", "1"}, false},        {{"+33", "+1", "+1.5"}, true},
         {{"33", "001", "01.50"}, true},      {{"33", "1", "1e1"}, true},
+        // Eight characters: the point first, last, twice, or missing.
+        {{"33", "59", "59.99999"}, true},    {{"33", "1", ".1234567"}, true},
+        {{"33", "1", "1234567."}, false},    {{"33", "1", "1.2.3456"}, true},
+        {{"33", "1", "12345678"}, false},    {{"33", "1", "0/.12345"}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.texts[0]) + " " + c.texts[1] + " " + c.texts[2]);
