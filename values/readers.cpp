@@ -199,10 +199,12 @@ bool eightCharacterDigits(const char* text, std::uint64_t& digits, std::size_t& 
         return false;
     std::uint64_t v = characters - kZeros;
     v = v * 10 + (v >> 8);  // pairs of digits in every other byte
+    // Then the four pairs in two products: the upper half of their sum
+    // holds pair 1 * 10^6 + pair 2 * 10^4 + pair 3 * 100 + pair 4.
     constexpr std::uint64_t kPairs = 0x000000FF000000FFu;
-    v = ((v & kPairs) * (100 + (1000000ull << 32)) + ((v >> 16) & kPairs) * (1 + (10000ull << 32))) >>
-        32;
-    digits = v;
+    constexpr std::uint64_t kFirstAndThird = 100 + (1000000ull << 32);
+    constexpr std::uint64_t kSecondAndFourth = 1 + (10000ull << 32);
+    digits = ((v & kPairs) * kFirstAndThird + ((v >> 16) & kPairs) * kSecondAndFourth) >> 32;
     decimals = static_cast<std::size_t>(7 - point);
     return true;
 }
@@ -211,34 +213,40 @@ bool eightCharacterDigits(const char* text, std::uint64_t& digits, std::size_t& 
 constexpr double kExactPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-// The whole text as 1 to 15 digits with at most one point. Such digits make
-// an integer below 2^53, exact as a double like the power of ten, so their
-// one correctly rounded quotient is the value strtod reads.
+// The digits of a text of 1 to 15 digits with at most one point, as one
+// integer, and how many of them follow the point. False for any other
+// character, a lone point, or 16 digits.
+bool decimalDigits(std::string_view text, std::uint64_t& digits, std::size_t& decimals)
+{
+    const char* p = text.data();
+    const char* const last = p + text.size();
+    std::uint64_t v = 0;
+    for (unsigned digit = 0; p < last && (digit = digitValue(*p)) <= 9; ++p)
+        v = v * 10 + digit;
+    std::size_t count = text.size();
+    decimals = 0;
+    if (p < last && *p == '.') {
+        const char* const point = p;
+        for (unsigned digit = 0; ++p < last && (digit = digitValue(*p)) <= 9;)
+            v = v * 10 + digit;
+        decimals = static_cast<std::size_t>(p - point - 1);
+        --count;
+    }
+    digits = v;
+    return p == last && count != 0 && count <= 15;
+}
+
+// The whole text as decimalDigits takes it. Such digits make an integer
+// below 2^53, exact as a double like the power of ten, so their one
+// correctly rounded quotient is the value strtod reads.
 bool plainDecimal(std::string_view text, double& value)
 {
     if (text.empty() || text.size() > 16)
         return false;
-    if (std::uint64_t digits = 0, decimals = 0;
-        text.size() == 8 && eightCharacterDigits(text.data(), digits, decimals)) {
-        value = static_cast<double>(static_cast<std::int64_t>(digits)) / kExactPowersOfTen[decimals];
-        return true;
-    }
-    const char* p = text.data();
-    const char* const last = p + text.size();
     std::uint64_t digits = 0;
-    for (unsigned digit = 0; p < last && (digit = digitValue(*p)) <= 9; ++p)
-        digits = digits * 10 + digit;
     std::size_t decimals = 0;
-    std::size_t count = text.size();
-    if (p < last && *p == '.') {
-        const char* const point = p;
-        for (unsigned digit = 0; ++p < last && (digit = digitValue(*p)) <= 9;)
-            digits = digits * 10 + digit;
-        decimals = static_cast<std::size_t>(p - point - 1);
-        --count;
-    }
-    // Any other character, a lone point, or 16 digits: the general reading.
-    if (p != last || count == 0 || count > 15)
+    if (!(text.size() == 8 && eightCharacterDigits(text.data(), digits, decimals)) &&
+        !decimalDigits(text, digits, decimals))
         return false;
     // Below 2^53: exact through the signed conversion, the cheaper one.
     value = static_cast<double>(static_cast<std::int64_t>(digits)) / kExactPowersOfTen[decimals];
