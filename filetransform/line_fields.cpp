@@ -224,11 +224,10 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma, LineCommas& 
     // height (which read like latitude degrees and minutes) would glue the
     // coordinates before them into one field. A house number followed by a
     // word ("12 South Rd") stays an identifier: a letter does not count here.
-    // (The separator is the line's first comma unless the line's own comma
-    // stands before it.)
 
     // Without a comma of the line's own, the separators are the noted
-    // commas, unless there were too many to note.
+    // commas (unless there were too many to note), and the search runs
+    // over them.
     if (ownComma == std::string::npos && commas.complete) {
         const std::size_t n = commas.count;
         const auto after = [&](std::size_t k) { return k < n ? commas.at[k] : std::string::npos; };
@@ -264,6 +263,8 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma, LineCommas& 
         return;
     // The token after a separator ends at the next comma of either kind,
     // which is also the next separator unless it is the line's own comma.
+    // (The first separator is the line's first comma unless the line's own
+    // comma stands before it.)
     std::size_t tokenEnd = commaFrom(view, separator + 1);
     if (startsLikeANumber(line) && (ownComma == std::string::npos || ownComma > separator)) {
         if (isDataToken(view.substr(0, separator), span(separator + 1, tokenEnd), false))
