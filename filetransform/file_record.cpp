@@ -4,6 +4,7 @@
 #include "values/number_text.h"
 #include "values/readers.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tessara {
@@ -29,6 +30,13 @@ bool readAngles(PointTransformer& pt, const FieldViews& fields, AngleLayout layo
 {
     switch (layout) {
     case AngleLayout::Dms:
+        // Both axes within the list, as a read record has them: no field
+        // needs its own bounds check.
+        if (f1 >= 0 && f2 >= 0 && static_cast<std::size_t>(std::max(f1, f2)) + 2 < fields.size()) {
+            const std::string_view* const lat = fields.data() + f1;
+            const std::string_view* const lon = fields.data() + f2;
+            return ReadDms(pt, lat[0], lat[1], lat[2], lon[0], lon[1], lon[2]);
+        }
         return ReadDms(pt, field(fields, f1), following(fields, f1, 1), following(fields, f1, 2),
                        field(fields, f2), following(fields, f2, 1), following(fields, f2, 2));
     case AngleLayout::Dd:

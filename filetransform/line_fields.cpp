@@ -16,7 +16,6 @@ constexpr std::string_view kFiller = " ";
 // A run reads the line as if six commas closed it: the first closes the
 // last field, the other five add empty fields after it.
 constexpr std::size_t kRunClosingFields = 5;
-constexpr std::string_view kClosingComma = ",";
 
 // The characters of a number text: digits, blank, point and minus.
 constexpr std::array<bool, 256> kNumberCharacters = [] {
@@ -28,7 +27,8 @@ constexpr std::array<bool, 256> kNumberCharacters = [] {
 
 bool onlyBlanks(std::string_view text)
 {
-    return text.find_first_not_of(' ') == std::string_view::npos;
+    // Nearly always nothing is left after a number.
+    return text.empty() || text.find_first_not_of(' ') == std::string_view::npos;
 }
 
 // The number at the start of a token, as strtod reads it, and what follows it.
@@ -40,7 +40,7 @@ struct LeadingNumber {
 LeadingNumber leadingNumber(std::string_view token)
 {
     const numtext::Scan<double> scan = numtext::scanReal(token);
-    return {scan.value, token.substr(scan.length)};
+    return {scan.value, std::string_view(token.data() + scan.length, token.size() - scan.length)};
 }
 
 bool isLatitudeDegrees(double v)
@@ -60,11 +60,12 @@ bool isCartesianValue(double v)
 }
 
 // A date has a "/" after its first character and a second "/" after that.
+// Tokens are short: a plain search beats setting up a library one.
 bool looksLikeDate(std::string_view text)
 {
-    const std::size_t first = text.find('/');
-    return first != std::string_view::npos && first > 0 &&
-           text.find('/', first + 1) != std::string_view::npos;
+    const auto first = std::find(text.begin(), text.end(), '/');
+    return first != text.begin() && first != text.end() &&
+           std::find(first + 1, text.end(), '/') != text.end();
 }
 
 bool startsLikeANumber(std::string_view token)
@@ -145,17 +146,37 @@ std::size_t commaFrom(std::string_view line, std::size_t from)
     return std::string_view::npos;
 }
 
-// The text after a separator, up to the next comma or the end of the line.
-std::string_view tokenAfter(std::string_view line, std::size_t separator)
-{
-    const std::size_t start = separator + 1;
-    const std::size_t end = std::min(commaFrom(line, start), line.size());
-    return line.substr(start, end - start);
-}
+// The commas of a rewritten line, in order, when it is known to hold no
+// others and they are few enough to be noted: cutting the line into fields
+// then needs no search for them. Only the first `count` positions are set
+// and read: clearing them all for every line would cost more than the
+// noted commas save.
+struct LineCommas {  // NOLINT(cppcoreguidelines-pro-type-member-init)
+    static constexpr std::size_t kMost = 40;
+    std::array<std::size_t, kMost> at;
+    std::size_t count = 0;
+    bool complete = true;
+
+    void note(std::size_t position)
+    {
+        if (count < kMost)
+            at[count++] = position;
+        else
+            complete = false;
+    }
+    // The first `n` commas have become blanks again.
+    void dropFirst(std::size_t n)
+    {
+        std::copy(at.begin() + static_cast<std::ptrdiff_t>(n),
+                  at.begin() + static_cast<std::ptrdiff_t>(count), at.begin());
+        count -= n;
+    }
+};
 
 // SpacesToCommas on the line itself, without a copy (the run's hot path).
-// `ownComma` is where the line's first comma stands (npos: none).
-void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
+// `ownComma` is where the line's first comma stands (npos: none). The
+// commas written (and left standing) are noted in `commas`.
+void spacesToCommasInPlace(std::string& line, std::size_t ownComma, LineCommas& commas)
 {
     // At most one comma stood in the line before (fewer than two make it
     // blank-separated); every other comma after the first pass is ours.
@@ -178,18 +199,59 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
             const std::uint64_t nextBlank = text[i + 8] == ' ' ? kHighBits << 56 : 0;
             std::uint64_t runEnds = blanks & ~((blanks >> 8) | nextBlank);
             while (runEnds != 0) {
-                text[i + firstMarked(runEnds)] = ',';
+                const std::size_t separator = i + firstMarked(runEnds);
+                text[separator] = ',';
+                commas.note(separator);
                 runEnds &= runEnds - 1;
             }
         }
     }
     for (; i < size; ++i) {
-        if (text[i] == ' ' && (i + 1 == size || text[i + 1] != ' '))
+        if (text[i] == ' ' && (i + 1 == size || text[i + 1] != ' ')) {
             text[i] = ',';
+            commas.note(i);
+        }
     }
 
     // Left to right over our separators: the first data token, examined
     // with the token to its right; the right-most token is never examined.
+    const std::string_view view(line);
+    const auto span = [&](std::size_t from, std::size_t end) {
+        return std::string_view(view.data() + from, std::min(end, size) - from);
+    };
+    // A line whose first token is already data has no identifier: its
+    // separators all stay, or the minutes of a longitude followed by a
+    // height (which read like latitude degrees and minutes) would glue the
+    // coordinates before them into one field. A house number followed by a
+    // word ("12 South Rd") stays an identifier: a letter does not count here.
+
+    // Without a comma of the line's own, the separators are the noted
+    // commas (unless there were too many to note), and the search runs
+    // over them.
+    if (ownComma == std::string::npos && commas.complete) {
+        const std::size_t n = commas.count;
+        const auto after = [&](std::size_t k) { return k < n ? commas.at[k] : std::string::npos; };
+        if (n == 0)
+            return;
+        if (startsLikeANumber(line) &&
+            isDataToken(view.substr(0, commas.at[0]), span(commas.at[0] + 1, after(1)), false))
+            return;
+        for (std::size_t k = 0; k + 1 < n; ++k) {
+            const std::size_t separator = commas.at[k];
+            const std::size_t next = commas.at[k + 1];
+            if (isDataToken(span(separator + 1, next), span(next + 1, after(k + 2)))) {
+                // Everything before the data token is one field (an
+                // identifier with blanks): our separators left of it
+                // become blanks again.
+                for (std::size_t j = 0; j < k; ++j)
+                    text[commas.at[j]] = ' ';
+                commas.dropFirst(k);
+                return;
+            }
+        }
+        return;
+    }
+
     const auto nextSeparator = [&](std::size_t from) {
         std::size_t p = commaFrom(line, from);
         if (p != std::string::npos && p == ownComma)
@@ -197,24 +259,23 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
         return p;
     };
     std::size_t separator = nextSeparator(0);
-    // A line whose first token is already data has no identifier: its
-    // separators all stay, or the minutes of a longitude followed by a
-    // height (which read like latitude degrees and minutes) would glue the
-    // coordinates before them into one field. A house number followed by a
-    // word ("12 South Rd") stays an identifier: a letter does not count here.
-    // (The separator is the line's first comma unless the line's own comma
-    // stands before it.)
-    if (separator != std::string::npos && startsLikeANumber(line) &&
-        (ownComma == std::string::npos || ownComma > separator)) {
-        const std::string_view first = std::string_view(line).substr(0, separator);
-        if (isDataToken(first, tokenAfter(line, separator), false))
+    if (separator == std::string::npos)
+        return;
+    // The token after a separator ends at the next comma of either kind,
+    // which is also the next separator unless it is the line's own comma.
+    // (The first separator is the line's first comma unless the line's own
+    // comma stands before it.)
+    std::size_t tokenEnd = commaFrom(view, separator + 1);
+    if (startsLikeANumber(line) && (ownComma == std::string::npos || ownComma > separator)) {
+        if (isDataToken(view.substr(0, separator), span(separator + 1, tokenEnd), false))
             return;
     }
-    while (separator != std::string::npos) {
-        const std::size_t next = nextSeparator(separator + 1);
+    while (tokenEnd != std::string::npos) {
+        const std::size_t next = tokenEnd == ownComma ? commaFrom(view, tokenEnd + 1) : tokenEnd;
         if (next == std::string::npos)
             break;
-        if (isDataToken(tokenAfter(line, separator), tokenAfter(line, next))) {
+        const std::size_t neighbourEnd = commaFrom(view, next + 1);
+        if (isDataToken(span(separator + 1, tokenEnd), span(next + 1, neighbourEnd))) {
             // Everything before the data token is one field (an identifier
             // with blanks): our separators left of it become blanks again.
             for (std::size_t p = 0; p < separator; ++p)
@@ -223,6 +284,7 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
             return;
         }
         separator = next;
+        tokenEnd = neighbourEnd;
     }
 }
 
@@ -230,9 +292,9 @@ void spacesToCommasInPlace(std::string& line, std::size_t ownComma)
 // with a double quote runs to the first comma after its closing quote.
 // False when a quote was left open, which ends the splitting.
 template <typename Fields>
-bool cutFields(std::string_view line, Fields& fields)
+bool cutFields(std::string_view line, Fields& fields, std::size_t from = 0)
 {
-    std::size_t p = 0;
+    std::size_t p = from;
     while (p < line.size()) {
         std::size_t closingQuote = std::string_view::npos;
         if (line[p] == '"') {
@@ -255,7 +317,8 @@ bool cutFields(std::string_view line, Fields& fields)
             }
             end = comma;
         }
-        fields.emplace_back(trimmed(line.substr(p, end - p)));
+        // The field lies within the line: no bounds check needed.
+        fields.emplace_back(trimmed(std::string_view(line.data() + p, end - p)));
         p = end + 1;
     }
     return true;
@@ -266,29 +329,62 @@ bool isBlankOrTab(char c)
     return c == ' ' || c == '\t';
 }
 
-void prepareLine(std::string& line)
+void prepareLine(std::string& line, LineCommas& commas)
 {
     // Blanks and tabs at the end separate nothing: dropped, they cannot
     // form an empty last field or make the last value a data token.
     std::size_t end = line.size();
     while (end > 0 && isBlankOrTab(line[end - 1]))
         --end;
-    line.resize(end);
+    if (end != line.size())
+        line.resize(end);
     if (line.find('\t') != std::string::npos)
         std::replace(line.begin(), line.end(), '\t', ',');
     // Only whether there are two commas matters: the search stops at the second.
     const std::size_t firstComma = line.find(',');
-    if (firstComma == std::string::npos || line.find(',', firstComma + 1) == std::string::npos)
-        spacesToCommasInPlace(line, firstComma);
-    line.append(kClosingComma);
+    if (firstComma == std::string::npos || line.find(',', firstComma + 1) == std::string::npos) {
+        spacesToCommasInPlace(line, firstComma, commas);
+        commas.complete = commas.complete && firstComma == std::string::npos;
+    } else {
+        commas.complete = false;
+    }
+    commas.note(line.size());
+    line.push_back(',');
+}
+
+// cutFields for a line whose commas are all noted: the fields lie between
+// them, and replace the list's fields in place (its length rarely changes
+// from line to line). A field that starts with a double quote hands the
+// rest of the line to cutFields.
+template <typename Fields>
+bool cutAtNotedCommas(std::string_view line, const LineCommas& commas, Fields& fields)
+{
+    fields.resize(commas.count);
+    std::size_t start = 0;
+    for (std::size_t k = 0; k < commas.count; ++k) {
+        if (line[start] == '"') {
+            fields.resize(k);
+            return cutFields(line, fields, start);
+        }
+        const std::size_t comma = commas.at[k];
+        fields[k] = trimmed(std::string_view(line.data() + start, comma - start));
+        start = comma + 1;
+    }
+    return true;
 }
 
 template <typename Fields>
 LineSplit splitInto(std::string& line, bool forRun, Fields& fields)
 {
-    prepareLine(line);
+    LineCommas commas;
+    prepareLine(line, commas);
     LineSplit split;
-    split.quoteOpen = !cutFields(std::string_view(line), fields);
+    if (commas.complete) {
+        split.quoteOpen = !cutAtNotedCommas(std::string_view(line), commas, fields);
+    } else {
+        fields.clear();
+        split.quoteOpen = !cutFields(std::string_view(line), fields);
+    }
     split.lineFields = fields.size();
     // The empty fields of the closing commas are added directly, without
     // cutting them; a quote left open stops before them.
@@ -337,7 +433,6 @@ bool isNonData(std::string_view line, const Fields& fields)
 
 LineSplit SplitLine(std::string& line, bool forRun, FieldViews& fields)
 {
-    fields.clear();
     const LineSplit split = splitInto(line, forRun, fields);
     if (forRun && fields.size() < kRunFieldCount)
         fields.resize(kRunFieldCount, kFiller);
@@ -356,7 +451,8 @@ std::vector<std::string> SplitLine(std::string line, bool forRun)
 std::string SpacesToCommas(std::string line)
 {
     const std::size_t ownComma = line.find(',');
-    spacesToCommasInPlace(line, ownComma);
+    LineCommas commas;
+    spacesToCommasInPlace(line, ownComma, commas);
     return line;
 }
 
@@ -387,8 +483,11 @@ HemisphereLetters takeLetters(Fields& fields)
 {
     HemisphereLetters letters;
     // Field 0 is never a letter field; a removed field's place is examined
-    // again, since the next field has moved into it.
+    // again, since the next field has moved into it. Most records hold no
+    // one-character field at all: a plain pass finds the first one.
     std::size_t i = 1;
+    for (const std::size_t n = fields.size(); i < n && fields[i].size() != 1;)
+        ++i;
     while (i < fields.size()) {
         const std::string_view f = fields[i];
         // Nearly every field is longer than a letter (or empty).

@@ -60,9 +60,11 @@ struct PlainStart {
 inline std::optional<PlainStart> plainNumberStart(std::string_view text)
 {
     // Most numbers of a file start with a digit other than 0 (which could
-    // start "0x").
+    // start "0x"), or with a minus sign and such a digit.
     if (!text.empty() && text[0] >= '1' && text[0] <= '9')
         return PlainStart{0, false};
+    if (text.size() > 1 && text[0] == '-' && text[1] >= '1' && text[1] <= '9')
+        return PlainStart{1, true};
     std::size_t i = 0;
     while (i < text.size() && isCSpace(text[i]))
         ++i;
@@ -302,6 +304,42 @@ const char* shortDecimal(const char* first, const char* last, double& value)
     return p;
 }
 
+// A whole text of at most 15 digits with at most one point after an
+// optional minus sign, as files write their coordinates: shortDecimal's
+// exact quotient without its limits, since no text this short exceeds them.
+inline bool wholePlainDecimal(std::string_view text, double& value)
+{
+    if (text.size() > 16)
+        return false;
+    const char* p = text.data();
+    const char* const last = p + text.size();
+    const bool negative = p < last && *p == '-';
+    if (negative)
+        ++p;
+    const char* const first = p;
+    // Digit values as unsigned differences: one test finds the end.
+    const auto digitValue = [](char c) {
+        return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
+    };
+    std::uint64_t digits = 0;
+    for (unsigned digit = 0; p < last && (digit = digitValue(*p)) <= 9; ++p)
+        digits = digits * 10 + digit;
+    const char* const point = p;
+    if (p < last && *p == '.') {
+        for (unsigned digit = 0; ++p < last && (digit = digitValue(*p)) <= 9;)
+            digits = digits * 10 + digit;
+    }
+    const std::ptrdiff_t decimals = p == point ? 0 : p - point - 1;
+    const std::ptrdiff_t count = (point - first) + decimals;
+    if (p != last || count == 0 || count > 15)
+        return false;
+    // Below 2^53: exact through the signed conversion, the cheaper one.
+    const double v =
+        static_cast<double>(static_cast<std::int64_t>(digits)) / kExactPowersOfTen[decimals];
+    value = negative ? -v : v;
+    return true;
+}
+
 }  // namespace
 
 namespace {
@@ -365,6 +403,8 @@ namespace {
 Scan<double> scanReal(std::string_view text)
 {
     // Short plain decimal numbers directly; the rest by the general reading.
+    if (double v = 0.0; wholePlainDecimal(text, v))
+        return {v, text.size()};
     const auto start = plainNumberStart(text);
     if (start) {
         double v = 0.0;

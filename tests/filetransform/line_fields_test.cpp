@@ -17,8 +17,19 @@ using Fields = std::vector<std::string>;
 TEST(SplitLine, PreviewAndRun)
 {
     struct Case { const char* name; std::string line; Fields preview; };
+    // A blank-separated line with more separators than a line usually has.
+    std::string manyLine = "P1";
+    Fields manyFields{"P1"};
+    for (int i = 1; i <= 45; ++i) {
+        manyLine += " " + std::to_string(i);
+        manyFields.push_back(std::to_string(i));
+    }
     const Case cases[] = {
         {"comma-separated", "P1,-33.5,151.2,40", {"P1", "-33.5", "151.2", "40"}},
+        {"blank-separated identifier stays one field", "Mount Stromlo -35 19 10.5", {"Mount Stromlo", "-35", "19", "10.5"}},
+        {"blank-separated quotes: a blank inside separates", "P1 -33 52 10 \"x y\"", {"P1", "-33", "52", "10", "\"x,y\""}},
+        {"blank-separated quoted identifier", "\"Mt X\" 1 2", {"\"Mt X\"", "1", "2"}},
+        {"many blank separators", manyLine, manyFields},
         {"fields are trimmed", " P1 , -33.5 ,151.2", {"P1", "-33.5", "151.2"}},
         {"tabs separate", "P1\t-33.5\t151.2\t40", {"P1", "-33.5", "151.2", "40"}},
         // After the tab becomes a comma there is still only one comma.

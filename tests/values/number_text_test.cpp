@@ -32,7 +32,9 @@ TEST(NumberText, ScannersTakeWhatTheCLibraryTakes)
         " \t\n-3e2x", "+.5", "1e+", "12,5", "0x1p4", "0x10", "-Infinity", "nan", "1e999", "12\0" "5"sv, ".", "", "+",
         "\xD9\xA1", "-12.", "2.e1", "12.5", " -7 ", "9007199254740993", "0.12345678901234567891",
         "0.00000000000000000000001", "99999999999999999999", "-99999999999999999999", "-999999999999999999x",
-        "9223372036854775807", "-9223372036854775808", "0000000000000000000012"};
+        "9223372036854775807", "-9223372036854775808", "0000000000000000000012",
+        // Around the short path for whole plain texts: its digit limit, signs, points.
+        "-0", "-.5", "-", "-19", "123456789012345.", "1234567890123456", "-0.00000000000001", "1.5.2"};
     for (const std::string_view text : texts) {
         const std::string terminated(text);
         SCOPED_TRACE(terminated);
@@ -40,6 +42,7 @@ TEST(NumberText, ScannersTakeWhatTheCLibraryTakes)
         const double real = std::strtod(terminated.c_str(), &end);
         const numtext::Scan<double> scanReal = numtext::scanReal(text);
         EXPECT_TRUE(scanReal.value == real || (std::isnan(real) && std::isnan(scanReal.value)));
+        EXPECT_EQ(std::signbit(real), std::signbit(scanReal.value));
         EXPECT_EQ(scanReal.length, static_cast<std::size_t>(end - terminated.c_str()));
 
         const long integer = std::strtol(terminated.c_str(), &end, 10);

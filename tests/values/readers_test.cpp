@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -130,6 +131,43 @@ TEST(AngleReaders, ValuesRangesAndMessages)
     }
 }
 
+// Whatever way a DMS axis is read, its value is exactly the sexagesimal sum
+// of what strtol and strtod read from its texts: plain texts and the edges
+// of their shape (sign of minus zero, the degree limits, 59.99... seconds,
+// the 15th and 16th digit, a point at either end) as well as texts just
+// beyond it.
+TEST(AngleReaders, DmsValuesAreTheCLibraryReadings)
+{
+    struct Case { std::array<const char*, 3> texts; bool latitude; };
+    const Case cases[] = {
+        {{"-19", "08", "39.34277"}, true},   {{"127", "22", "40.91225"}, false},
+        {{"-0", "0", "0"}, true},            {{"-180", "59", "59.99999"}, false},
+        {{"90", "0", "0.0"}, true},          {{"007", "9", "5."}, true},
+        {{"33", "1", ".5"}, true},           {{"33", "1", "12.3456789012345"}, true},
+        {{"33", "1", "59.99999999999999"}, true},  {{"33", "1", "123456789012345"}, false},
+        {{"0008", "01", "1"}, false},        {{"+33", "+1", "+1.5"}, true},
+        {{"33", "001", "01.50"}, true},      {{"33", "1", "1e1"}, true},
+        // Eight characters: the point first, last, twice, or missing.
+        {{"33", "59", "59.99999"}, true},    {{"33", "1", ".1234567"}, true},
+        {{"33", "1", "1234567."}, false},    {{"33", "1", "1.2.3456"}, true},
+        {{"33", "1", "12345678"}, false},    {{"33", "1", "0/.12345"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.texts[0]) + " " + c.texts[1] + " " + c.texts[2]);
+        const long degrees = std::strtol(c.texts[0], nullptr, 10);
+        const double angle = std::fabs(static_cast<double>(degrees)) +
+                             static_cast<double>(std::strtol(c.texts[1], nullptr, 10)) * kMin +
+                             std::strtod(c.texts[2], nullptr) * kSec;
+        const double expected = degrees < 0 || c.texts[0][0] == '-' ? -angle : angle;
+        PointTransformer pt;
+        const std::array<const char*, 3> other{"1", "2", "3"};
+        const auto& lat = c.latitude ? c.texts : other;
+        const auto& lon = c.latitude ? other : c.texts;
+        ReadDms(pt, lat[0], lat[1], lat[2], lon[0], lon[1], lon[2]);
+        const double read = c.latitude ? pt.inputGeographic.latitude : pt.inputGeographic.longitude;
+        EXPECT_TRUE(read == expected && std::signbit(read) == std::signbit(expected)) << read;
+    }
+}
 
 TEST(ReadCartesianAndHeight, CartesianWithoutRangeHeightWithinLimits)
 {
