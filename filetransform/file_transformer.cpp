@@ -100,6 +100,10 @@ struct FileTransformer::Context {
     // The epoch whose text the engine holds (none yet).
     double textEpoch = std::numeric_limits<double>::quiet_NaN();
     int textEpochNotation = -2;
+    // A line that failed is cut again here to judge whether it is a
+    // comment or heading, on its fields as they were cut.
+    std::string failedWork = {};
+    FieldViews failedFields = {};
 };
 
 FileTransformer::FileTransformer(FileRunSettings settings, FileRunCallbacks callbacks)
@@ -393,7 +397,6 @@ bool FileTransformer::transformLine(std::string_view line, Context& c)
 
     c.work.assign(line);
     const LineSplit split = SplitLine(c.work, true, c.fields);
-    const bool skip = IsNonDataLine(c.work, c.fields);
     const std::size_t fieldsBefore = c.fields.size();
     const HemisphereLetters letters = TakeHemisphereLetters(c.fields);
     bool ok = ReadFileRecord(pt, c.fields, f.identifierField, f.epochField, f.coordinateType,
@@ -429,7 +432,12 @@ bool FileTransformer::transformLine(std::string_view line, Context& c)
         return true;
     }
 
-    if (!skip) {
+    // Whether the line is a comment or a heading matters only when it did
+    // not transform, which is rare: only then is it judged, on the line cut
+    // again (the hemisphere letters have left the fields cut above).
+    c.failedWork.assign(line);
+    SplitLine(c.failedWork, true, c.failedFields);
+    if (!IsNonDataLine(c.failedWork, c.failedFields)) {
         // Every failed record says why; the readers refuse an empty field
         // without a message.
         // A quote left open comes first: the readers' complaints are about
