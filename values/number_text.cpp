@@ -614,7 +614,8 @@ void appendFixedTo(std::string& out, double value, int width)
             appendFixedGeneral(out, value, P);
         return;
     }
-    const std::ptrdiff_t size = text.last - text.first;
+    const char* first = text.first;
+    std::ptrdiff_t size = text.last - text.first;
     if constexpr (Pad == Padding::Zeros) {
         if (size < width) {
             // The integer digits have zeros in front in the buffer; the
@@ -630,14 +631,14 @@ void appendFixedTo(std::string& out, double value, int width)
                 *text.first = '0';
                 buffer[start] = '-';
             }
-            out.append(buffer + start, static_cast<std::size_t>(width));
-            return;
+            first = buffer + start;
+            size = width;
         }
     } else if constexpr (Pad == Padding::Blanks) {
         if (size < width)
             out.append(static_cast<std::size_t>(width - size), ' ');
     }
-    out.append(text.first, static_cast<std::size_t>(size));
+    out.append(first, static_cast<std::size_t>(size));
 }
 
 // The same for a precision known only at run time: up to 8 decimals by the
