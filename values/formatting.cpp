@@ -80,18 +80,10 @@ void prefixText(std::string& text, char sign)
     text.push_back(sign);
     char* const chars = text.data();
     switch (size) {
-    case 3:
-        chars[3] = chars[2];
-        [[fallthrough]];
-    case 2:
-        chars[2] = chars[1];
-        [[fallthrough]];
-    case 1:
-        chars[1] = chars[0];
-        break;
-    default:
-        std::memmove(chars + 1, chars, size);
-        break;
+    case 3: chars[3] = chars[2]; [[fallthrough]];
+    case 2: chars[2] = chars[1]; [[fallthrough]];
+    case 1: chars[1] = chars[0]; break;
+    default: std::memmove(chars + 1, chars, size); break;
     }
     chars[0] = sign;
 }
@@ -303,8 +295,12 @@ void FormatInputPoint(PointTransformer& pt, int degreesPrecision, int minutesPre
 
 namespace {
 
-void applyAxisHemisphere(AngleTexts& texts, FileHemisphereTexts& letters, double value,
-                         bool isLatitude, FileHemisphereStyle style, bool commaSeparated)
+// Inline: files apply it to every point, and both axes in one body save
+// the calls and their saving of registers.
+[[gnu::always_inline]] inline void applyAxisHemisphere(AngleTexts& texts,
+                                                       FileHemisphereTexts& letters, double value,
+                                                       bool isLatitude, FileHemisphereStyle style,
+                                                       bool commaSeparated)
 {
     letters.commaLetter.clear();
     letters.letter.clear();

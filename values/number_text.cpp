@@ -321,8 +321,7 @@ struct ShortText {
 };
 
 template <int P>
-[[gnu::always_inline]] inline ShortText shortFixed(double value,
-                                                    char (&buffer)[kShortBufferSize])
+[[gnu::always_inline]] inline ShortText shortFixed(double value, char (&buffer)[kShortBufferSize])
 {
     static_assert(P >= 0 && P <= 8);
     const auto bits = std::bit_cast<std::uint64_t>(value);
@@ -355,11 +354,11 @@ template <int P>
         const auto decimals = static_cast<std::uint32_t>(whole - integer * kScale);
         *point = '.';
         if constexpr (P <= 4)
-            storeDigits(point + 1, fourDigits(decimals * static_cast<std::uint32_t>(
-                                                               kPowersOfTen[4 - P])));
+            storeDigits(point + 1,
+                        fourDigits(decimals * static_cast<std::uint32_t>(kPowersOfTen[4 - P])));
         else
-            storeDigits(point + 1, eightDigits(decimals * static_cast<std::uint32_t>(
-                                                                kPowersOfTen[8 - P])));
+            storeDigits(point + 1,
+                        eightDigits(decimals * static_cast<std::uint32_t>(kPowersOfTen[8 - P])));
         last = point + 1 + P;
     }
 
@@ -390,8 +389,6 @@ template <int P>
         *--first = '-';
     return {first, last};
 }
-
-
 
 constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
