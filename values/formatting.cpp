@@ -97,8 +97,9 @@ inline void prefix(std::string& text, char sign)
 
 // Whole degrees and minutes: "%d" and "%02d" of small numbers, written
 // character by character into the texts' own storage (cheaper than a
-// copy for one to three digits); numtext writes any other value.
-void appendWhole(std::string& out, long value)
+// copy for one to three digits, and inline in the formatting of every
+// angle); numtext writes any other value.
+[[gnu::always_inline]] inline void appendWhole(std::string& out, long value)
 {
     if (value < 0 || value >= 1000) {
         numtext::appendInteger(out, value);
