@@ -345,10 +345,33 @@ template <int P>
     if (remainder > half || (remainder == half && (whole & 1u) != 0))
         ++whole;
 
+    char* const point = buffer + kShortPoint;
+    constexpr std::uint64_t kTenToThe8 = 100000000u;
+    if constexpr (P >= 5 && P <= 7) {
+        // Many decimals and few integer digits (the seconds of an angle):
+        // all the digits at once, then the decimals moved one place on to
+        // make room for the point.
+        if (whole < kTenToThe8) {
+            constexpr int kIntegerDigits = 8 - P;
+            const std::uint64_t digits = eightDigits(static_cast<std::uint32_t>(whole));
+            storeDigits(buffer + 1, std::uint64_t{0});
+            storeDigits(buffer + 9, std::uint64_t{0});
+            storeDigits(point - kIntegerDigits, digits);
+            *point = '.';
+            storeDigits(point + 1, digits >> (8 * kIntegerDigits));
+            // At least one integer digit, even when it is 0.
+            const int zeros =
+                std::countr_zero(digits | (std::uint64_t{1} << (8 * kIntegerDigits - 8))) / 8;
+            char* first = point - kIntegerDigits + zeros;
+            if (std::signbit(value))
+                *--first = '-';
+            return {first, point + 1 + P};
+        }
+    }
+
     // The decimals, exactly P of them, after the point.
     constexpr std::uint64_t kScale = kPowersOfTen[P];
     const std::uint64_t integer = whole / kScale;
-    char* const point = buffer + kShortPoint;
     char* last = point;
     if constexpr (P > 0) {
         const auto decimals = static_cast<std::uint32_t>(whole - integer * kScale);
@@ -367,7 +390,6 @@ template <int P>
     storeDigits(buffer + 1, std::uint64_t{0});
     storeDigits(buffer + 9, std::uint64_t{0});
     char* first = nullptr;
-    constexpr std::uint64_t kTenToThe8 = 100000000u;
     if (integer < 100) {
         std::memcpy(point - 2, kDigitPairs + 2 * integer, 2);
         first = point - (integer < 10 ? 1 : 2);
