@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace tessara {
 namespace {
@@ -70,11 +71,57 @@ void assignFixedZeroPadded(std::string& text, double value, int width, int preci
     numtext::appendFixedZeroPadded(text, value, width, precision);
 }
 
-// Texts of notations that were not formatted stay empty.
-void prefix(std::string& text, std::string_view prefixText)
+// Puts a sign or blank in front of a text that is not empty. Whole
+// degrees, the usual text, have at most three digits: they move one by one
+// instead of through memmove.
+void prefixText(std::string& text, char sign)
 {
-    if (!text.empty() && !prefixText.empty())
-        text.insert(0, prefixText);
+    const std::size_t size = text.size();
+    text.push_back(sign);
+    char* const chars = text.data();
+    switch (size) {
+    case 3: chars[3] = chars[2]; [[fallthrough]];
+    case 2: chars[2] = chars[1]; [[fallthrough]];
+    case 1: chars[1] = chars[0]; break;
+    default: std::memmove(chars + 1, chars, size); break;
+    }
+    chars[0] = sign;
+}
+
+// Texts of notations that were not formatted stay empty.
+inline void prefix(std::string& text, char sign)
+{
+    if (!text.empty())
+        prefixText(text, sign);
+}
+
+// Whole degrees and minutes: "%d" and "%02d" of small numbers, written
+// character by character into the texts' own storage (cheaper than a
+// copy for one to three digits, and inline in the formatting of every
+// angle); numtext writes any other value.
+[[gnu::always_inline]] inline void appendWhole(std::string& out, long value)
+{
+    if (value < 0 || value >= 1000) {
+        numtext::appendInteger(out, value);
+        return;
+    }
+    const auto digits = static_cast<unsigned>(value);
+    if (digits >= 100)
+        out.push_back(static_cast<char>('0' + digits / 100));
+    if (digits >= 10)
+        out.push_back(static_cast<char>('0' + digits / 10 % 10));
+    out.push_back(static_cast<char>('0' + digits % 10));
+}
+
+void appendTwoDigits(std::string& out, long value)
+{
+    if (value < 0 || value >= 100) {
+        numtext::appendIntegerTwoDigits(out, value);
+        return;
+    }
+    const auto digits = static_cast<unsigned>(value);
+    out.push_back(static_cast<char>('0' + digits / 10));
+    out.push_back(static_cast<char>('0' + digits % 10));
 }
 
 }  // namespace
@@ -105,10 +152,14 @@ unsigned needOf(AngleNotation notation)
 
 void clearTexts(AngleTexts& texts)
 {
-    for (std::string* t : {&texts.degrees, &texts.minutes, &texts.seconds, &texts.dmDegrees,
-                           &texts.decimalMinutes, &texts.decimalDegrees, &texts.packedDms,
-                           &texts.packedDm})
-        t->clear();
+    texts.degrees.clear();
+    texts.minutes.clear();
+    texts.seconds.clear();
+    texts.dmDegrees.clear();
+    texts.decimalMinutes.clear();
+    texts.decimalDegrees.clear();
+    texts.packedDms.clear();
+    texts.packedDm.clear();
 }
 
 // Writes the texts of the needed notations into `texts` (reusing their
@@ -157,8 +208,8 @@ void formatAngleInto(AngleTexts& texts, double angle, int degreesPrecision, int 
                 ++dmsDegrees;
             }
         }
-        numtext::appendInteger(texts.degrees, dmsDegrees);
-        numtext::appendIntegerTwoDigits(texts.minutes, minutes);
+        appendWhole(texts.degrees, dmsDegrees);
+        appendTwoDigits(texts.minutes, minutes);
         if ((needs & kNeedDmshp) != 0) {
             texts.packedDms.append(texts.degrees).append(".").append(texts.minutes);
             appendPacked(texts.packedDms, texts.seconds);
@@ -174,7 +225,7 @@ void formatAngleInto(AngleTexts& texts, double angle, int degreesPrecision, int 
             assignFixedZeroPadded(texts.decimalMinutes, 0.0, wm, pm);
             ++dmDegrees;
         }
-        numtext::appendInteger(texts.dmDegrees, dmDegrees);
+        appendWhole(texts.dmDegrees, dmDegrees);
         if ((needs & kNeedDmhp) != 0) {
             texts.packedDm.append(texts.dmDegrees).append(".");
             appendPacked(texts.packedDm, texts.decimalMinutes);
@@ -245,23 +296,27 @@ void FormatInputPoint(PointTransformer& pt, int degreesPrecision, int minutesPre
 
 namespace {
 
-void applyAxisHemisphere(AngleTexts& texts, FileHemisphereTexts& letters, double value,
-                         bool isLatitude, FileHemisphereStyle style, bool commaSeparated)
+// Inline: files apply it to every point, and both axes in one body save
+// the calls and their saving of registers.
+[[gnu::always_inline]] inline void applyAxisHemisphere(AngleTexts& texts,
+                                                       FileHemisphereTexts& letters, double value,
+                                                       bool isLatitude, FileHemisphereStyle style,
+                                                       bool commaSeparated)
 {
     letters.commaLetter.clear();
     letters.letter.clear();
 
     // Text records keep a blank where a sign would stand, so that values of
     // both signs line up; comma-separated fields need no such room.
-    std::string_view prefixText = commaSeparated ? "" : " ";
     const bool negative = value < 0.0;
-    if (style == FileHemisphereStyle::Sign && negative)
-        prefixText = "-";
-    prefix(texts.degrees, prefixText);
-    prefix(texts.dmDegrees, prefixText);
-    prefix(texts.decimalDegrees, prefixText);
-    prefix(texts.packedDms, prefixText);
-    prefix(texts.packedDm, prefixText);
+    if (!commaSeparated || (style == FileHemisphereStyle::Sign && negative)) {
+        const char sign = style == FileHemisphereStyle::Sign && negative ? '-' : ' ';
+        prefix(texts.degrees, sign);
+        prefix(texts.dmDegrees, sign);
+        prefix(texts.decimalDegrees, sign);
+        prefix(texts.packedDms, sign);
+        prefix(texts.packedDm, sign);
+    }
 
     if (style == FileHemisphereStyle::Letter) {
         const char letter = isLatitude ? (negative ? 'S' : 'N') : (negative ? 'W' : 'E');

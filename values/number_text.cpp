@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -262,6 +263,157 @@ std::string_view writeFixed(double value, int precision, char (&buffer)[kFixedBu
     return {buffer, static_cast<std::size_t>(last - buffer)};
 }
 
+// The decimal digits of x < 10^4 as four byte values 0-9, the most
+// significant first in memory, computed for all four at once: x splits
+// into two pairs (16-bit lanes) and each pair into two digits (bytes),
+// where the quotients by 100 and 10 are multiply-and-shift reciprocals
+// exact over the ranges of the lanes (below 10^4 and below 100).
+constexpr std::uint32_t fourDigits(std::uint32_t x)
+{
+    const std::uint32_t hundreds = (x * 5243u) >> 19;
+    const std::uint32_t pairs = hundreds | ((x - 100u * hundreds) << 16);
+    const std::uint32_t tens = ((pairs * 103u) >> 10) & 0x000F000Fu;
+    return tens | ((pairs - 10u * tens) << 8);
+}
+
+// The same for x < 10^8: two halves of four digits in 32-bit lanes first.
+constexpr std::uint64_t eightDigits(std::uint32_t x)
+{
+    const std::uint64_t halves = (x / 10000u) | (std::uint64_t{x % 10000u} << 32);
+    const std::uint64_t hundreds = ((halves * 10486u) >> 20) & 0x0000007F0000007Full;
+    const std::uint64_t pairs = hundreds | ((halves - 100u * hundreds) << 16);
+    const std::uint64_t tens = ((pairs * 103u) >> 10) & 0x000F000F000F000Full;
+    return tens | ((pairs - 10u * tens) << 8);
+}
+
+static_assert(std::endian::native == std::endian::little,
+              "the digit lanes put the most significant digit in the lowest byte");
+
+// Stores digits from fourDigits or eightDigits as their characters.
+template <typename Digits>
+void storeDigits(char* at, Digits digits)
+{
+    const Digits text = digits + static_cast<Digits>(0x3030303030303030ull);
+    std::memcpy(at, &text, sizeof text);
+}
+
+// How many of the digits from fourDigits or eightDigits are leading
+// zeros, keeping the last digit even when it is 0.
+template <typename Digits>
+int leadingZeroDigits(Digits digits)
+{
+    constexpr int kLastByte = 8 * (static_cast<int>(sizeof(Digits)) - 1);
+    return std::countr_zero(digits | (Digits{1} << kLastByte)) / 8;
+}
+
+// The short texts of "%.<P>f" are laid out in a small buffer: a sign, 16
+// integer digits (zeros in front of the number's, which the zero-padded
+// form takes), the point and up to 8 decimals (written 8 at a time).
+constexpr std::size_t kShortBufferSize = 32;
+constexpr std::ptrdiff_t kShortPoint = 17;
+
+// "%.<P>f" for normal values below 2^53 in magnitude, rounded exactly as
+// printf does (see fastFixed), with the precision known to the compiler so
+// that the scaling and the split at the point are multiplications. Returns
+// the text in `buffer`; no text for the values this path leaves to
+// fastFixed (zero, the very small ones, the large ones).
+struct ShortText {
+    char* first = nullptr;
+    char* last = nullptr;
+};
+
+template <int P>
+[[gnu::always_inline]] inline ShortText shortFixed(double value, char (&buffer)[kShortBufferSize])
+{
+    static_assert(P >= 0 && P <= 8);
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = static_cast<int>((bits >> 52) & 0x7FFu);
+    // |value| * 10^P = m * 5^P / 2^shift5, rounded to the integer `whole`:
+    // the 128-bit product shifted right by less than 64, so that the
+    // remainder lies in its lower half. Smaller values (below 2^-19 at 8
+    // decimals) are left to fastFixed, as are quotients of 2^63 and more.
+    const int shift5 = 1075 - P - biased;
+    if (biased == 0 || shift5 <= 0 || shift5 >= 64)
+        return {};
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const Uint128 scaled = static_cast<Uint128>(m) * kPowersOfFive[P];
+    const auto low = static_cast<std::uint64_t>(scaled);
+    const auto high = static_cast<std::uint64_t>(scaled >> 64);
+    if ((high >> (shift5 - 1)) != 0)
+        return {};
+    std::uint64_t whole = (low >> shift5) | (high << (64 - shift5));
+    const std::uint64_t remainder = low & ((std::uint64_t{1} << shift5) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (shift5 - 1);
+    if (remainder > half || (remainder == half && (whole & 1u) != 0))
+        ++whole;
+
+    char* const point = buffer + kShortPoint;
+    constexpr std::uint64_t kTenToThe8 = 100000000u;
+    if constexpr (P >= 5 && P <= 7) {
+        // Many decimals and few integer digits (the seconds of an angle):
+        // all the digits at once, then the decimals moved one place on to
+        // make room for the point.
+        if (whole < kTenToThe8) {
+            constexpr int kIntegerDigits = 8 - P;
+            const std::uint64_t digits = eightDigits(static_cast<std::uint32_t>(whole));
+            storeDigits(buffer + 1, std::uint64_t{0});
+            storeDigits(buffer + 9, std::uint64_t{0});
+            storeDigits(point - kIntegerDigits, digits);
+            *point = '.';
+            storeDigits(point + 1, digits >> (8 * kIntegerDigits));
+            // At least one integer digit, even when it is 0.
+            const int zeros =
+                std::countr_zero(digits | (std::uint64_t{1} << (8 * kIntegerDigits - 8))) / 8;
+            char* first = point - kIntegerDigits + zeros;
+            if (std::signbit(value))
+                *--first = '-';
+            return {first, point + 1 + P};
+        }
+    }
+
+    // The decimals, exactly P of them, after the point.
+    constexpr std::uint64_t kScale = kPowersOfTen[P];
+    const std::uint64_t integer = whole / kScale;
+    char* last = point;
+    if constexpr (P > 0) {
+        const auto decimals = static_cast<std::uint32_t>(whole - integer * kScale);
+        *point = '.';
+        if constexpr (P <= 4)
+            storeDigits(point + 1,
+                        fourDigits(decimals * static_cast<std::uint32_t>(kPowersOfTen[4 - P])));
+        else
+            storeDigits(point + 1,
+                        eightDigits(decimals * static_cast<std::uint32_t>(kPowersOfTen[8 - P])));
+        last = point + 1 + P;
+    }
+
+    // The integer digits (at most 16 below 2^53) end at the point, with
+    // zeros in front; the cheapest conversion that holds them.
+    storeDigits(buffer + 1, std::uint64_t{0});
+    storeDigits(buffer + 9, std::uint64_t{0});
+    char* first = nullptr;
+    if (integer < 100) {
+        std::memcpy(point - 2, kDigitPairs + 2 * integer, 2);
+        first = point - (integer < 10 ? 1 : 2);
+    } else if (integer < 10000) {
+        const std::uint32_t digits = fourDigits(static_cast<std::uint32_t>(integer));
+        storeDigits(point - 4, digits);
+        first = point - 4 + leadingZeroDigits(digits);
+    } else if (integer < kTenToThe8) {
+        const std::uint64_t digits = eightDigits(static_cast<std::uint32_t>(integer));
+        storeDigits(point - 8, digits);
+        first = point - 8 + leadingZeroDigits(digits);
+    } else {
+        const std::uint64_t upper = eightDigits(static_cast<std::uint32_t>(integer / kTenToThe8));
+        storeDigits(point - 16, upper);
+        storeDigits(point - 8, eightDigits(static_cast<std::uint32_t>(integer % kTenToThe8)));
+        first = point - 16 + leadingZeroDigits(upper);
+    }
+    if (std::signbit(value))
+        *--first = '-';
+    return {first, last};
+}
+
 constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -457,13 +609,18 @@ double leadingReal(std::string_view text)
     return scanReal(text).value;
 }
 
-void appendFixed(std::string& out, double value, int precision)
+namespace {
+
+// The appends below for the values shortFixed leaves out, and for more than
+// 8 decimals; out of line, so that the short path needs no large buffer.
+[[gnu::noinline]] void appendFixedGeneral(std::string& out, double value, int precision)
 {
     char buffer[kFixedBufferSize];
     out.append(writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer));
 }
 
-void appendFixedZeroPadded(std::string& out, double value, int width, int precision)
+[[gnu::noinline]] void appendFixedZeroPaddedGeneral(std::string& out, double value, int width,
+                                                    int precision)
 {
     char buffer[kFixedBufferSize];
     std::string_view text = writeFixed(value, std::clamp(precision, 0, kMaxPrecision), buffer);
@@ -484,7 +641,8 @@ void appendFixedZeroPadded(std::string& out, double value, int width, int precis
     out.append(pad, '0').append(text);
 }
 
-void appendFixedBlankPadded(std::string& out, double value, int width, int precision)
+[[gnu::noinline]] void appendFixedBlankPaddedGeneral(std::string& out, double value, int width,
+                                                     int precision)
 {
     char buffer[kFixedBufferSize];
     const std::string_view text =
@@ -492,6 +650,96 @@ void appendFixedBlankPadded(std::string& out, double value, int width, int preci
     if (width > 0 && text.size() < static_cast<std::size_t>(width))
         out.append(static_cast<std::size_t>(width) - text.size(), ' ');
     out.append(text);
+}
+
+}  // namespace
+
+namespace {
+
+enum class Padding { None, Zeros, Blanks };
+
+// "%.<P>f", "%0<width>.<P>f" or "%<width>.<P>f" appended to `out`.
+template <int P, Padding Pad>
+void appendFixedTo(std::string& out, double value, int width)
+{
+    char buffer[kShortBufferSize];
+    const ShortText text = shortFixed<P>(value, buffer);
+    if (text.first == nullptr) {
+        if constexpr (Pad == Padding::Zeros)
+            appendFixedZeroPaddedGeneral(out, value, width, P);
+        else if constexpr (Pad == Padding::Blanks)
+            appendFixedBlankPaddedGeneral(out, value, width, P);
+        else
+            appendFixedGeneral(out, value, P);
+        return;
+    }
+    const char* first = text.first;
+    std::ptrdiff_t size = text.last - text.first;
+    if constexpr (Pad == Padding::Zeros) {
+        if (size < width) {
+            // The integer digits have zeros in front in the buffer; the
+            // sign, if any, moves in front of them, as printf's 0 flag
+            // puts it.
+            const std::ptrdiff_t start = (text.last - buffer) - width;
+            const bool negative = *text.first == '-';
+            if (start < (negative ? 0 : 1)) {
+                appendFixedZeroPaddedGeneral(out, value, width, P);
+                return;
+            }
+            if (negative) {
+                *text.first = '0';
+                buffer[start] = '-';
+            }
+            first = buffer + start;
+            size = width;
+        }
+    } else if constexpr (Pad == Padding::Blanks) {
+        if (size < width)
+            out.append(static_cast<std::size_t>(width - size), ' ');
+    }
+    out.append(first, static_cast<std::size_t>(size));
+}
+
+// The same for a precision known only at run time: up to 8 decimals by the
+// short texts, more by the general writing.
+template <Padding Pad>
+void appendFixedTo(std::string& out, double value, int width, int precision)
+{
+    switch (precision) {
+    case 0: appendFixedTo<0, Pad>(out, value, width); return;
+    case 1: appendFixedTo<1, Pad>(out, value, width); return;
+    case 2: appendFixedTo<2, Pad>(out, value, width); return;
+    case 3: appendFixedTo<3, Pad>(out, value, width); return;
+    case 4: appendFixedTo<4, Pad>(out, value, width); return;
+    case 5: appendFixedTo<5, Pad>(out, value, width); return;
+    case 6: appendFixedTo<6, Pad>(out, value, width); return;
+    case 7: appendFixedTo<7, Pad>(out, value, width); return;
+    case 8: appendFixedTo<8, Pad>(out, value, width); return;
+    default: break;
+    }
+    if constexpr (Pad == Padding::Zeros)
+        appendFixedZeroPaddedGeneral(out, value, width, precision);
+    else if constexpr (Pad == Padding::Blanks)
+        appendFixedBlankPaddedGeneral(out, value, width, precision);
+    else
+        appendFixedGeneral(out, value, precision);
+}
+
+}  // namespace
+
+void appendFixed(std::string& out, double value, int precision)
+{
+    appendFixedTo<Padding::None>(out, value, 0, precision);
+}
+
+void appendFixedZeroPadded(std::string& out, double value, int width, int precision)
+{
+    appendFixedTo<Padding::Zeros>(out, value, width, precision);
+}
+
+void appendFixedBlankPadded(std::string& out, double value, int width, int precision)
+{
+    appendFixedTo<Padding::Blanks>(out, value, width, precision);
 }
 
 void appendInteger(std::string& out, long value)

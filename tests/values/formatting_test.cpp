@@ -34,6 +34,7 @@ TEST(FormatAngle, WritesEveryNotation)
         {"worked example, sign dropped", -33.86881968, 8, 7, 5, {"33", "52", "07.75085", "33", "52.1291808", "33.86881968", "33.520775085", "33.521291808"}},
         {"DD width never pads", 5.5, 8, 7, 5, {"5", "30", "00.00000", "5", "30.0000000", "5.50000000", "5.300000000", "5.300000000"}},
         {"151.2 is not 151 11 59.99999", 151.2, 8, 7, 5, {"151", "12", "00.00000", "151", "12.0000000", "151.20000000", "151.120000000", "151.120000000"}},
+        {"four-digit degrees", 1234.5, 8, 7, 5, {"1234", "30", "00.00000", "1234", "30.0000000", "1234.50000000", "1234.300000000", "1234.300000000"}},
         // Carries of a last field that rounds to 60.
         {"seconds carry into minutes", dms(33, 52, 59.999999), 8, 7, 5, {"33", "53", "00.00000", "33", "53.0000000", "33.88333333", "33.530000000", "33.530000000"}},
         {"seconds and minutes carry into degrees", dms(33, 59, 59.9999999), 8, 7, 5, {"34", "00", "00.00000", "34", "00.0000000", "34.00000000", "34.000000000", "34.000000000"}},
@@ -85,6 +86,7 @@ TEST(ApplyFileHemisphere, PrefixesAndLetters)
     using S = FileHemisphereStyle;
     const Case cases[] = {
         {"sign, west longitude", 33.5, -151.2, S::Sign, false, " ", "-", "|||"},
+        {"sign, comma-separated: a minus only", -5.5, 151.2, S::Sign, true, "-", "", "|||"},
         {"letter, zero is north; west", 0.0, -0.5, S::Letter, true, "", "", ",N|N|,W|W"},
         {"letter, no latitude (centre of the Earth) is north", std::nan(""), 151.2, S::Letter, false, " ", " ", ",N|N|,E|E"},
     };

@@ -160,6 +160,10 @@ TEST(NumberText, AgreesWithTheCLibraryAtTheEdgesAndOnRandomValues)
         const int p = precision(random);
         std::snprintf(expected, sizeof expected, "%.*f", p, v);
         ASSERT_EQ(numtext::fixed(v, p), expected) << "value " << v << " precision " << p;
+        // Zeros in front up to any width, the sign moving before them.
+        const int width = i % 21;
+        std::snprintf(expected, sizeof expected, "%0*.*f", width, p, v);
+        ASSERT_EQ(numtext::fixedZeroPadded(v, width, p), expected) << v << " width " << width << " precision " << p;
         // Read back: plain decimals of every length, short and long, then 17 digits.
         for (int pass = 0; pass < 2; ++pass) {
             if (pass == 1)
