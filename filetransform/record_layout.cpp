@@ -48,6 +48,24 @@ void trimRecord(std::string& out, std::size_t base, std::size_t furthest)
     out.resize(end);
 }
 
+// The datums, the epoch and the middle bar, on the sides the direction
+// gives them, each by `at(column, text)`.
+template <typename At>
+void placeDatumsAndEpoch(const RecordTexts& texts, At at)
+{
+    if (texts.forward) {
+        at(kInputDatumColumn, texts.setName);
+        at(kInputEpochColumn, texts.epochText);
+        at(kMiddleBarColumn, kBar);
+        at(kOutputDatumColumn, kGda94);
+    } else {
+        at(kInputDatumColumn, kGda94);
+        at(kMiddleBarColumn, kBar);
+        at(kOutputDatumColumn, texts.setName);
+        at(kOutputEpochColumn, texts.epochText);
+    }
+}
+
 }  // namespace
 
 void appendColumnHeads(std::string& out)
@@ -68,17 +86,7 @@ void appendRecordLine(const RecordTexts& texts, std::string& out)
         place(out, base + column, text);
         furthest = std::max(furthest, base + column + text.size());
     };
-    if (texts.forward) {
-        at(kInputDatumColumn, texts.setName);
-        at(kInputEpochColumn, texts.epochText);
-        at(kMiddleBarColumn, kBar);
-        at(kOutputDatumColumn, kGda94);
-    } else {
-        at(kInputDatumColumn, kGda94);
-        at(kMiddleBarColumn, kBar);
-        at(kOutputDatumColumn, texts.setName);
-        at(kOutputEpochColumn, texts.epochText);
-    }
+    placeDatumsAndEpoch(texts, at);
     at(kInputEchoColumn, texts.inputEcho);
     if (texts.cartesianLine)
         at(kCartesianColumn, *texts.cartesianLine);
@@ -146,17 +154,7 @@ bool appendDrawnRecordLine(const RecordTexts& texts, const RecordLineDrawer& dra
         place(out, base + column, text);
         furthest = std::max(furthest, base + column + text.size());
     };
-    if (texts.forward) {
-        at(kInputDatumColumn, texts.setName);
-        at(kInputEpochColumn, texts.epochText);
-        at(kMiddleBarColumn, kBar);
-        at(kOutputDatumColumn, kGda94);
-    } else {
-        at(kInputDatumColumn, kGda94);
-        at(kMiddleBarColumn, kBar);
-        at(kOutputDatumColumn, texts.setName);
-        at(kOutputEpochColumn, texts.epochText);
-    }
+    placeDatumsAndEpoch(texts, at);
     at(kEndBarColumn, kBar);
     at(kIdentifierColumn, texts.identifier);
     trimRecord(out, base, furthest);

@@ -11,6 +11,19 @@
 
 namespace tessara {
 
+// Copies n bytes, from 2 * sizeof(Word) down to sizeof(Word), as two
+// overlapping word moves.
+template <typename Word>
+void copyAsTwoWords(char* to, const char* from, std::size_t n)
+{
+    Word head = 0;
+    Word tail = 0;
+    std::memcpy(&head, from, sizeof head);
+    std::memcpy(&tail, from + n - sizeof tail, sizeof tail);
+    std::memcpy(to, &head, sizeof head);
+    std::memcpy(to + n - sizeof tail, &tail, sizeof tail);
+}
+
 // Copies a text to `to` (which must not overlap it). The texts of a line are
 // a few characters long: two overlapping word moves copy them without the
 // call and the size dispatch of a library copy.
@@ -19,19 +32,9 @@ inline void copyLineText(char* to, std::string_view text)
     const char* from = text.data();
     const std::size_t n = text.size();
     if (n >= 8 && n <= 16) {
-        std::uint64_t head = 0;
-        std::uint64_t tail = 0;
-        std::memcpy(&head, from, 8);
-        std::memcpy(&tail, from + n - 8, 8);
-        std::memcpy(to, &head, 8);
-        std::memcpy(to + n - 8, &tail, 8);
+        copyAsTwoWords<std::uint64_t>(to, from, n);
     } else if (n >= 4 && n < 8) {
-        std::uint32_t head = 0;
-        std::uint32_t tail = 0;
-        std::memcpy(&head, from, 4);
-        std::memcpy(&tail, from + n - 4, 4);
-        std::memcpy(to, &head, 4);
-        std::memcpy(to + n - 4, &tail, 4);
+        copyAsTwoWords<std::uint32_t>(to, from, n);
     } else if (n > 16) {
         std::memcpy(to, from, n);
     } else {

@@ -658,6 +658,19 @@ namespace {
 
 enum class Padding { None, Zeros, Blanks };
 
+// The general writing of a padding style, for the values the short texts
+// leave to it.
+template <Padding Pad>
+void appendFixedByGeneral(std::string& out, double value, int width, int precision)
+{
+    if constexpr (Pad == Padding::Zeros)
+        appendFixedZeroPaddedGeneral(out, value, width, precision);
+    else if constexpr (Pad == Padding::Blanks)
+        appendFixedBlankPaddedGeneral(out, value, width, precision);
+    else
+        appendFixedGeneral(out, value, precision);
+}
+
 // "%.<P>f", "%0<width>.<P>f" or "%<width>.<P>f" appended to `out`.
 template <int P, Padding Pad>
 void appendFixedTo(std::string& out, double value, int width)
@@ -665,12 +678,7 @@ void appendFixedTo(std::string& out, double value, int width)
     char buffer[kShortBufferSize];
     const ShortText text = shortFixed<P>(value, buffer);
     if (text.first == nullptr) {
-        if constexpr (Pad == Padding::Zeros)
-            appendFixedZeroPaddedGeneral(out, value, width, P);
-        else if constexpr (Pad == Padding::Blanks)
-            appendFixedBlankPaddedGeneral(out, value, width, P);
-        else
-            appendFixedGeneral(out, value, P);
+        appendFixedByGeneral<Pad>(out, value, width, P);
         return;
     }
     const char* first = text.first;
@@ -717,12 +725,7 @@ void appendFixedTo(std::string& out, double value, int width, int precision)
     case 8: appendFixedTo<8, Pad>(out, value, width); return;
     default: break;
     }
-    if constexpr (Pad == Padding::Zeros)
-        appendFixedZeroPaddedGeneral(out, value, width, precision);
-    else if constexpr (Pad == Padding::Blanks)
-        appendFixedBlankPaddedGeneral(out, value, width, precision);
-    else
-        appendFixedGeneral(out, value, precision);
+    appendFixedByGeneral<Pad>(out, value, width, precision);
 }
 
 }  // namespace
