@@ -47,15 +47,16 @@ void appendRecordLine(const RecordTexts& texts, std::string& out);
 // in the record.
 class RecordLineDrawer {
 public:
+    RecordLineDrawer() = default;
+    RecordLineDrawer(const RecordLineDrawer&) = delete;
+    RecordLineDrawer& operator=(const RecordLineDrawer&) = delete;
+    RecordLineDrawer(RecordLineDrawer&&) = delete;
+    RecordLineDrawer& operator=(RecordLineDrawer&&) = delete;
+    virtual ~RecordLineDrawer() = default;
+
     virtual void inputEcho(AlignedLine& line) const = 0;
     virtual void cartesianLine(AlignedLine& line) const = 0;
     virtual void geographicLine(AlignedLine& line) const = 0;
-
-protected:
-    RecordLineDrawer() = default;
-    RecordLineDrawer(const RecordLineDrawer&) = default;
-    RecordLineDrawer& operator=(const RecordLineDrawer&) = default;
-    ~RecordLineDrawer() = default;
 };
 
 // The record appendRecordLine lays out from the lines the drawer draws (the
