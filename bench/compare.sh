@@ -10,8 +10,10 @@
 # cart for geographic ones (cct reads decimal degrees). The Helmert step is
 # the built-in ITRF2000 set with coordinate-frame rotations: on cartesian
 # points both write the same X, Y, Z to the last digit. Each figure is the
-# best of RUNS runs on one core (more runs smooth a noisy machine); the table
-# shows lines per second (by the wall clock and by processor time), the
+# best of RUNS runs on one core (more runs smooth a noisy machine); within a
+# case the transform's runs alternate with cct's, so that a machine whose
+# speed drifts from minute to minute slows both sides of a ratio alike. The
+# table shows lines per second (by the wall clock and by processor time), the
 # ratios to cct and the transform's peak memory.
 # cct is a benchmark peer only: nothing builds or tests against it. Run it
 # on an otherwise idle machine.
@@ -40,45 +42,32 @@ helmert=(+proj=helmert +x=-0.0761 +y=-0.0101 +z=0.0444 +rx=0.008765 +ry=0.009361
 cart=(+proj=cart +ellps=GRS80)
 geographic=(+proj=pipeline +step "${cart[@]}" +step "${helmert[@]}" +step +inv "${cart[@]}")
 
-# Best of RUNS: sets `best` (wall seconds), `best_cpu` (user + system
-# seconds), each the fastest of the runs, and `peak` (KiB), the largest
-# of them. The command's output goes to $work/out.log.
-best_of() {
-    best=
-    best_cpu=
-    peak=
-    local start end took cpu_took
-    for ((run = 0; run < runs; ++run)); do
-        start=$(date +%s%N)
-        /usr/bin/time -f '%U %S %M' -o "$work/usage" taskset -c "$cpu" "$@" >"$work/out.log" 2>&1 ||
-            { echo "failed: $*" >&2; cat "$work/out.log" >&2; exit 2; }
-        end=$(date +%s%N)
-        took=$(( end - start ))
-        [[ -z $best || $took -lt $best ]] && best=$took
-        read -r user system kib < <(tail -n 1 "$work/usage")
-        cpu_took=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%d", (u + s) * 1000 }')
-        [[ -z $best_cpu || $cpu_took -lt $best_cpu ]] && best_cpu=$cpu_took
-        [[ -z $peak || $kib -gt $peak ]] && peak=$kib
-    done
-    best=$(awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }')
-    best_cpu=$(awk -v ms="$best_cpu" 'BEGIN { printf "%.4f", (ms > 0 ? ms : 1) / 1e3 }')
+# One run of a command on the benchmark core: sets `took` (wall nanoseconds),
+# `cpu_took` (user + system milliseconds) and `kib` (peak memory). The
+# command's output goes to $work/out.log.
+run_once() {
+    local start end user system
+    start=$(date +%s%N)
+    /usr/bin/time -f '%U %S %M' -o "$work/usage" taskset -c "$cpu" "$@" >"$work/out.log" 2>&1 ||
+        { echo "failed: $*" >&2; cat "$work/out.log" >&2; exit 2; }
+    end=$(date +%s%N)
+    took=$(( end - start ))
+    read -r user system kib < <(tail -n 1 "$work/usage")
+    cpu_took=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%d", (u + s) * 1000 }')
 }
-
-rate() { awk -v n="$lines" -v s="$1" 'BEGIN { printf "%.0f", n / s }'; }
-
-# cct's runs, one per pipeline and direction, measured once and shared.
-declare -A cct_rate
-cct_case() {
-    local key=$1 input=$2
-    shift 2
-    if [[ -z $cct ]]; then
-        cct_rate[$key]=
-        return
-    fi
-    best_of sh -c "exec \"\$0\" \"\$@\" <\"$input\" >\"$work/cct.out\"" "$cct" "$@"
-    cct_rate[$key]="$(rate "$best") $(rate "$best_cpu")"
+# Keeps the fastest wall and processor times of a side (ours or cct) and the
+# largest peak memory.
+keep_best() {
+    local side=$1
+    local -n wall_best="${side}_wall" cpu_best="${side}_cpu" peak_most="${side}_peak"
+    [[ -z $wall_best || $took -lt $wall_best ]] && wall_best=$took
+    [[ -z $cpu_best || $cpu_took -lt $cpu_best ]] && cpu_best=$cpu_took
+    [[ -z $peak_most || $kib -gt $peak_most ]] && peak_most=$kib
+    return 0
 }
-
+# Lines per second from wall nanoseconds, and from processor milliseconds.
+wall_rate() { awk -v n="$lines" -v ns="$1" 'BEGIN { printf "%.0f", n / (ns / 1e9) }'; }
+cpu_rate() { awk -v n="$lines" -v ms="$1" 'BEGIN { printf "%.0f", n / ((ms > 0 ? ms : 1) / 1e3) }'; }
 # Points: every tessara layout; cct gets the decimal-degree and cartesian
 # points blank-separated (id, values), which it reads by column.
 for layout in xyz dd dms dm dmshp dmhp dms1; do
@@ -87,9 +76,12 @@ done
 tr ',' ' ' <"$work/xyz.in" >"$work/xyz.cct"
 tr ',' ' ' <"$work/dd.in" >"$work/dd.cct"
 
-cct_case xyz "$work/xyz.cct" -d 4 -c 2,3,4 -t 2005 "${helmert[@]}"
-cct_case geo "$work/dd.cct" -d 8 -c 3,2,4 -t 2005 "${geographic[@]}"
-cct_case geo-inv "$work/dd.cct" -I -d 8 -c 3,2,4 -t 2005 "${geographic[@]}"
+# cct's pipelines on the same points, by the name the cases give them.
+declare -A peers=(
+    [xyz]="$work/xyz.cct|-d 4 -c 2,3,4 -t 2005 ${helmert[*]}"
+    [geo]="$work/dd.cct|-d 8 -c 3,2,4 -t 2005 ${geographic[*]}"
+    [geo-inv]="$work/dd.cct|-I -d 8 -c 3,2,4 -t 2005 ${geographic[*]}"
+)
 
 # case name, input layout, output name, cct pipeline, transform options
 cases=(
@@ -115,19 +107,33 @@ printf '%-22s %10s %10s %7s | %10s %10s %7s | %8s\n' case wall/s cct-wall/s rati
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 for entry in "${cases[@]}"; do
     IFS='|' read -r name layout output peer options <<<"$entry"
-    # shellcheck disable=SC2086  # the options are words
-    best_of "$cli" transform --quiet --epoch 2005.0 $options "$work/$layout.in" "$work/$output"
-    ours=$(rate "$best")
-    ours_cpu=$(rate "$best_cpu")
-    read -r theirs theirs_cpu <<<"${cct_rate[$peer]:-}"
-    if [[ -n ${theirs:-} ]]; then
+    IFS='|' read -r peer_input peer_options <<<"${peers[$peer]}"
+    # shellcheck disable=SC2034  # cct_peak is kept by keep_best, not shown
+    ours_wall='' ours_cpu='' ours_peak='' cct_wall='' cct_cpu='' cct_peak=''
+    for ((run = 0; run < runs; ++run)); do
+        # shellcheck disable=SC2086  # the options are words
+        run_once "$cli" transform --quiet --epoch 2005.0 $options "$work/$layout.in" \
+            "$work/$output"
+        keep_best ours
+        if [[ -n $cct ]]; then
+            # shellcheck disable=SC2086  # the options are words
+            run_once sh -c "exec \"\$0\" \"\$@\" <\"$peer_input\" >\"$work/cct.out\"" \
+                "$cct" $peer_options
+            keep_best cct
+        fi
+    done
+    ours=$(wall_rate "$ours_wall")
+    ours_cpu_rate=$(cpu_rate "$ours_cpu")
+    if [[ -n $cct ]]; then
+        theirs=$(wall_rate "$cct_wall")
+        theirs_cpu=$(cpu_rate "$cct_cpu")
         wall_ratio=$(ratio "$ours" "$theirs")
-        cpu_ratio=$(ratio "$ours_cpu" "$theirs_cpu")
+        cpu_ratio=$(ratio "$ours_cpu_rate" "$theirs_cpu")
     else
         theirs=- theirs_cpu=- wall_ratio=- cpu_ratio=-
     fi
     printf '%-22s %10s %10s %7s | %10s %10s %7s | %8s\n' "$name" "$ours" "$theirs" \
-        "$wall_ratio" "$ours_cpu" "$theirs_cpu" "$cpu_ratio" "$peak"
+        "$wall_ratio" "$ours_cpu_rate" "$theirs_cpu" "$cpu_ratio" "$ours_peak"
     rm -f "$work/$output"
 done
 [[ -n $cct ]] || echo "(cct not installed: install proj-bin for the side-by-side figures)"
