@@ -74,7 +74,7 @@ void appendFileHeader(const FileHeader& h, std::string& out)
 }
 
 void appendTextRecord(const PointTransformer& pt, const RecordChoice& choice,
-                      TextRecordBuffers& buffers, std::string& out)
+                      RecordLineBuffers& buffers, std::string& out)
 {
     const bool cartesianInput = choice.inputType == CoordinateType::Cartesian;
     const int layout = choice.angleLayout ? static_cast<int>(*choice.angleLayout) : -1;
@@ -91,8 +91,7 @@ void appendTextRecord(const PointTransformer& pt, const RecordChoice& choice,
     if (output.geographic)
         texts.geographicLine.emplace();
 
-    // Nearly every record is drawn straight into the output; one whose
-    // lines run into their neighbours is laid out from copies of its lines.
+    // The record's lines drawn from the engine's texts.
     struct Drawer final : RecordLineDrawer {
         const PointTransformer& pt;
         bool cartesianInput;
@@ -113,19 +112,7 @@ void appendTextRecord(const PointTransformer& pt, const RecordChoice& choice,
         }
     };
     const Drawer drawer(pt, cartesianInput, layout, output.notation);
-    if (!appendDrawnRecordLine(texts, drawer, out)) {
-        LayoutInputEcho(pt, cartesianInput, layout, buffers.echo);
-        texts.inputEcho = buffers.echo;
-        if (output.cartesian) {
-            LayoutCartesianLine(pt, buffers.cartesian);
-            texts.cartesianLine = buffers.cartesian;
-        }
-        if (output.geographic) {
-            LayoutGeographicLine(pt, output.notation, true, buffers.geographic);
-            texts.geographicLine = buffers.geographic;
-        }
-        appendRecordLine(texts, out);
-    }
+    appendDrawnRecordLine(texts, drawer, buffers, out);
     out.append(kLineEnd);
 }
 

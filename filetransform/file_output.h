@@ -2,6 +2,7 @@
 
 #include "values/point_transformer.h"
 #include "filetransform/file_format.h"
+#include "filetransform/record_layout.h"
 #include "values/formatting.h"
 #include "values/notation.h"
 
@@ -48,16 +49,10 @@ struct RecordChoice {
     const OutputFileFormat* output = nullptr;
 };
 
-// Storage for the lines of a text record, reused from record to record.
-struct TextRecordBuffers {
-    std::string echo;
-    std::string cartesian;
-    std::string geographic;
-};
 // One record of the engine's last point (after FormatOutputPoint and
 // ApplyFileHemisphere), with its line end.
 void appendTextRecord(const PointTransformer& pt, const RecordChoice& choice,
-                      TextRecordBuffers& buffers, std::string& out);
+                      RecordLineBuffers& buffers, std::string& out);
 void appendCommaSeparatedRecord(const PointTransformer& pt, const OutputFileFormat& output,
                                 std::string& out);
 

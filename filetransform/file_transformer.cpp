@@ -94,7 +94,7 @@ struct FileTransformer::Context {
     RecordChoice record;
     std::string work;
     FieldViews fields;
-    TextRecordBuffers buffers;
+    RecordLineBuffers buffers;
     long lines = 0;
     long errors = 0;
     // The epoch whose text the engine holds (none yet).

@@ -99,7 +99,7 @@ void appendRecordLine(const RecordTexts& texts, std::string& out)
 }
 
 bool appendDrawnRecordLine(const RecordTexts& texts, const RecordLineDrawer& drawer,
-                           std::string& out)
+                           RecordLineBuffers& buffers, std::string& out)
 {
     const std::size_t base = out.size();
     out.append(kRecordWidth, ' ');
@@ -129,7 +129,7 @@ bool appendDrawnRecordLine(const RecordTexts& texts, const RecordLineDrawer& dra
     // the epoch and the middle bar) and the next line: the end bar and the
     // identifier come after the lines in both. The test asks a little more
     // than that (an empty line counts as reaching its column): a record that
-    // fails it is laid out by the caller.
+    // fails it is laid out from copies of its lines.
     const std::size_t leftOfEcho =
         texts.forward ? std::max(kInputDatumColumn + texts.setName.size(),
                                  kInputEpochColumn + texts.epochText.size())
@@ -146,6 +146,22 @@ bool appendDrawnRecordLine(const RecordTexts& texts, const RecordLineDrawer& dra
          (kCartesianColumn <= geographicColumn && cartesianEnd <= geographicColumn));
     if (!apart) {
         out.resize(base);
+        const auto drawApart = [](std::string& buffer, auto drawLine) {
+            AlignedLine line(buffer);
+            drawLine(line);
+            line.finish();
+            return std::string_view(buffer);
+        };
+        RecordTexts copied = texts;
+        copied.inputEcho =
+            drawApart(buffers.echo, [&](AlignedLine& l) { drawer.inputEcho(l); });
+        if (texts.cartesianLine)
+            copied.cartesianLine =
+                drawApart(buffers.cartesian, [&](AlignedLine& l) { drawer.cartesianLine(l); });
+        if (texts.geographicLine)
+            copied.geographicLine = drawApart(
+                buffers.geographic, [&](AlignedLine& l) { drawer.geographicLine(l); });
+        appendRecordLine(copied, out);
         return false;
     }
 

@@ -59,14 +59,23 @@ public:
     virtual void geographicLine(AlignedLine& line) const = 0;
 };
 
-// The record appendRecordLine lays out from the lines the drawer draws (the
-// cartesian and geographic lines only where `texts` has them; their texts
-// are not read), with each line drawn straight into the record instead of
-// being copied there. Where a line reaches into a text that appendRecordLine
-// writes before it, or into the next line, the order of writing decides what
-// shows: then `out` is left as it was and the result is false, and the
-// caller lays the record out with appendRecordLine.
+// Storage for the lines of a record that are laid out apart, reused from
+// record to record.
+struct RecordLineBuffers {
+    std::string echo;
+    std::string cartesian;
+    std::string geographic;
+};
+
+// Appends the record appendRecordLine lays out from the lines the drawer
+// draws (the cartesian and geographic lines only where `texts` has them;
+// their texts are not read). Nearly every record has its lines drawn
+// straight into it instead of copied there, and the result is true. Where a
+// line reaches into a text that appendRecordLine writes before it, or into
+// the next line, the order of writing decides what shows: such a record's
+// lines are drawn apart in `buffers` and copied as appendRecordLine does,
+// and the result is false.
 bool appendDrawnRecordLine(const RecordTexts& texts, const RecordLineDrawer& drawer,
-                           std::string& out);
+                           RecordLineBuffers& buffers, std::string& out);
 
 }  // namespace tessara

@@ -38,9 +38,9 @@ struct Lines final : RecordLineDrawer {
 
 // A record drawn straight into the output must be the record laid out from
 // copies of its lines; where a line runs into its neighbours (whose blanks
-// then overwrite them, or they the line), the drawn layout declines and
-// leaves the output as it was.
-TEST(RecordLayout, DrawnRecordIsTheCopiedRecordOrDeclines)
+// then overwrite them, or they the line), its lines are drawn apart and
+// copied instead.
+TEST(RecordLayout, DrawnRecordIsTheCopiedRecord)
 {
     const Texts echo = {{"-19", 0}, {"08", 4}, {"39.34277", 7}, {"127", 17}, {"273.446", 39}};
     const Texts cartesian = {{"-3659320.3931", 0}, {"4789998.3418", 18}, {"-2078531.9502", 34}};
@@ -97,9 +97,17 @@ TEST(RecordLayout, DrawnRecordIsTheCopiedRecordOrDeclines)
 
         std::string copied = "before\r\n";
         appendRecordLine(texts, copied);
+        // The drawn layout takes the lines from the drawer alone.
+        RecordTexts toDraw = texts;
+        toDraw.inputEcho = {};
+        if (c.withCartesian)
+            toDraw.cartesianLine.emplace();
+        if (c.withGeographic)
+            toDraw.geographicLine.emplace();
+        RecordLineBuffers buffers;
         std::string drawn = "before\r\n";
-        EXPECT_EQ(appendDrawnRecordLine(texts, lines, drawn), c.drawn);
-        EXPECT_EQ(drawn, c.drawn ? copied : "before\r\n");
+        EXPECT_EQ(appendDrawnRecordLine(toDraw, lines, buffers, drawn), c.drawn);
+        EXPECT_EQ(drawn, copied);
     }
 }
 
