@@ -75,6 +75,9 @@ TEST(RecordLayout, DrawnRecordIsTheCopiedRecord)
         {"a geographic line over the bar and identifier", true, "ITRF2000", "2005.000", "P8",
          echo, cartesian, {{" 19", 0}, {"x", 60}}, true, true, true},
     };
+    // One set of buffers for every record, as a file run keeps them: a line
+    // drawn apart must not keep any of the one drawn there before it.
+    RecordLineBuffers buffers;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Lines lines;
@@ -104,7 +107,6 @@ TEST(RecordLayout, DrawnRecordIsTheCopiedRecord)
             toDraw.cartesianLine.emplace();
         if (c.withGeographic)
             toDraw.geographicLine.emplace();
-        RecordLineBuffers buffers;
         std::string drawn = "before\r\n";
         EXPECT_EQ(appendDrawnRecordLine(toDraw, lines, buffers, drawn), c.drawn);
         EXPECT_EQ(drawn, copied);
