@@ -29,6 +29,7 @@ TEST(SplitLine, PreviewAndRun)
         {"blank-separated identifier stays one field", "Mount Stromlo -35 19 10.5", {"Mount Stromlo", "-35", "19", "10.5"}},
         {"blank-separated quotes: a blank inside separates", "P1 -33 52 10 \"x y\"", {"P1", "-33", "52", "10", "\"x,y\""}},
         {"blank-separated quoted identifier", "\"Mt X\" 1 2", {"\"Mt X\"", "1", "2"}},
+        {"quoted identifier holding a decimal year stays one field", "\"Mark 1999.5 reset\" -33 52 10", {"\"Mark,1999.5,reset\"", "-33", "52", "10"}},
         {"many blank separators", manyLine, manyFields},
         {"fields are trimmed", " P1 , -33.5 ,151.2", {"P1", "-33.5", "151.2"}},
         {"tabs separate", "P1\t-33.5\t151.2\t40", {"P1", "-33.5", "151.2", "40"}},

@@ -141,7 +141,7 @@ TEST(NumberText, AgreesWithTheCLibraryAtTheEdgesAndOnRandomValues)
             EXPECT_EQ(numtext::fixedBlankPadded(v, width, 3), expected) << v << " width " << width;
         }
     }
-    for (const long v : {0L, 5L, -5L, 10L, 123L, -100L, LONG_MAX, LONG_MIN}) {
+    for (const long v : {0L, 5L, -5L, 10L, 99L, 100L, 123L, -100L, LONG_MAX, LONG_MIN}) {
         std::snprintf(expected, sizeof expected, "%ld", v);
         EXPECT_EQ(numtext::integer(v), expected);
         std::snprintf(expected, sizeof expected, "%02ld", v);
