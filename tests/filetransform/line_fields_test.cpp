@@ -35,6 +35,7 @@ TEST(SplitLine, PreviewAndRun)
         {"tabs separate", "P1\t-33.5\t151.2\t40", {"P1", "-33.5", "151.2", "40"}},
         // After the tab becomes a comma there is still only one comma.
         {"one tab is blank-separated", "P1\t-33 52 10", {"P1", "-33", "52", "10"}},
+        {"an identifier with blanks before the one tab stays one field", "Mount Stromlo\t-35 19 10.5", {"Mount Stromlo", "-35", "19", "10.5"}},
         {"quoted identifier keeps its comma", "\"Smith, J\",-33.5,151.2", {"\"Smith, J\"", "-33.5", "151.2"}},
         {"quoted field with commas beyond the quote", "\"a,b\"x,1,2", {"\"a,b\"x", "1", "2"}},
         {"leading blanks give an empty first field", "  P1 -33.5 151.2", {"", "P1", "-33.5", "151.2"}},
@@ -76,6 +77,7 @@ TEST(SpacesToCommas, SeparatorsAndDataToken)
         {"every run of blanks separates", "P1 -33 52 10.5 151 12 30.5 40.0", "P1,-33,52,10.5,151,12,30.5,40.0"},
         {"the right-most blank of a run is the separator", "A   B  C", "A  ,B ,C"},
         {"degrees followed by minutes start the data", "Mount Stromlo -35 19 10.5 149 0 36", "Mount Stromlo,-35,19,10.5,149,0,36"},
+        {"degrees followed by 60 are not the data", "Camp 35 60 Rd -35 19 10.5", "Camp 35 60 Rd,-35,19,10.5"},
         {"a decimal year starts the data", "Mount Stromlo Obs 2005.5 -4467105.1 2683047.7 1", "Mount Stromlo Obs,2005.5,-4467105.1,2683047.7,1"},
         {"a date starts the data", "Mt Stromlo 12/05/2005 -35.3 149.0", "Mt Stromlo,12/05/2005,-35.3,149.0"},
         {"a cartesian value starts the data", "Pillar 7 -4467105.09 2683047.655 -3666940.687", "Pillar 7,-4467105.09,2683047.655,-3666940.687"},

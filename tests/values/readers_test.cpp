@@ -75,6 +75,7 @@ TEST(AngleReaders, ValuesRangesAndMessages)
     const Case cases[] = {
         // DMS, three texts per axis.
         {"DMS range applies to degrees only; minus zero degrees carries the sign", R::Dms, {"90", "30", "0", "  -0", "0", "36"}, true, 90 + 30 * kMin, -(36 * kSec), {}},
+        {"DMS inclusive negative limits, read by the general reading", R::Dms, {" -90", "0", "0", " -180", "0", "0"}, true, -90.0, -180.0, {}},
         {"DMS empty minutes and seconds read as 0", R::Dms, {"33", "", "", "151", "", ""}, true, 33.0, 151.0, {}},
         {"DMS all latitude texts empty", R::Dms, {"", "", "", "151", "0", "0"}, false, 0.0, 151.0, {}},
         {"DMS messages, first mix", R::Dms, {"33 ", "60", "1,5", "-181", "1.5", "60"}, false, kAny, kAny,
