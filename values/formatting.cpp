@@ -95,35 +95,6 @@ inline void prefix(std::string& text, char sign)
         prefixText(text, sign);
 }
 
-// Whole degrees and minutes: "%d" and "%02d" of small numbers, written
-// character by character into the texts' own storage (cheaper than a
-// copy for one to three digits, and inline in the formatting of every
-// angle); numtext writes any other value.
-[[gnu::always_inline]] inline void appendWhole(std::string& out, long value)
-{
-    if (value < 0 || value >= 1000) {
-        numtext::appendInteger(out, value);
-        return;
-    }
-    const auto digits = static_cast<unsigned>(value);
-    if (digits >= 100)
-        out.push_back(static_cast<char>('0' + digits / 100));
-    if (digits >= 10)
-        out.push_back(static_cast<char>('0' + digits / 10 % 10));
-    out.push_back(static_cast<char>('0' + digits % 10));
-}
-
-void appendTwoDigits(std::string& out, long value)
-{
-    if (value < 0 || value >= 100) {
-        numtext::appendIntegerTwoDigits(out, value);
-        return;
-    }
-    const auto digits = static_cast<unsigned>(value);
-    out.push_back(static_cast<char>('0' + digits / 10));
-    out.push_back(static_cast<char>('0' + digits % 10));
-}
-
 }  // namespace
 
 namespace {
@@ -208,8 +179,8 @@ void formatAngleInto(AngleTexts& texts, double angle, int degreesPrecision, int 
                 ++dmsDegrees;
             }
         }
-        appendWhole(texts.degrees, dmsDegrees);
-        appendTwoDigits(texts.minutes, minutes);
+        numtext::appendInteger(texts.degrees, dmsDegrees);
+        numtext::appendIntegerTwoDigits(texts.minutes, minutes);
         if ((needs & kNeedDmshp) != 0) {
             texts.packedDms.append(texts.degrees).append(".").append(texts.minutes);
             appendPacked(texts.packedDms, texts.seconds);
@@ -225,7 +196,7 @@ void formatAngleInto(AngleTexts& texts, double angle, int degreesPrecision, int 
             assignFixedZeroPadded(texts.decimalMinutes, 0.0, wm, pm);
             ++dmDegrees;
         }
-        appendWhole(texts.dmDegrees, dmDegrees);
+        numtext::appendInteger(texts.dmDegrees, dmDegrees);
         if ((needs & kNeedDmhp) != 0) {
             texts.packedDm.append(texts.dmDegrees).append(".");
             appendPacked(texts.packedDm, texts.decimalMinutes);

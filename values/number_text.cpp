@@ -745,17 +745,8 @@ void appendFixedBlankPadded(std::string& out, double value, int width, int preci
     appendFixedTo<Padding::Blanks>(out, value, width, precision);
 }
 
-void appendInteger(std::string& out, long value)
+void appendAnyInteger(std::string& out, long value)
 {
-    // Degrees and minutes are mostly below 100: one or two digits at once.
-    if (value >= 0 && value < 100) {
-        const auto pair = static_cast<std::size_t>(value) * 2;
-        if (value < 10)
-            out.push_back(kDigitPairs[pair + 1]);
-        else
-            out.append(kDigitPairs + pair, 2);
-        return;
-    }
     char buffer[24];
     char* const end = buffer + sizeof buffer;
     // Through the unsigned magnitude: LONG_MIN has no positive long.
@@ -765,16 +756,6 @@ void appendInteger(std::string& out, long value)
     if (value < 0)
         *--first = '-';
     out.append(first, static_cast<std::size_t>(end - first));
-}
-
-void appendIntegerTwoDigits(std::string& out, long value)
-{
-    // The width counts the sign, as printf's does: -5 stays "-5".
-    if (value >= 0 && value < 100) {
-        out.append(kDigitPairs + static_cast<std::size_t>(value) * 2, 2);
-        return;
-    }
-    appendInteger(out, value);
 }
 
 std::string fixed(double value, int precision)

@@ -51,8 +51,38 @@ std::string integerTwoDigits(long value);
 void appendFixed(std::string& out, double value, int precision);
 void appendFixedZeroPadded(std::string& out, double value, int width, int precision);
 void appendFixedBlankPadded(std::string& out, double value, int width, int precision);
-void appendInteger(std::string& out, long value);
-void appendIntegerTwoDigits(std::string& out, long value);
+// "%d" of any value: the path of appendInteger and appendIntegerTwoDigits
+// below for the values they do not write inline.
+void appendAnyInteger(std::string& out, long value);
+
+// Whole degrees and minutes, the usual integers, have one to three digits:
+// written character by character inline (cheaper than a copy, and inline in
+// the formatting of every angle).
+inline void appendInteger(std::string& out, long value)
+{
+    if (value < 0 || value >= 1000) {
+        appendAnyInteger(out, value);
+        return;
+    }
+    const auto digits = static_cast<unsigned>(value);
+    if (digits >= 100)
+        out.push_back(static_cast<char>('0' + digits / 100));
+    if (digits >= 10)
+        out.push_back(static_cast<char>('0' + digits / 10 % 10));
+    out.push_back(static_cast<char>('0' + digits % 10));
+}
+
+inline void appendIntegerTwoDigits(std::string& out, long value)
+{
+    // The width counts the sign, as printf's does: -5 stays "-5".
+    if (value < 0 || value >= 100) {
+        appendAnyInteger(out, value);
+        return;
+    }
+    const auto digits = static_cast<unsigned>(value);
+    out.push_back(static_cast<char>('0' + digits / 10));
+    out.push_back(static_cast<char>('0' + digits % 10));
+}
 
 // A message from a printf-style format holding only "%s" conversions: each
 // "%s" takes the next argument in turn (cut at an embedded NUL, as %s does);
