@@ -104,17 +104,12 @@ void LayoutCartesianLine(const PointTransformer& pt, AlignedLine& line)
     placeCartesian(line, pt.outputX, pt.outputY, pt.outputZ);
 }
 
-void LayoutCartesianLine(const PointTransformer& pt, std::string& out)
-{
-    AlignedLine line(out);
-    LayoutCartesianLine(pt, line);
-    line.finish();
-}
-
 std::string LayoutCartesianLine(const PointTransformer& pt)
 {
     std::string out;
-    LayoutCartesianLine(pt, out);
+    AlignedLine line(out);
+    LayoutCartesianLine(pt, line);
+    line.finish();
     return out;
 }
 
@@ -159,19 +154,13 @@ void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bo
     line.placePoint(pt.outputHeight, kHeightPoint);
 }
 
-void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bool withLetters,
-                          std::string& out)
-{
-    AlignedLine line(out);
-    LayoutGeographicLine(pt, notation, withLetters, line);
-    line.finish();
-}
-
 std::string LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation,
                                  bool withLetters)
 {
     std::string out;
-    LayoutGeographicLine(pt, notation, withLetters, out);
+    AlignedLine line(out);
+    LayoutGeographicLine(pt, notation, withLetters, line);
+    line.finish();
     return out;
 }
 
@@ -227,18 +216,12 @@ void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angl
     line.placePoint(pt.inputHeightText, kHeightPoint);
 }
 
-void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout,
-                     std::string& out)
-{
-    AlignedLine line(out);
-    LayoutInputEcho(pt, inputIsCartesian, angleLayout, line);
-    line.finish();
-}
-
 std::string LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout)
 {
     std::string out;
-    LayoutInputEcho(pt, inputIsCartesian, angleLayout, out);
+    AlignedLine line(out);
+    LayoutInputEcho(pt, inputIsCartesian, angleLayout, line);
+    line.finish();
     return out;
 }
 

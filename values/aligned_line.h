@@ -102,15 +102,12 @@ private:
 // The output X, Y, Z texts, all three placed by the X text's decimal point:
 // X at 8, Y and Z at 25 and 42 columns of the same anchor.
 std::string LayoutCartesianLine(const PointTransformer& pt);
-void LayoutCartesianLine(const PointTransformer& pt, std::string& out);
 void LayoutCartesianLine(const PointTransformer& pt, AlignedLine& line);
 
 // The output latitude, longitude (in a notation, optionally with the file
 // hemisphere letters) and height texts.
 std::string LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation,
                                  bool withLetters);
-void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bool withLetters,
-                          std::string& out);
 void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bool withLetters,
                           AlignedLine& line);
 
@@ -120,12 +117,9 @@ void LayoutGeographicLine(const PointTransformer& pt, AngleNotation notation, bo
 // alike), then the height.
 std::string LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout);
 void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout,
-                     std::string& out);
-void LayoutInputEcho(const PointTransformer& pt, bool inputIsCartesian, int angleLayout,
                      AlignedLine& line);
 
-// The overloads with `out` write the line there, reusing its storage, for
-// callers that lay out one record after another; those with an AlignedLine
-// place the texts on a line the caller draws, without finishing it.
+// The overloads with an AlignedLine place the texts on a line the caller
+// draws, without finishing it; the others return the finished line.
 
 }  // namespace tessara
