@@ -31,40 +31,59 @@ constexpr std::size_t kCartesianColumn = 108;
 constexpr std::size_t kEndBarColumn = 210;
 constexpr std::size_t kIdentifierColumn = 213;
 
-void place(std::string& line, std::size_t column, std::string_view text)
-{
-    if (column + text.size() > line.size())
-        line.resize(column + text.size(), ' ');
-    copyLineText(line.data() + column, text);
-}
-
-// Cuts the record that starts at `base` back to its last text: everything
-// from `furthest` on is blank, and a record of blanks only leaves nothing.
-void trimRecord(std::string& out, std::size_t base, std::size_t furthest)
-{
-    std::size_t end = furthest;
-    while (end > base && out[end - 1] == ' ')
-        --end;
-    out.resize(end);
-}
-
-// The datums, the epoch and the middle bar, on the sides the direction
-// gives them, each by `at(column, text)`.
-template <typename At>
-void placeDatumsAndEpoch(const RecordTexts& texts, At at)
-{
-    if (texts.forward) {
-        at(kInputDatumColumn, texts.setName);
-        at(kInputEpochColumn, texts.epochText);
-        at(kMiddleBarColumn, kBar);
-        at(kOutputDatumColumn, kGda94);
-    } else {
-        at(kInputDatumColumn, kGda94);
-        at(kMiddleBarColumn, kBar);
-        at(kOutputDatumColumn, texts.setName);
-        at(kOutputEpochColumn, texts.epochText);
+// Writes the texts of the record that starts at `base` of `out`; everything
+// from `furthest` on is blank.
+class RecordWriter {
+public:
+    RecordWriter(std::string& out, std::size_t base, std::size_t furthest)
+        : out_(out), base_(base), furthest_(furthest)
+    {
     }
-}
+
+    void at(std::size_t column, std::string_view text)
+    {
+        const std::size_t start = base_ + column;
+        if (start + text.size() > out_.size())
+            out_.resize(start + text.size(), ' ');
+        copyLineText(out_.data() + start, text);
+        furthest_ = std::max(furthest_, start + text.size());
+    }
+
+    // The datums, the epoch and the middle bar, on the sides the direction
+    // gives them.
+    void datumsAndEpoch(const RecordTexts& texts)
+    {
+        if (texts.forward) {
+            at(kInputDatumColumn, texts.setName);
+            at(kInputEpochColumn, texts.epochText);
+            at(kMiddleBarColumn, kBar);
+            at(kOutputDatumColumn, kGda94);
+        } else {
+            at(kInputDatumColumn, kGda94);
+            at(kMiddleBarColumn, kBar);
+            at(kOutputDatumColumn, texts.setName);
+            at(kOutputEpochColumn, texts.epochText);
+        }
+    }
+
+    // The end bar and the identifier, which come after every line; then the
+    // record is cut back to its last text (a record of blanks only leaves
+    // nothing).
+    void close(const RecordTexts& texts)
+    {
+        at(kEndBarColumn, kBar);
+        at(kIdentifierColumn, texts.identifier);
+        std::size_t end = furthest_;
+        while (end > base_ && out_[end - 1] == ' ')
+            --end;
+        out_.resize(end);
+    }
+
+private:
+    std::string& out_;
+    std::size_t base_;
+    std::size_t furthest_;
+};
 
 }  // namespace
 
@@ -80,22 +99,15 @@ void appendRecordLine(const RecordTexts& texts, std::string& out)
     // The record is laid out at the end of `out` itself.
     const std::size_t base = out.size();
     out.append(kRecordWidth, ' ');
-    // Everything right of the furthest text is blank.
-    std::size_t furthest = base;
-    const auto at = [&](std::size_t column, std::string_view text) {
-        place(out, base + column, text);
-        furthest = std::max(furthest, base + column + text.size());
-    };
-    placeDatumsAndEpoch(texts, at);
-    at(kInputEchoColumn, texts.inputEcho);
+    RecordWriter record(out, base, base);
+    record.datumsAndEpoch(texts);
+    record.at(kInputEchoColumn, texts.inputEcho);
     if (texts.cartesianLine)
-        at(kCartesianColumn, *texts.cartesianLine);
+        record.at(kCartesianColumn, *texts.cartesianLine);
     if (texts.geographicLine)
-        at(static_cast<std::size_t>(std::max(texts.geographicColumn, 0)), *texts.geographicLine);
-    at(kEndBarColumn, kBar);
-    at(kIdentifierColumn, texts.identifier);
-
-    trimRecord(out, base, furthest);
+        record.at(static_cast<std::size_t>(std::max(texts.geographicColumn, 0)),
+                  *texts.geographicLine);
+    record.close(texts);
 }
 
 bool appendDrawnRecordLine(const RecordTexts& texts, const RecordLineDrawer& drawer,
@@ -165,15 +177,9 @@ bool appendDrawnRecordLine(const RecordTexts& texts, const RecordLineDrawer& dra
         return false;
     }
 
-    std::size_t furthest = base + std::max({echoEnd, cartesianEnd, geographicEnd});
-    const auto at = [&](std::size_t column, std::string_view text) {
-        place(out, base + column, text);
-        furthest = std::max(furthest, base + column + text.size());
-    };
-    placeDatumsAndEpoch(texts, at);
-    at(kEndBarColumn, kBar);
-    at(kIdentifierColumn, texts.identifier);
-    trimRecord(out, base, furthest);
+    RecordWriter record(out, base, base + std::max({echoEnd, cartesianEnd, geographicEnd}));
+    record.datumsAndEpoch(texts);
+    record.close(texts);
     return true;
 }
 
