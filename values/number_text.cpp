@@ -1,4 +1,5 @@
 #include "values/number_text.h"
+#include "values/plain_decimal.h"
 #include "values/text_trim.h"
 
 #include <algorithm>
@@ -414,10 +415,6 @@ template <int P>
     return {first, last};
 }
 
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -454,42 +451,6 @@ const char* shortDecimal(const char* first, const char* last, double& value)
         return nullptr;
     value = static_cast<double>(digits) / kExactPowersOfTen[decimals];
     return p;
-}
-
-// A whole text of at most 15 digits with at most one point after an
-// optional minus sign, as files write their coordinates: shortDecimal's
-// exact quotient without its limits, since no text this short exceeds them.
-inline bool wholePlainDecimal(std::string_view text, double& value)
-{
-    if (text.size() > 16)
-        return false;
-    const char* p = text.data();
-    const char* const last = p + text.size();
-    const bool negative = p < last && *p == '-';
-    if (negative)
-        ++p;
-    const char* const first = p;
-    // Digit values as unsigned differences: one test finds the end.
-    const auto digitValue = [](char c) {
-        return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
-    };
-    std::uint64_t digits = 0;
-    for (unsigned digit = 0; p < last && (digit = digitValue(*p)) <= 9; ++p)
-        digits = digits * 10 + digit;
-    const char* const point = p;
-    if (p < last && *p == '.') {
-        for (unsigned digit = 0; ++p < last && (digit = digitValue(*p)) <= 9;)
-            digits = digits * 10 + digit;
-    }
-    const std::ptrdiff_t decimals = p == point ? 0 : p - point - 1;
-    const std::ptrdiff_t count = (point - first) + decimals;
-    if (p != last || count == 0 || count > 15)
-        return false;
-    // Below 2^53: exact through the signed conversion, the cheaper one.
-    const double v =
-        static_cast<double>(static_cast<std::int64_t>(digits)) / kExactPowersOfTen[decimals];
-    value = negative ? -v : v;
-    return true;
 }
 
 }  // namespace
@@ -555,7 +516,7 @@ namespace {
 Scan<double> scanReal(std::string_view text)
 {
     // Short plain decimal numbers directly; the rest by the general reading.
-    if (double v = 0.0; wholePlainDecimal(text, v))
+    if (double v = 0.0; readPlainDecimal(text, v))
         return {v, text.size()};
     const auto start = plainNumberStart(text);
     if (start) {

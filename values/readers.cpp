@@ -1,13 +1,11 @@
 #include "values/readers.h"
 
 #include "values/number_text.h"
+#include "values/plain_decimal.h"
 #include "values/text_trim.h"
 
 #include <cmath>
 #include <cstddef>
-#include <bit>
-#include <cstdint>
-#include <cstring>
 
 namespace tessara {
 namespace {
@@ -148,12 +146,6 @@ double combineDms(const Degrees& d, double minutes, double seconds)
     return combineDms(d, minutes, seconds);
 }
 
-// The value of a decimal digit, and more than 9 for any other character.
-unsigned digitValue(char c)
-{
-    return static_cast<unsigned>(static_cast<unsigned char>(c)) - unsigned{'0'};
-}
-
 // The whole text as an unsigned integer of 1 to `most` digits (at most 18).
 bool plainDigits(std::string_view text, std::size_t most, long& value)
 {
@@ -161,7 +153,7 @@ bool plainDigits(std::string_view text, std::size_t most, long& value)
         return false;
     unsigned long v = 0;
     for (const char c : text) {
-        const unsigned digit = digitValue(c);
+        const unsigned digit = numtext::digitValue(c);
         if (digit > 9)
             return false;
         v = v * 10 + digit;
@@ -170,93 +162,11 @@ bool plainDigits(std::string_view text, std::size_t most, long& value)
     return true;
 }
 
-// Eight characters with one point among them (seconds written with five
-// decimals) read as one little-endian word, first character lowest: the
-// point is taken out, a zero put in front, and the eight digits combine in
-// three steps of pairs. False for any other eight characters.
-bool eightCharacterDigits(const char* text, std::uint64_t& digits, std::size_t& decimals)
-{
-    if constexpr (std::endian::native != std::endian::little)
-        return false;
-    constexpr std::uint64_t kLowBits = 0x0101010101010101u;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
-    constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0u;
-    constexpr std::uint64_t kZeros = kLowBits * '0';
-    std::uint64_t word = 0;
-    std::memcpy(&word, text, sizeof word);
-    // Bytes equal to '.' become zero bytes, marked by their high bit (a
-    // byte after one may be marked too: then more than one mark refuses).
-    const std::uint64_t x = word ^ (kLowBits * '.');
-    const std::uint64_t points = (x - kLowBits) & ~x & kHighBits;
-    if (points == 0 || (points & (points - 1)) != 0)
-        return false;
-    const int point = std::countr_zero(points) / 8;
-    const std::uint64_t before = (std::uint64_t{1} << (8 * point)) - 1;
-    const std::uint64_t characters = ((word & before) | ((word >> 8) & ~before)) << 8 | '0';
-    // Every byte from '0' to '9': high nibble 3, and still 3 after adding 6.
-    if ((characters & kHighNibbles) != kZeros ||
-        ((characters + kLowBits * 6) & kHighNibbles) != kZeros)
-        return false;
-    std::uint64_t v = characters - kZeros;
-    v = v * 10 + (v >> 8);  // pairs of digits in every other byte
-    // Then the four pairs in two products: the upper half of their sum
-    // holds pair 1 * 10^6 + pair 2 * 10^4 + pair 3 * 100 + pair 4.
-    constexpr std::uint64_t kPairs = 0x000000FF000000FFu;
-    constexpr std::uint64_t kFirstAndThird = 100 + (1000000ull << 32);
-    constexpr std::uint64_t kSecondAndFourth = 1 + (10000ull << 32);
-    digits = ((v & kPairs) * kFirstAndThird + ((v >> 16) & kPairs) * kSecondAndFourth) >> 32;
-    decimals = static_cast<std::size_t>(7 - point);
-    return true;
-}
-
-// Exact powers of ten for the decimals of a plain seconds text.
-constexpr double kExactPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// The digits of a text of 1 to 15 digits with at most one point, as one
-// integer, and how many of them follow the point. False for any other
-// character, a lone point, or 16 digits.
-bool decimalDigits(std::string_view text, std::uint64_t& digits, std::size_t& decimals)
-{
-    const char* p = text.data();
-    const char* const last = p + text.size();
-    std::uint64_t v = 0;
-    for (unsigned digit = 0; p < last && (digit = digitValue(*p)) <= 9; ++p)
-        v = v * 10 + digit;
-    std::size_t count = text.size();
-    decimals = 0;
-    if (p < last && *p == '.') {
-        const char* const point = p;
-        for (unsigned digit = 0; ++p < last && (digit = digitValue(*p)) <= 9;)
-            v = v * 10 + digit;
-        decimals = static_cast<std::size_t>(p - point - 1);
-        --count;
-    }
-    digits = v;
-    return p == last && count != 0 && count <= 15;
-}
-
-// The whole text as decimalDigits takes it. Such digits make an integer
-// below 2^53, exact as a double like the power of ten, so their one
-// correctly rounded quotient is the value strtod reads.
-bool plainDecimal(std::string_view text, double& value)
-{
-    if (text.empty() || text.size() > 16)
-        return false;
-    std::uint64_t digits = 0;
-    std::size_t decimals = 0;
-    if (!(text.size() == 8 && eightCharacterDigits(text.data(), digits, decimals)) &&
-        !decimalDigits(text, digits, decimals))
-        return false;
-    // Below 2^53: exact through the signed conversion, the cheaper one.
-    value = static_cast<double>(static_cast<std::int64_t>(digits)) / kExactPowersOfTen[decimals];
-    return true;
-}
-
 // The common shape of a DMS axis, read directly: degrees of one to three
 // digits after an optional minus sign, minutes of one or two digits and
-// seconds as plainDecimal takes them, all in range. Any other texts (and
-// every failure) go through the checked reading, which reports them.
+// seconds as numtext::readPlainDecimal takes them (without a sign), all in
+// range. Any other texts (and every failure) go through the checked
+// reading, which reports them.
 double readDmsAxis(PointTransformer& pt, const AxisTexts& t, const AxisMessages& m)
 {
     std::string_view degreesText = t.degrees;
@@ -267,7 +177,8 @@ double readDmsAxis(PointTransformer& pt, const AxisTexts& t, const AxisMessages&
     long minutes = 0;
     double seconds = 0.0;
     if (plainDigits(degreesText, 3, degrees) && degrees <= m.maxDegrees &&
-        plainDigits(t.minutes, 2, minutes) && minutes < 60 && plainDecimal(t.seconds, seconds) &&
+        plainDigits(t.minutes, 2, minutes) && minutes < 60 && !t.seconds.starts_with('-') &&
+        numtext::readPlainDecimal(t.seconds, seconds) &&
         seconds < 60.0)
         return combineDms({static_cast<double>(degrees), minus}, static_cast<double>(minutes),
                           seconds);
